@@ -1,0 +1,9 @@
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+
+namespace vm::cli {
+
+// Not built yet: the issue that builds this operation replaces this file.
+int CmdTable(const Args&) { return UsageError("table ...", "'table' is not available yet"); }
+
+}  // namespace vm::cli

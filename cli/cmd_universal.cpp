@@ -1,0 +1,9 @@
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+
+namespace vm::cli {
+
+// Not built yet: the issue that builds this operation replaces this file.
+int CmdUniversal(const Args&) { return UsageError("universal ...", "'universal' is not available yet"); }
+
+}  // namespace vm::cli

@@ -1,0 +1,29 @@
+#pragma once
+// Byte-string helpers shared by every conversion. Texts are GBK bytes: lengths,
+// positions and searches count bytes, never characters.
+
+#include <string>
+
+namespace vm {
+
+// Clamped substring: never fails. A negative start or count counts as 0, a
+// stretch past the end is cut at the end, a start past the end gives "".
+std::string Mid(const std::string& s, long long start, long long count);
+
+// The rest of s from start on, clamped like Mid.
+std::string MidFrom(const std::string& s, long long start);
+
+// Index of the first ch at or after p, or -1 (also when p is at or past the end).
+// A negative p searches from 0, so a search after a failed one starts over.
+long long FindChar(const std::string& s, char ch, long long p);
+
+// Removes every CR and LF byte wherever it stands.
+std::string StripLineEnds(const std::string& s);
+
+// Trims the space character (only 0x20) at both ends.
+std::string TrimSpaces(const std::string& s);
+
+// StripLineEnds followed by TrimSpaces: what most readers do with each piece.
+std::string CleanPiece(const std::string& piece);
+
+}  // namespace vm

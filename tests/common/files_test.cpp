@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/file_io.h"
+#include "common/ini_file.h"
+#include "common/user_paths.h"
+#include "tests/support/temp_dir.h"
+
+namespace vm {
+namespace {
+
+using test::TempDir;
+
+TEST(Ini, readsCaseInsensitivelyWithIntegerPrefixRules) {
+    TempDir dir;
+    const std::string ini = dir.write("c.ini", "[comconfig]\r\nBAUD = 4\r\nPort=-3x\r\nEmpty=\r\n");
+    EXPECT_EQ(IniGetInt(ini, "ComConfig", "Baud", 2), 4);
+    EXPECT_EQ(IniGetInt(ini, "ComConfig", "port", 0), -3);
+    EXPECT_EQ(IniGetInt(ini, "ComConfig", "Empty", 9), 0);
+    EXPECT_EQ(IniGetInt(ini, "ComConfig", "Missing", 9), 9);
+    EXPECT_EQ(IniGetInt(ini, "Other", "Baud", 2), 2);
+    EXPECT_EQ(IniGetInt(dir.file("absent.ini"), "ComConfig", "Baud", 2), 2);
+}
+
+TEST(Ini, writeKeepsOtherLinesAndCreatesFileAndSection) {
+    TempDir dir;
+    const std::string ini = dir.file("new.ini");
+    ASSERT_TRUE(IniWriteInt(ini, "ComConfig", "Baud", 3));
+    ASSERT_TRUE(IniWriteString(ini, "tempvar", "filetype", "1"));
+    ASSERT_TRUE(IniWriteInt(ini, "comconfig", "BAUD", 5));
+    ASSERT_TRUE(IniWriteInt(ini, "ComConfig", "Port", 1));
+    EXPECT_EQ(TempDir::read(ini), "[ComConfig]\r\nBAUD=5\r\nPort=1\r\n[tempvar]\r\nfiletype=1\r\n");
+
+    const std::string kept = dir.write("kept.ini", "; note\n[A]\nx=1\n\n[B]\ny=2\n");
+    ASSERT_TRUE(IniWriteString(kept, "A", "z", "3"));
+    EXPECT_EQ(TempDir::read(kept), "; note\r\n[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n");
+}
+
+TEST(Ini, writeIntoUnwritableFolderFailsWithMessageAndKeepsFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+    TempDir dir;
+    const std::string ini = dir.write("ro.ini", "[A]\r\nx=1\r\n");
+    ::chmod(dir.path().c_str(), 0500);
+    std::string error;
+    EXPECT_FALSE(IniWriteInt(ini, "A", "x", 2, &error));
+    EXPECT_NE(error.find("无法写入文件"), std::string::npos);
+    ::chmod(dir.path().c_str(), 0700);
+    EXPECT_EQ(TempDir::read(ini), "[A]\r\nx=1\r\n");
+}
+
+TEST(WriteFileAtomic, replacesWholeAndLeavesNoTemporaryOnFailure) {
+    TempDir dir;
+    const std::string target = dir.write("t.txt", "old");
+    ASSERT_TRUE(WriteFileAtomic(target, std::string("new\0bytes", 9)));
+    EXPECT_EQ(TempDir::read(target), std::string("new\0bytes", 9));
+
+    FileError error;
+    EXPECT_FALSE(WriteFileAtomic(dir.file("missing/x.txt"), "x", &error));
+    EXPECT_EQ(error.code, ENOENT);
+    EXPECT_NE(error.message.find("missing/x.txt"), std::string::npos);
+    EXPECT_FALSE(WriteFileAtomic(dir.path(), "x", &error));
+    EXPECT_EQ(error.code, EISDIR);
+}
+
+TEST(WriteFileAtomic, ownerOnlyFilesAreNotReadableByOthers) {
+    TempDir dir;
+    const std::string target = dir.file("work.txt");
+    ASSERT_TRUE(WriteFileAtomic(target, "x", nullptr, FileMode::OwnerOnly));
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST(ReadFileBytes, reportsMissingFilesAndFolders) {
+    TempDir dir;
+    std::string bytes;
+    FileError error;
+    EXPECT_FALSE(ReadFileBytes(dir.file("none"), bytes, &error));
+    EXPECT_NE(error.message.find("无法读取文件"), std::string::npos);
+    EXPECT_FALSE(ReadFileBytes(dir.path(), bytes, &error));
+    EXPECT_EQ(error.code, EISDIR);
+}
+
+TEST(UserPaths, followXdgFoldersAndCreateThemOwnerOnly) {
+    TempDir dir;
+    ::setenv("XDG_DATA_HOME", dir.file("data").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", dir.file("config").c_str(), 1);
+    EXPECT_EQ(WorkFilePath(), dir.file("data") + "/VeltraMarlin/veltratemp.txt");
+    EXPECT_EQ(UserIniPath(), dir.file("config") + "/VeltraMarlin/ConfigFile.ini");
+    struct stat st {};
+    ASSERT_EQ(::stat((dir.file("data") + "/VeltraMarlin").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    ::unsetenv("XDG_DATA_HOME");
+    ::unsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
+}  // namespace vm

@@ -1,0 +1,27 @@
+#pragma once
+// A fresh folder per test, removed with everything in it afterwards.
+
+#include <string>
+
+namespace vm::test {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return m_path; }
+    std::string file(const std::string& name) const { return m_path + "/" + name; }
+
+    // Writes bytes to name inside the folder and returns its full path.
+    std::string write(const std::string& name, const std::string& bytes) const;
+    // The bytes of a file ("" when it cannot be read).
+    static std::string read(const std::string& path);
+
+private:
+    std::string m_path;
+};
+
+}  // namespace vm::test
