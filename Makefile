@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: all deps build run test test-plain test-asan build-asan bench format clean
+.PHONY: all deps build run test test-plain test-asan build-asan bench fuzz format clean
 
 all: build
 
@@ -46,4 +46,9 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz
+
+# Runs every fuzz target for FUZZ_SECONDS each (default 60).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	bash scripts/fuzz.sh $(FUZZ_SECONDS)
