@@ -1,0 +1,115 @@
+#include "export/dxf_builders.h"
+
+#include "common/file_io.h"
+#include "common/line_reader.h"
+#include "common/number.h"
+#include "common/text.h"
+
+namespace vm {
+namespace {
+
+// Trailing spaces only: a point name keeps its leading ones.
+std::string TrimTrailingSpaces(const std::string& s) {
+    const size_t last = s.find_last_not_of(' ');
+    return last == std::string::npos ? std::string() : s.substr(0, last + 1);
+}
+
+// A measurement record's tag: the text before the first space ("" without one).
+std::string RecordTag(const std::string& cleaned) {
+    const long long space = FindChar(cleaned, ' ', 0);
+    return space < 0 ? std::string() : Mid(cleaned, 0, space);
+}
+
+// The point name an observation takes from the line before it: that line's
+// first field (between its first space and the next comma), trailing spaces off.
+std::string NameFromPrecedingLine(const std::string& previous) {
+    const long long space = FindChar(previous, ' ', 0);
+    const long long comma = FindChar(previous, ',', space + 1);
+    return TrimTrailingSpaces(Mid(previous, space + 1, comma - space - 1));
+}
+
+// "XYZ X,Y,Z": the three values after the tag, the last one the rest of the line.
+void ReadXyzRecord(const std::string& cleaned, double& north, double& east, double& height) {
+    const long long s = FindChar(cleaned, ' ', 0);
+    const long long g = FindChar(cleaned, ',', s + 1);
+    const long long h = FindChar(cleaned, ',', g + 1);
+    north = AtoF(Mid(cleaned, s + 1, g - s - 1));
+    east = AtoF(Mid(cleaned, g + 1, h - g - 1));
+    height = AtoF(MidFrom(cleaned, h + 1));
+}
+
+DxfBuild Finish(std::vector<DxfPoint> points) {
+    DxfBuild build;
+    build.sourceRead = true;
+    build.pointCount = points.size();
+    build.text = AssembleDxf(points);
+    return build;
+}
+
+}  // namespace
+
+std::vector<DxfPoint> DxfPointsFromCoordinates(const std::string& bytes) {
+    std::vector<DxfPoint> points;
+    LineReader reader(bytes);
+    std::string piece;
+    while (reader.Next(piece)) {
+        const std::string line = CleanPiece(piece);
+        const long long c1 = FindChar(line, ',', 0);
+        const long long c2 = FindChar(line, ',', c1 + 1);
+        const long long c3 = FindChar(line, ',', c2 + 1);
+        const long long c4 = FindChar(line, ',', c3 + 1);
+        if (c1 < 0 || c2 < 0 || c3 < 0 || c4 < 0)
+            continue;  // not a coordinate line
+        DxfPoint p;
+        p.label = Mid(line, 0, c1);
+        p.y = AtoF(Mid(line, c1 + 1, c2 - c1 - 1));
+        p.x = AtoF(Mid(line, c2 + 1, c3 - c2 - 1));
+        p.z = AtoF(Mid(line, c3 + 1, c4 - c3 - 1));
+        points.push_back(std::move(p));
+    }
+    return points;
+}
+
+std::vector<DxfPoint> DxfPointsFromMeasurement(const std::string& bytes,
+                                               const std::string& prefix) {
+    std::vector<DxfPoint> points;
+    LineReader reader(bytes);
+    std::string piece;
+    std::string previous;
+    while (reader.Next(piece)) {
+        std::string line = CleanPiece(piece);
+        if (RecordTag(line) == "XYZ") {
+            DxfPoint p;
+            ReadXyzRecord(line, p.y, p.x, p.z);
+            p.label = prefix + std::to_string(points.size() + 1) + NameFromPrecedingLine(previous);
+            points.push_back(std::move(p));
+        }
+        previous = std::move(line);
+    }
+    return points;
+}
+
+DxfBuild BuildDxfFromCoordinates(const std::string& workFilePath) {
+    std::string bytes;
+    if (!ReadFileBytes(workFilePath, bytes)) {
+        DxfBuild failed;
+        failed.messages.push_back({"Open file failed!", ""});
+        return failed;
+    }
+    return Finish(DxfPointsFromCoordinates(bytes));
+}
+
+DxfBuild BuildDxfFromMeasurement(const std::string& workFilePath, const std::string& prefix) {
+    std::string bytes;
+    FileError error;
+    if (!ReadFileBytes(workFilePath, bytes, &error)) {
+        DxfBuild failed;
+        failed.status = "Open c:\\tempfilepath.txt failed!";
+        // The status line alone is easily missed once no "Save OK" follows.
+        failed.messages.push_back({error.message, ""});
+        return failed;
+    }
+    return Finish(DxfPointsFromMeasurement(bytes, prefix));
+}
+
+}  // namespace vm

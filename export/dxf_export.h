@@ -1,0 +1,33 @@
+#pragma once
+// The DXF export: builds the drawing from the work file with the builder the
+// chosen file type selects and writes it to the target, then reports "Save OK".
+// Unlike a plain create-and-write, the target is replaced only once the whole
+// drawing is on disk, and "Save OK" appears only when that succeeded: a work
+// file that cannot be read or a target that cannot be written is reported and
+// leaves the target as it was.
+
+#include <string>
+#include <vector>
+
+#include "export/dxf_builders.h"
+#include "export/dxf_settings.h"
+
+namespace vm {
+
+struct DxfExportRequest {
+    std::string workFilePath;  // the text pane as saved
+    std::string targetPath;
+    long long fileType = kDxfFileTypeDefault;  // 0 measurement; anything else coordinates
+    std::string labelPrefix;                   // measurement labels only
+};
+
+struct DxfExportResult {
+    bool saved = false;
+    size_t pointCount = 0;
+    std::string status;                // for the main window's status line, "" to leave it
+    std::vector<DxfMessage> messages;  // message boxes, in order
+};
+
+DxfExportResult ExportDxf(const DxfExportRequest& request);
+
+}  // namespace vm

@@ -1,0 +1,23 @@
+#include "export/dxf_settings.h"
+
+#include "common/ini_file.h"
+
+namespace vm {
+
+long long LoadDxfFileType(const std::string& iniPath) {
+    return IniGetInt(iniPath, "tempvar", "filetype", kDxfFileTypeDefault);
+}
+
+bool StoreDxfFileType(const std::string& iniPath, long long index, std::string* error) {
+    return IniWriteInt(iniPath, "tempvar", "filetype", index, error);
+}
+
+std::string LoadDxfLabelPrefix(const std::string& iniPath) {
+    constexpr size_t kMaxPrefix = 259;
+    std::string prefix = IniGetString(iniPath, "Parametersetting", "codecounstant", "");
+    if (prefix.size() > kMaxPrefix)
+        prefix.resize(kMaxPrefix);
+    return prefix;
+}
+
+}  // namespace vm
