@@ -1,0 +1,140 @@
+#include "app/desktop.h"
+
+#include "app/file_filter.h"
+#include "app/program_finder.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+namespace vm {
+namespace {
+
+QString FromUtf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+QString FromPath(const std::string& p) {
+    return QFile::decodeName(QByteArray::fromStdString(p));
+}
+std::string ToPath(const QString& p) {
+    return QFile::encodeName(p).toStdString();
+}
+
+QMessageBox::Icon QtIcon(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::Question:
+            return QMessageBox::Question;
+        case MsgIcon::Stop:
+            return QMessageBox::Critical;
+        case MsgIcon::Information:
+            return QMessageBox::Information;
+        case MsgIcon::Warning:
+            return QMessageBox::Warning;
+        case MsgIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons QtButtons(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MsgButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MsgButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+// Escape and the close box answer as the desktop's dialogs do: Cancel, or No
+// for a Yes/No question.
+MsgResult FromQt(int button, MsgButtons buttons) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return MsgResult::Yes;
+        case QMessageBox::No:
+            return MsgResult::No;
+        case QMessageBox::Ok:
+            return MsgResult::Ok;
+        case QMessageBox::Cancel:
+            return MsgResult::Cancel;
+        default:
+            break;
+    }
+    if (buttons == MsgButtons::YesNo)
+        return MsgResult::No;
+    return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
+}
+
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                         bool save) {
+    QFileDialog dialog(parent, FromUtf8(request.title));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(save && request.confirmOverwrite));
+    const std::string filter = QtFileFilter(request.filter);
+    if (!filter.empty())
+        dialog.setNameFilter(FromUtf8(filter));
+    dialog.setDefaultSuffix(FromUtf8(BareExtension(request.defaultExt)));
+    if (!request.initialName.empty())
+        dialog.selectFile(FromPath(request.initialName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return WithDefaultExtension(ToPath(dialog.selectedFiles().first()), request.defaultExt);
+}
+
+bool StartFirstOf(const std::vector<std::string>& candidates, const QStringList& arguments) {
+    const std::string program = FindFirstProgram(candidates);
+    return !program.empty() && QProcess::startDetached(FromPath(program), arguments);
+}
+
+class QtDesktop : public Desktop {
+public:
+    MsgResult MessageBox(QWidget* parent, const std::string& text, const std::string& caption,
+                         MsgButtons buttons, MsgIcon icon) override {
+        QMessageBox box(QtIcon(icon), FromUtf8(caption.empty() ? kMessageCaption : caption),
+                        FromUtf8(text), QtButtons(buttons), parent);
+        return FromQt(box.exec(), buttons);
+    }
+
+    std::optional<std::string> GetOpenFileName(QWidget* parent,
+                                               const FileDialogRequest& request) override {
+        return RunFileDialog(parent, request, false);
+    }
+
+    std::optional<std::string> GetSaveFileName(QWidget* parent,
+                                               const FileDialogRequest& request) override {
+        return RunFileDialog(parent, request, true);
+    }
+
+    bool OpenWithViewer(QWidget*, const std::string& path) override {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(FromPath(path)));
+    }
+
+    bool StartTextEditor(QWidget*, const std::string& path) override {
+        return StartFirstOf(TextEditorCandidates(), {FromPath(path)});
+    }
+
+    bool StartCalculator(QWidget*) override { return StartFirstOf(CalculatorCandidates(), {}); }
+};
+
+Desktop* g_installed = nullptr;
+
+}  // namespace
+
+Desktop& desktop() {
+    static QtDesktop qtDesktop;
+    return g_installed ? *g_installed : qtDesktop;
+}
+
+void setDesktop(Desktop* d) {
+    g_installed = d;
+}
+
+}  // namespace vm

@@ -1,0 +1,71 @@
+#pragma once
+// The program's one door to the desktop: message boxes, open/save file
+// dialogs, handing a file to the desktop's viewer, starting a text editor or a
+// calculator. Windows and commands reach these only through desktop(), so the
+// GUI tests install a scripted double instead of running real modal loops.
+//
+// Texts are UTF-8; paths are the file system's bytes (UTF-8 on Linux).
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace vm {
+
+enum class MsgButtons { Ok, YesNo, OkCancel };
+enum class MsgIcon { None, Question, Stop, Information, Warning };
+enum class MsgResult { Ok, Cancel, Yes, No };
+
+// The caption of a message box that is not given one: the program's name.
+inline constexpr const char* kMessageCaption = "veltramarlin";
+
+struct FileDialogRequest {
+    // Filter in the form "Text(*.txt)|*.txt|All files(*.*)|*.*|": pairs of
+    // shown name and pattern(s), separated and ended by '|'.
+    std::string filter;
+    // Appended to a chosen name that has no extension ("txt" or "*.txt").
+    std::string defaultExt;
+    std::string initialName;
+    // Save dialogs only: ask before an existing file is replaced.
+    bool confirmOverwrite = true;
+    std::string title;  // empty: the desktop's own title
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // An empty caption means kMessageCaption.
+    virtual MsgResult MessageBox(QWidget* parent, const std::string& text,
+                                 const std::string& caption = std::string(),
+                                 MsgButtons buttons = MsgButtons::Ok,
+                                 MsgIcon icon = MsgIcon::None) = 0;
+
+    // The chosen path (with the default extension applied), or nothing when cancelled.
+    virtual std::optional<std::string> GetOpenFileName(QWidget* parent,
+                                                       const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> GetSaveFileName(QWidget* parent,
+                                                       const FileDialogRequest& request) = 0;
+
+    // Each returns false when nothing could be started; the caller tells the user.
+    virtual bool OpenWithViewer(QWidget* parent, const std::string& path) = 0;
+    // The path goes to the editor as one argument, exactly as given.
+    virtual bool StartTextEditor(QWidget* parent, const std::string& path) = 0;
+    virtual bool StartCalculator(QWidget* parent) = 0;
+};
+
+// The desktop in use: the Qt one unless a test installed another.
+Desktop& desktop();
+// Installs d (not owned); nullptr restores the Qt desktop.
+void setDesktop(Desktop* d);
+
+// Messages for launches that found nothing to start.
+inline constexpr const char* kNoEditorMessage =
+    "找不到文本编辑器。请安装一个文本编辑器（如 gedit、kate、mousepad 或 xed）后再试。";
+inline constexpr const char* kNoCalculatorMessage =
+    "找不到计算器程序。请安装一个计算器（如 gnome-calculator、kcalc、galculator 或 "
+    "mate-calc）后再试。";
+inline constexpr const char* kNoViewerMessage = "没有可以打开这个文件的程序：";
+
+}  // namespace vm

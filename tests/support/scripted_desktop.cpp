@@ -1,0 +1,119 @@
+#include "tests/support/scripted_desktop.h"
+
+#include "app/file_filter.h"
+
+namespace vm::test {
+
+ScriptedDesktop::ScriptedDesktop() {
+    setDesktop(this);
+}
+
+ScriptedDesktop::~ScriptedDesktop() {
+    setDesktop(nullptr);
+}
+
+void ScriptedDesktop::answerMessage(MsgResult answer) {
+    m_messageAnswers.push_back(answer);
+}
+
+void ScriptedDesktop::answerFile(std::optional<std::string> path) {
+    m_fileAnswers.push_back(std::move(path));
+}
+
+std::vector<DesktopCall> ScriptedDesktop::callsOf(DesktopCall::Kind kind) const {
+    std::vector<DesktopCall> out;
+    for (const DesktopCall& call : m_calls) {
+        if (call.kind == kind)
+            out.push_back(call);
+    }
+    return out;
+}
+
+std::vector<std::string> ScriptedDesktop::messages() const {
+    std::vector<std::string> out;
+    for (const DesktopCall& call : callsOf(DesktopCall::Message))
+        out.push_back(call.text);
+    return out;
+}
+
+MsgResult ScriptedDesktop::MessageBox(QWidget* parent, const std::string& text,
+                                      const std::string& caption, MsgButtons buttons,
+                                      MsgIcon icon) {
+    DesktopCall call;
+    call.kind = DesktopCall::Message;
+    call.parent = parent;
+    call.text = text;
+    call.caption = caption.empty() ? kMessageCaption : caption;
+    call.buttons = buttons;
+    call.icon = icon;
+    m_calls.push_back(call);
+    if (!m_messageAnswers.empty()) {
+        const MsgResult answer = m_messageAnswers.front();
+        m_messageAnswers.pop_front();
+        return answer;
+    }
+    ++m_unscripted;
+    switch (buttons) {
+        case MsgButtons::YesNo:
+            return MsgResult::No;
+        case MsgButtons::OkCancel:
+            return MsgResult::Cancel;
+        case MsgButtons::Ok:
+            break;
+    }
+    return MsgResult::Ok;
+}
+
+std::optional<std::string> ScriptedDesktop::FileDialog(DesktopCall::Kind kind, QWidget* parent,
+                                                       const FileDialogRequest& request) {
+    std::optional<std::string> answer;
+    if (!m_fileAnswers.empty()) {
+        answer = m_fileAnswers.front();
+        m_fileAnswers.pop_front();
+        // As the real dialogs do: a name without extension gets the default one.
+        if (answer)
+            answer = WithDefaultExtension(*answer, request.defaultExt);
+    } else {
+        ++m_unscripted;
+    }
+    DesktopCall call;
+    call.kind = kind;
+    call.parent = parent;
+    call.request = request;
+    call.path = answer.value_or(std::string());
+    m_calls.push_back(call);
+    return answer;
+}
+
+std::optional<std::string> ScriptedDesktop::GetOpenFileName(QWidget* parent,
+                                                            const FileDialogRequest& request) {
+    return FileDialog(DesktopCall::OpenFile, parent, request);
+}
+
+std::optional<std::string> ScriptedDesktop::GetSaveFileName(QWidget* parent,
+                                                            const FileDialogRequest& request) {
+    return FileDialog(DesktopCall::SaveFile, parent, request);
+}
+
+bool ScriptedDesktop::Launch(DesktopCall::Kind kind, QWidget* parent, const std::string& path) {
+    DesktopCall call;
+    call.kind = kind;
+    call.parent = parent;
+    call.path = path;
+    m_calls.push_back(call);
+    return m_launchResult;
+}
+
+bool ScriptedDesktop::OpenWithViewer(QWidget* parent, const std::string& path) {
+    return Launch(DesktopCall::Viewer, parent, path);
+}
+
+bool ScriptedDesktop::StartTextEditor(QWidget* parent, const std::string& path) {
+    return Launch(DesktopCall::Editor, parent, path);
+}
+
+bool ScriptedDesktop::StartCalculator(QWidget* parent) {
+    return Launch(DesktopCall::Calculator, parent, std::string());
+}
+
+}  // namespace vm::test
