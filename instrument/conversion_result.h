@@ -12,6 +12,7 @@ struct ConversionResult {
     std::vector<std::string> messages;      // message boxes (OK button), in the order shown
     bool messagesBeforeStatus = false;      // true when the boxes come before the status changes
     std::vector<std::string> filesWritten;  // targets written, in order
+    std::string detail;  // the system's reason for a failed read or write, for logs and stderr
 };
 
 }  // namespace vm

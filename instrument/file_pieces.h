@@ -1,0 +1,23 @@
+#pragma once
+// Reads a file block by block and hands over its 99-byte pieces exactly as
+// LineReader would over the whole file, so that a conversion holds only its
+// output in memory, never the source as well.
+
+#include <functional>
+#include <string>
+
+#include "common/file_io.h"
+
+namespace vm {
+
+// Calls onPiece for every piece of the file in order. False (with error filled,
+// when given) when the file cannot be opened or read.
+bool ForEachFilePiece(const std::string& path,
+                      const std::function<void(const std::string& piece)>& onPiece,
+                      FileError* error = nullptr);
+
+// The same over bytes already in memory.
+void ForEachPiece(const std::string& bytes,
+                  const std::function<void(const std::string& piece)>& onPiece);
+
+}  // namespace vm
