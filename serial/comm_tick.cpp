@@ -1,0 +1,77 @@
+#include "serial/comm_tick.h"
+
+#include <algorithm>
+
+#include "common/pane_text.h"
+#include "serial/comm_state.h"
+#include "serial/serial_port.h"
+#include "serial/transfer_texts.h"
+
+namespace vm {
+
+std::string ReadAllQueued(CSerialPort& port) {
+    // Bounded, so a device that never stops sending cannot hold the tick forever.
+    constexpr size_t kMaxPerTick = 1 << 20;
+    std::string all;
+    char buffer[4096];
+    while (all.size() < kMaxPerTick) {
+        const int n = port.ReadData(buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        all.append(buffer, static_cast<size_t>(n));
+    }
+    return all;
+}
+
+void CCommTicker::StartDownload(int nPort) {
+    m_nPort = nPort;
+    m_nTextLen2Ago = 0;
+    m_nTextLen1Ago = 0;
+}
+
+TickResult CCommTicker::OnTimer(CSerialPort& port, std::string& paneText) {
+    const std::string received = ReadAllQueued(port);
+    if (GetCommMode() == COMM_RECEIVE)
+        return ReceiveTick(port, paneText, received);
+
+    // Upload: what the instrument sends is not text for the pane, but its
+    // XON/XOFF tell the worker when to wait.
+    NoteFlowControl(received);
+    const UploadTexts texts = GetUploadTexts();
+    TickResult result;
+    result.received = received;
+    paneText = texts.log;
+    result.paneReplaced = true;
+    result.status = texts.status;
+    return result;
+}
+
+TickResult CCommTicker::ReceiveTick(CSerialPort& port, std::string& paneText,
+                                    const std::string& received) {
+    SetFlowState(std::string());
+    TickResult result;
+    result.received = received;
+    // The count is that of the text shown since the previous tick.
+    const long long lines = CountPaneLines(paneText);
+    // A NUL cannot stand in the pane's text; it is left out rather than
+    // letting it cut off the bytes that follow it.
+    std::string text = received;
+    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
+    paneText += text;
+    result.status = paneText.empty() ? NothingReceivedStatus() : ReceivedLinesStatus(lines);
+
+    const size_t length = paneText.size();
+    if (port.IsLost()) {
+        port.Close();
+        result.status = PortLostStatus(m_nPort);
+        result.finished = true;
+    } else if (length == m_nTextLen2Ago && length != 0) {
+        port.Close();
+        result.finished = true;
+    }
+    m_nTextLen2Ago = m_nTextLen1Ago;
+    m_nTextLen1Ago = length;
+    return result;
+}
+
+}  // namespace vm

@@ -1,0 +1,46 @@
+#pragma once
+// The main window's 300 ms tick, which drives both transfers. During a
+// download it appends everything the port has queued to the pane, shows the
+// line count, and ends the download once the pane has stopped growing for two
+// ticks; during an upload it shows the worker's transcript and status.
+//
+// The tick takes every queued byte, not a fixed small amount per tick, so the
+// pane keeps up with the line at any baud rate and the device's input queue
+// never overflows.
+
+#include <string>
+
+namespace vm {
+
+class CSerialPort;
+
+struct TickResult {
+    std::string received;       // the bytes read this tick, exactly as they came
+    bool paneReplaced = false;  // upload: the pane now holds the transcript
+    std::string status;
+    bool finished = false;  // the transfer is over: the port is closed, stop the tick
+};
+
+class CCommTicker {
+public:
+    static constexpr int kTickMs = 300;
+
+    // A new download: the remembered pane lengths start over, so the end rule
+    // looks at this transfer only.
+    void StartDownload(int nPort);
+
+    // One tick on paneText (the pane's text, changed in place).
+    TickResult OnTimer(CSerialPort& port, std::string& paneText);
+
+private:
+    TickResult ReceiveTick(CSerialPort& port, std::string& paneText, const std::string& received);
+
+    int m_nPort = 0;
+    size_t m_nTextLen2Ago = 0;
+    size_t m_nTextLen1Ago = 0;
+};
+
+// Reads everything the port has queued.
+std::string ReadAllQueued(CSerialPort& port);
+
+}  // namespace vm

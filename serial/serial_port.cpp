@@ -1,0 +1,141 @@
+#include "serial/serial_port.h"
+
+#include <cerrno>
+#include <chrono>
+#include <mutex>
+#include <thread>
+
+#include "common/user_paths.h"
+#include "serial/port_device.h"
+#include "serial/tty_device.h"
+
+namespace vm {
+
+CSerialPort g_serialPort;
+
+using Exclusive = std::unique_lock<std::shared_mutex>;
+using Shared = std::shared_lock<std::shared_mutex>;
+
+CSerialPort::~CSerialPort() {
+    Close();
+}
+
+int CSerialPort::Open(int32_t nPort, int32_t nBaud, uint8_t byByteSize, uint8_t byParity,
+                      uint8_t byStopBits) {
+    if (IsOpen())
+        return 1;
+    return OpenDevice(PortDevicePath(LocalIniPath(), nPort), nBaud, byByteSize, byParity,
+                      byStopBits);
+}
+
+int CSerialPort::OpenDevice(const std::string& path, int32_t nBaud, uint8_t byByteSize,
+                            uint8_t byParity, uint8_t byStopBits) {
+    Exclusive lock(m_mutex);
+    if (m_bOpened)
+        return 1;
+    int error = 0;
+    const int fd = tty::OpenExclusive(path, error);
+    if (fd < 0) {
+        m_nOpenError = error;
+        return 0;
+    }
+    if (!tty::Configure(fd, nBaud, byByteSize, byParity, byStopBits)) {
+        m_nOpenError = EINVAL;
+        tty::CloseDevice(fd);
+        return 0;
+    }
+    m_hComm = fd;
+    m_bOpened = 1;
+    m_bLost = false;
+    m_nOpenError = 0;
+    return 1;
+}
+
+int CSerialPort::Close() {
+    Exclusive lock(m_mutex);
+    if (m_bOpened && m_hComm >= 0)
+        tty::CloseDevice(m_hComm);
+    m_hComm = -1;
+    m_bOpened = 0;
+    return 1;
+}
+
+int CSerialPort::WriteCommByte(uint8_t byte) {
+    Shared lock(m_mutex);
+    if (!m_bOpened || m_bLost)
+        return 1;
+    if (tty::WriteByte(m_hComm, byte, kByteWriteWaitMs) == tty::WriteResult::Gone) {
+        m_bLost = true;
+    }
+    return 1;
+}
+
+int CSerialPort::SendData(const char* buffer, int length) {
+    if (!IsOpen() || length <= 0)
+        return 0;
+    for (int i = 0; i < length; ++i)
+        WriteCommByte(static_cast<uint8_t>(buffer[i]));
+    return length;
+}
+
+int CSerialPort::ReadData(char* buffer, int maxCount) {
+    Shared lock(m_mutex);
+    if (!m_bOpened || m_bLost || maxCount <= 0)
+        return 0;
+    const long queued = tty::QueuedInput(m_hComm);
+    if (queued < 0 || (queued == 0 && tty::HasHungUp(m_hComm))) {
+        m_bLost = true;
+        return 0;
+    }
+    if (queued == 0)
+        return 0;
+    const size_t want = static_cast<size_t>(queued < maxCount ? queued : maxCount);
+    const long n = tty::ReadQueued(m_hComm, buffer, want);
+    if (n < 0) {
+        m_bLost = true;
+        return 0;
+    }
+    return static_cast<int>(n);
+}
+
+void CSerialPort::Purge() {
+    Exclusive lock(m_mutex);
+    if (!m_bOpened)
+        return;
+    tty::DiscardInput(m_hComm);
+    tty::DiscardOutput(m_hComm);
+}
+
+void CSerialPort::DrainOutput() {
+    // Checks the queue in short steps without holding the port, so the main
+    // window's reads go on while a slow line drains.
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kDrainWaitMs);
+    for (;;) {
+        {
+            Shared lock(m_mutex);
+            if (!m_bOpened || m_bLost || tty::PendingOutput(m_hComm) <= 0)
+                return;
+        }
+        if (std::chrono::steady_clock::now() >= deadline)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+bool CSerialPort::IsOpen() const {
+    Shared lock(m_mutex);
+    return m_bOpened != 0;
+}
+
+bool CSerialPort::IsLost() const {
+    Shared lock(m_mutex);
+    return m_bOpened && m_bLost;
+}
+
+int CSerialPort::OpenError() const {
+    Shared lock(m_mutex);
+    return m_nOpenError;
+}
+
+}  // namespace vm

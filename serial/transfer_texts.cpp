@@ -1,0 +1,42 @@
+#include "serial/transfer_texts.h"
+
+namespace vm {
+
+std::string PortOpenedStatus(int nPort) {
+    return "ComPort " + std::to_string(nPort) + "打开成功，开始接收数据>>>";
+}
+
+std::string PortFailedStatus(int nPort) {
+    return "ComPort " + std::to_string(nPort) +
+           "打开失败，没有这个串口，或者该串口被其它程序占用>>>";
+}
+
+std::string PortFailedMessage(int nPort) {
+    return "Com" + std::to_string(nPort) + "打开失败!";
+}
+
+std::string PortLostStatus(int nPort) {
+    return "ComPort " + std::to_string(nPort) + "连接已断开，已收到的数据保留在窗口中>>>";
+}
+
+std::string ReceivedLinesStatus(long long lines) {
+    return "收到数据行数: " + std::to_string(lines);
+}
+
+std::string NothingReceivedStatus() {
+    return "收到数据行数:  0";
+}
+
+const char* const kUploadStartedStatus = "上传操作";
+const char* const kUploadCancelledStatus = "文件未打开，串口被关闭";
+const char* const kNoResponseMessage = "The totalstation didn't response!";
+
+std::string SentLinesStatus(long long lines) {
+    return "Sent Data: " + std::to_string(lines);
+}
+
+std::string UploadDoneStatus(long long lines) {
+    return "发送了 " + std::to_string(lines) + " 行,文件已经全部发送>>>";
+}
+
+}  // namespace vm

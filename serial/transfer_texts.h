@@ -1,0 +1,22 @@
+#pragma once
+// The status-line and message-box texts of the serial transfers.
+
+#include <string>
+
+namespace vm {
+
+std::string PortOpenedStatus(int nPort);   // "ComPort 1打开成功，开始接收数据>>>"
+std::string PortFailedStatus(int nPort);   // "ComPort 3打开失败，没有这个串口，..."
+std::string PortFailedMessage(int nPort);  // "Com3打开失败!"
+// The device went away during a transfer (adapter unplugged, far end closed).
+std::string PortLostStatus(int nPort);
+std::string ReceivedLinesStatus(long long lines);  // "收到数据行数: 3"
+std::string NothingReceivedStatus();               // "收到数据行数:  0"
+
+extern const char* const kUploadStartedStatus;    // "上传操作"
+extern const char* const kUploadCancelledStatus;  // "文件未打开，串口被关闭"
+extern const char* const kNoResponseMessage;      // the instrument held the flow too long
+std::string SentLinesStatus(long long lines);     // "Sent Data: 5"
+std::string UploadDoneStatus(long long lines);    // "发送了 5 行,文件已经全部发送>>>"
+
+}  // namespace vm

@@ -1,0 +1,183 @@
+#include "serial/upload_worker.h"
+
+#include "common/file_io.h"
+#include "common/line_reader.h"
+#include "common/text.h"
+#include "serial/comm_state.h"
+#include "serial/comm_tick.h"
+#include "serial/point_pieces.h"
+#include "serial/serial_port.h"
+#include "serial/transfer_texts.h"
+
+namespace vm {
+
+CUploadWorker::CUploadWorker(CSerialPort& port, UploadPacing pacing)
+    : m_port(port), m_pacing(pacing) {}
+
+CUploadWorker::~CUploadWorker() {
+    m_quit = true;
+    ++m_generation;
+    m_wake.notify_all();
+    Wait();
+}
+
+void CUploadWorker::Start(int nPort, UploadHooks hooks) {
+    const unsigned generation = ++m_generation;
+    std::thread previous = std::move(m_thread);
+    m_thread = std::thread([this, generation, nPort, hooks = std::move(hooks),
+                            previous = std::move(previous)]() mutable {
+        if (previous.joinable())
+            previous.join();
+        Work(generation, nPort, hooks);
+    });
+}
+
+void CUploadWorker::Run(int nPort, const UploadHooks& hooks) {
+    Work(++m_generation, nPort, hooks);
+}
+
+void CUploadWorker::Wait() {
+    if (m_thread.joinable() && m_thread.get_id() != std::this_thread::get_id())
+        m_thread.join();
+}
+
+bool CUploadWorker::Stopped(unsigned generation) const {
+    return m_quit || generation != m_generation || GetCommMode() == COMM_RECEIVE;
+}
+
+void CUploadWorker::Sleep(int ms) {
+    std::unique_lock<std::mutex> lock(m_sleepMutex);
+    m_wake.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_quit.load(); });
+}
+
+void CUploadWorker::SetStatus(const std::string& status, const UploadHooks& hooks) {
+    SetSendStatus(status);
+    if (hooks.statusChanged)
+        hooks.statusChanged(status);
+}
+
+void CUploadWorker::Send(const std::string& bytes) {
+    m_port.SendData(bytes.data(), static_cast<int>(bytes.size()));
+}
+
+void CUploadWorker::TakeInput() {
+    NoteFlowControl(ReadAllQueued(m_port));
+}
+
+// The port and the tick are the worker's to close only while no download or
+// later upload has taken them over.
+void CUploadWorker::Finish(unsigned generation, const UploadHooks& hooks) {
+    {
+        // Under the lock that starting a download takes to set the mode, so
+        // the port a download has just opened is never closed here.
+        std::lock_guard<std::mutex> lock(g_commMutex);
+        if (m_quit || generation != m_generation || g_nCommMode == COMM_RECEIVE)
+            return;
+        m_port.Close();
+    }
+    if (hooks.finished)
+        hooks.finished();
+}
+
+void CUploadWorker::Work(unsigned generation, int nPort, const UploadHooks& hooks) {
+    if (Stopped(generation))
+        return;
+    SetStatus(kUploadStartedStatus, hooks);
+    std::string path;
+    if (!hooks.chooseFile || !hooks.chooseFile(path)) {
+        SetStatus(kUploadCancelledStatus, hooks);
+        Sleep(m_pacing.cancelDelayMs);
+        Finish(generation, hooks);
+        return;
+    }
+    std::string bytes;
+    FileError error;
+    if (!ReadFileBytes(path, bytes, &error)) {
+        // Nothing is sent, not even EOT: the instrument keeps waiting for a file.
+        SetStatus(error.message, hooks);
+        if (hooks.showMessage)
+            hooks.showMessage(error.message);
+        Finish(generation, hooks);
+        return;
+    }
+    long long lines = 0;
+    if (!SendLines(generation, nPort, bytes, hooks, lines) || Stopped(generation))
+        return;
+    Send(std::string(1, kEot));
+    SetStatus(UploadDoneStatus(lines), hooks);
+    Sleep(m_pacing.endDelayMs);
+    m_port.DrainOutput();
+    Finish(generation, hooks);
+}
+
+// False when the upload ended early (stopped, port lost, instrument silent).
+bool CUploadWorker::SendLines(unsigned generation, int nPort, const std::string& bytes,
+                              const UploadHooks& hooks, long long& lines) {
+    LineReader reader(bytes);
+    std::string piece;
+    while (reader.Next(piece)) {
+        if (!WaitForFlow(generation)) {
+            if (Stopped(generation))
+                return false;
+            if (hooks.showMessage)
+                hooks.showMessage(kNoResponseMessage);
+            Send(std::string(1, kEot));
+            Finish(generation, hooks);
+            return false;
+        }
+        const std::string line = StripLineEnds(piece);
+        {
+            std::lock_guard<std::mutex> lock(g_commMutex);
+            g_strSendLine = line;
+            g_strSendLog += line + "\r\n";
+        }
+        SendPoint(line);
+        SetStatus(SentLinesStatus(++lines), hooks);
+        // Let the line leave the device before dropping what the instrument
+        // sent meanwhile; its XON/XOFF are kept for the next line's wait.
+        m_port.DrainOutput();
+        TakeInput();
+        if (m_port.IsLost()) {
+            if (Stopped(generation))
+                return false;
+            SetStatus(PortLostStatus(nPort), hooks);
+            Finish(generation, hooks);
+            return false;
+        }
+        if (Stopped(generation))
+            return false;
+        Sleep(m_pacing.lineGapMs);
+    }
+    return true;
+}
+
+void CUploadWorker::SendPoint(const std::string& line) {
+    const PointPieces pieces = SplitPointLine(line);
+    if (!pieces.converted) {
+        Send(line + "\r\n");
+        return;
+    }
+    Send(pieces.first);
+    Sleep(m_pacing.pieceGapMs);
+    Send(pieces.second);
+    Sleep(m_pacing.pieceGapMs);
+    Send(pieces.third + "\r\n");
+}
+
+// True to go on with the next line; false when the instrument held the flow
+// for the whole wait or the upload was stopped meanwhile.
+bool CUploadWorker::WaitForFlow(unsigned generation) {
+    if (GetFlowState() != std::string(1, kXoff))
+        return true;
+    for (int step = 0; step < m_pacing.flowSteps; ++step) {
+        Sleep(m_pacing.flowStepMs);
+        TakeInput();
+        if (Stopped(generation))
+            return false;
+        if (GetFlowState() == std::string(1, kXon))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace vm
