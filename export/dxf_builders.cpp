@@ -4,38 +4,16 @@
 #include "common/line_reader.h"
 #include "common/number.h"
 #include "common/text.h"
+#include "instrument/records.h"
 
 namespace vm {
 namespace {
 
-// Trailing spaces only: a point name keeps its leading ones.
-std::string TrimTrailingSpaces(const std::string& s) {
-    const size_t last = s.find_last_not_of(' ');
-    return last == std::string::npos ? std::string() : s.substr(0, last + 1);
-}
-
-// A measurement record's tag: the text before the first space ("" without one).
-std::string RecordTag(const std::string& cleaned) {
-    const long long space = FindChar(cleaned, ' ', 0);
-    return space < 0 ? std::string() : Mid(cleaned, 0, space);
-}
-
-// The point name an observation takes from the line before it: that line's
-// first field (between its first space and the next comma), trailing spaces off.
-std::string NameFromPrecedingLine(const std::string& previous) {
-    const long long space = FindChar(previous, ' ', 0);
-    const long long comma = FindChar(previous, ',', space + 1);
-    return TrimTrailingSpaces(Mid(previous, space + 1, comma - space - 1));
-}
-
 // "XYZ X,Y,Z": the three values after the tag, the last one the rest of the line.
-void ReadXyzRecord(const std::string& cleaned, double& north, double& east, double& height) {
-    const long long s = FindChar(cleaned, ' ', 0);
-    const long long g = FindChar(cleaned, ',', s + 1);
-    const long long h = FindChar(cleaned, ',', g + 1);
-    north = AtoF(Mid(cleaned, s + 1, g - s - 1));
-    east = AtoF(Mid(cleaned, g + 1, h - g - 1));
-    height = AtoF(MidFrom(cleaned, h + 1));
+void ReadXyzRecord(const std::string& line, double& north, double& east, double& height) {
+    north = AtoF(RecordField1(line));
+    east = AtoF(RecordField2(line));
+    height = AtoF(RecordRestAfterComma(line, 2));
 }
 
 DxfBuild Finish(std::vector<DxfPoint> points) {
@@ -81,7 +59,7 @@ std::vector<DxfPoint> DxfPointsFromMeasurement(const std::string& bytes,
         if (RecordTag(line) == "XYZ") {
             DxfPoint p;
             ReadXyzRecord(line, p.y, p.x, p.z);
-            p.label = prefix + std::to_string(points.size() + 1) + NameFromPrecedingLine(previous);
+            p.label = prefix + std::to_string(points.size() + 1) + PrecedingLineName(previous);
             points.push_back(std::move(p));
         }
         previous = std::move(line);
