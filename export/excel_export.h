@@ -1,0 +1,49 @@
+#pragma once
+// The Excel export: a comma-separated coordinate file becomes a workbook with
+// the sheet "Coordinate", a header row "PT*", "X", "Y", "Z", "PCode" and one
+// row per line of the file, every value a text cell exactly as it stands.
+//
+// The columns go by position: the first four comma-separated fields of a line
+// go under PT*, X, Y and Z, and everything after the fourth comma under PCode.
+// A line with fewer than four commas keeps the rest after its third comma in
+// Z and has an empty PCode. No line is skipped (a line without a comma lands
+// whole in Z). A target whose name does not end in ".xls" is written as the
+// spreadsheet writer's delimited text file, its quoted cells separated by the
+// word Coordinate.
+
+#include <string>
+#include <vector>
+
+#include "export/column_order.h"
+
+namespace vm {
+
+inline constexpr const char* kExcelSheetName = "Coordinate";
+
+// The header row of the sheet.
+std::vector<std::string> ExcelHeaderRow();
+
+// The five cells of one piece read from the source (line ends and outer
+// spaces are removed first).
+ColumnFields ExcelCellsFromPiece(const std::string& piece);
+
+struct ExcelExportInput {
+    std::string source;      // the source file's bytes
+    std::string targetPath;  // the workbook (or text file) to write
+};
+
+struct ExcelExportResult {
+    bool ok = false;
+    int rows = 0;                       // data rows written
+    std::vector<std::string> messages;  // for the user, in the UI's language; none on success
+};
+
+// Reads the source file; false with a message when it cannot be read.
+bool ReadExcelSource(const std::string& path, std::string& bytes, std::string& message);
+
+// Writes the target anew. An existing text-file target is removed first (the
+// writer would otherwise extend it); an existing workbook is replaced only
+// once the new one is complete, so a failed export leaves it as it was.
+ExcelExportResult ExportCoordinatesToExcel(const ExcelExportInput& input);
+
+}  // namespace vm

@@ -1,0 +1,115 @@
+#include "export/xls_text.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <iconv.h>
+
+namespace vm {
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+constexpr char16_t kEuro = 0x20AC;  // the single byte 0x80 of the Chinese Windows code page
+
+iconv_t Handle(void* cd) {
+    return static_cast<iconv_t>(cd);
+}
+
+bool IsAscii(const std::string& bytes) {
+    for (unsigned char c : bytes) {
+        if (c >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Length of the UTF-8 sequence that starts with lead, 0 when lead cannot start one.
+size_t Utf8Length(unsigned char lead) {
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+}  // namespace
+
+bool IsValidUtf8(const std::string& bytes) {
+    const size_t size = bytes.size();
+    for (size_t i = 0; i < size;) {
+        const unsigned char lead = static_cast<unsigned char>(bytes[i]);
+        const size_t length = Utf8Length(lead);
+        if (length == 0 || i + length > size)
+            return false;
+        uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (size_t k = 1; k < length; ++k) {
+            const unsigned char c = static_cast<unsigned char>(bytes[i + k]);
+            if ((c & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (c & 0x3F);
+        }
+        const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+        if (overlong || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+CellDecoder::CellDecoder(CellEncoding encoding) : m_encoding(encoding) {
+    const char* from = encoding == CellEncoding::Utf8 ? "UTF-8" : "GB18030";
+    iconv_t cd = ::iconv_open("UTF-16LE", from);
+    m_cd = cd == reinterpret_cast<iconv_t>(-1) ? nullptr : cd;
+}
+
+CellDecoder::~CellDecoder() {
+    if (m_cd)
+        ::iconv_close(Handle(m_cd));
+}
+
+std::u16string CellDecoder::Decode(const std::string& bytes) {
+    std::u16string out;
+    if (IsAscii(bytes) || !m_cd) {
+        // Without a converter (no iconv module installed) only ASCII can be trusted.
+        out.reserve(bytes.size());
+        for (unsigned char c : bytes)
+            out.push_back(c < 0x80 ? c : kReplacement);
+        return out;
+    }
+    DecodeWithIconv(bytes, out);
+    return out;
+}
+
+void CellDecoder::DecodeWithIconv(const std::string& bytes, std::u16string& out) {
+    ::iconv(Handle(m_cd), nullptr, nullptr, nullptr, nullptr);
+    std::string input = bytes;
+    char* in = input.data();
+    size_t inLeft = input.size();
+    std::string buffer(input.size() * 4 + 8, '\0');
+    while (inLeft > 0) {
+        char* outPtr = buffer.data();
+        size_t outLeft = buffer.size();
+        const size_t rc = ::iconv(Handle(m_cd), &in, &inLeft, &outPtr, &outLeft);
+        const size_t produced = buffer.size() - outLeft;
+        for (size_t i = 0; i + 1 < produced; i += 2) {
+            out.push_back(static_cast<char16_t>(static_cast<unsigned char>(buffer[i]) |
+                                                (static_cast<unsigned char>(buffer[i + 1]) << 8)));
+        }
+        if (rc != static_cast<size_t>(-1))
+            break;
+        if (errno == E2BIG)
+            continue;
+        // An invalid or cut-off sequence: one byte becomes one replacement character.
+        const bool euro =
+            m_encoding == CellEncoding::Gbk && static_cast<unsigned char>(*in) == 0x80;
+        out.push_back(euro ? kEuro : kReplacement);
+        ++in;
+        --inLeft;
+        ::iconv(Handle(m_cd), nullptr, nullptr, nullptr, nullptr);
+    }
+}
+
+}  // namespace vm

@@ -1,0 +1,33 @@
+#pragma once
+// Cell texts arrive as the program's byte strings (GBK, the Chinese Windows
+// code page) and are stored in the workbook as UTF-16. Files made on Linux are
+// often UTF-8 instead, so a workbook whose every cell is valid UTF-8 is read as
+// UTF-8, as the text pane does; anything else is read as GBK (through
+// GB18030, its superset). Bytes that are neither become U+FFFD and the text
+// after them is kept.
+
+#include <string>
+
+namespace vm {
+
+enum class CellEncoding { Gbk, Utf8 };
+
+bool IsValidUtf8(const std::string& bytes);
+
+class CellDecoder {
+public:
+    explicit CellDecoder(CellEncoding encoding);
+    ~CellDecoder();
+    CellDecoder(const CellDecoder&) = delete;
+    CellDecoder& operator=(const CellDecoder&) = delete;
+
+    std::u16string Decode(const std::string& bytes);
+
+private:
+    void DecodeWithIconv(const std::string& bytes, std::u16string& out);
+
+    CellEncoding m_encoding;
+    void* m_cd;  // iconv_t, kept for the whole workbook
+};
+
+}  // namespace vm

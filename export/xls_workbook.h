@@ -1,0 +1,41 @@
+#pragma once
+// An Excel 97-2003 workbook of text cells, built natively: the record stream
+// that goes into the compound file's "Workbook" stream, and the rules of how a
+// table is laid out on sheets. Needs nothing installed.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace vm {
+
+using XlsRow = std::vector<std::string>;  // cell texts, as bytes
+
+struct XlsSheet {
+    std::string name;                 // bytes, like the cells
+    std::vector<const XlsRow*> rows;  // row i goes to sheet row i; not owned
+};
+
+// What one sheet of the format can hold.
+constexpr size_t kXlsMaxRows = 65536;
+constexpr size_t kXlsMaxColumns = 256;
+constexpr size_t kXlsMaxCellChars = 32767;
+constexpr size_t kXlsMaxSheetName = 31;
+
+// Lays out a table whose first row is its header on as many sheets as it
+// needs: the first sheet is called name, the next "name (2)", "name (3)", ...
+// and every sheet starts with the header row, so no row is lost past the
+// 65,536 rows that one sheet holds.
+std::vector<XlsSheet> LayOutOnSheets(const std::string& name, const std::vector<XlsRow>& table);
+
+// Why these sheets cannot be written (too many rows or columns, a cell text
+// that is too long, a sheet name that is empty, too long, repeated or holds
+// one of : \ / ? * [ ]), in the UI's language; empty when they can.
+std::string CheckSheets(const std::vector<XlsSheet>& sheets);
+
+// The workbook stream: the globals (fonts, cell formats, sheet list, shared
+// strings) followed by each sheet. Every non-empty cell is a text cell; an
+// empty cell is a blank cell in the text format. Sheets must pass CheckSheets.
+std::string BuildWorkbookStream(const std::vector<XlsSheet>& sheets);
+
+}  // namespace vm
