@@ -1,0 +1,34 @@
+#pragma once
+// Cuts a source file of the universal conversion into records. The file is read
+// in the 99-byte pieces of the line reader; every piece, even an empty one, is
+// one record once its CR and LF bytes are gone. The bytes '@' and '$' never
+// reach a record, and the three bytes "@$$" inside a piece end a record there
+// (they are the end marker the pieces are joined with, so a piece holding them
+// splits in two).
+
+#include <string>
+#include <string_view>
+
+#include "common/line_reader.h"
+
+namespace vm {
+
+class LayoutRecordReader {
+public:
+    // The reader keeps a reference: bytes must outlive it.
+    explicit LayoutRecordReader(const std::string& bytes) : m_lines(bytes) {}
+
+    // The next record; it stays valid until the next call. False at the end.
+    bool Next(std::string_view& record);
+
+private:
+    bool NextFromMarkedPiece(std::string_view& record);
+
+    LineReader m_lines;
+    std::string m_raw;     // the piece as the line reader returned it
+    std::string m_marked;  // the piece without CR and LF, followed by "@$$"
+    size_t m_pos = 0;      // scan position in m_marked
+    std::string m_record;
+};
+
+}  // namespace vm

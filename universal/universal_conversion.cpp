@@ -1,0 +1,223 @@
+#include "universal/universal_conversion.h"
+
+#include <charconv>
+#include <limits>
+#include <string_view>
+
+#include "common/file_io.h"
+#include "common/number.h"
+#include "universal/layout_records.h"
+
+namespace vm {
+
+const char* const kMissingSourceMessage = "选择要转换的文件!!!";
+const char* const kMissingTargetMessage = "选择要保存的文件!!!";
+const char* const kConversionDoneMessage = "转换成功";
+const char* const kConversionDoneCaption = "提示：";
+
+namespace {
+
+using FieldViews = std::array<std::string_view, kLayoutPositions>;
+
+FieldViews SplitFields(std::string_view record, char separator) {
+    FieldViews fields;
+    size_t previous = record.find(separator);
+    if (previous == std::string_view::npos) {
+        fields[1] = record;
+        return fields;
+    }
+    fields[0] = record.substr(0, previous);
+    for (int k = 1; k < kLayoutPositions - 1; ++k) {
+        const size_t next = record.find(separator, previous + 1);
+        if (next == std::string_view::npos) {
+            fields[k] = record.substr(previous + 1);
+            return fields;
+        }
+        fields[k] = record.substr(previous + 1, next - previous - 1);
+        previous = next;
+    }
+    fields[kLayoutPositions - 1] = record.substr(previous + 1);
+    return fields;
+}
+
+// A coordinate as "%.3f" of (v + add) * mul; std::to_chars gives printf's digits.
+struct NumberText {
+    char text[400];  // room for the fixed digits of any double
+
+    std::string_view Format(std::string_view field, double add, double mul) {
+        const double value = (AtoF(std::string(field)) + add) * mul;
+        const auto result =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
+        return std::string_view(text, static_cast<size_t>(result.ptr - text));
+    }
+};
+
+// The target fields of one record and their storage, filled in the order that
+// lets a later item overwrite an earlier one at the same target position.
+class TargetRecord {
+public:
+    TargetRecord(const FieldViews& source, const UniversalConversionRun& run)
+        : m_run(run), m_source(&source) {
+        const ColumnLayout& from = run.layout.source;
+        const ColumnLayout& to = run.layout.target;
+        m_fields[At(to.pointNumber)] = source[At(from.pointNumber)];
+        if (run.layout.attributeEnabled) {
+            const std::string_view attribute = source[At(from.attribute)];
+            m_fields[At(to.attribute)] = attribute.empty() ? std::string_view(" ") : attribute;
+        }
+        m_fields[At(to.x)] = source[At(from.x)];
+        m_fields[At(to.y)] = source[At(from.y)];
+        m_fields[At(to.z)] = source[At(from.z)];
+    }
+
+    // With -1 the source's sequence number is copied where there is one;
+    // otherwise the counter is written and advanced (so after the first record
+    // without one, every record gets a generated number).
+    void Number(long long& counter) {
+        const std::string_view given = (*m_source)[At(m_run.layout.source.sequenceNumber)];
+        std::string_view& field = m_fields[At(m_run.layout.target.sequenceNumber)];
+        if (counter == -1 && !given.empty()) {
+            field = given;
+            return;
+        }
+        const auto result = std::to_chars(m_sequence, m_sequence + sizeof m_sequence, counter);
+        field = std::string_view(m_sequence, static_cast<size_t>(result.ptr - m_sequence));
+        if (counter < std::numeric_limits<long long>::max())
+            ++counter;
+    }
+
+    void AppendTo(std::string& out) {
+        const int last = NonEmptyCount() - 1;
+        FormatCoordinates();
+        const ColumnLayout& to = m_run.layout.target;
+        int separators[kLayoutPositions] = {};
+        // Every item is visited at its target position, whatever the switches:
+        // a position named twice gets two separators. Files made by this tool
+        // carry exactly these separators, so the rule stays as it is.
+        for (const int position :
+             {to.pointNumber, to.attribute, to.x, to.y, to.z, to.sequenceNumber}) {
+            const int p = At(position);
+            if (!m_fields[p].empty() && p != last)
+                ++separators[p];
+        }
+        for (int p = 0; p < kLayoutPositions; ++p) {
+            out.append(m_fields[p]);
+            out.append(static_cast<size_t>(separators[p]), m_run.targetSeparator);
+        }
+        out.append("\r\n");
+    }
+
+private:
+    static int At(int position) { return NormalizedPosition(position); }
+
+    int NonEmptyCount() const {
+        int count = 0;
+        for (const std::string_view& f : m_fields)
+            count += f.empty() ? 0 : 1;
+        return count;
+    }
+
+    // A non-empty field at a coordinate's target position becomes that
+    // coordinate's number, read from its source field (0 when not a number).
+    void FormatCoordinates() {
+        const ColumnLayout& from = m_run.layout.source;
+        const ColumnLayout& to = m_run.layout.target;
+        const FieldViews& source = *m_source;
+        std::string_view* x = &m_fields[At(to.x)];
+        if (!x->empty())
+            *x = m_numbers[0].Format(source[At(from.x)], m_run.addX, m_run.mulX);
+        std::string_view* y = &m_fields[At(to.y)];
+        if (!y->empty())
+            *y = m_numbers[1].Format(source[At(from.y)], m_run.addY, m_run.mulY);
+        std::string_view* z = &m_fields[At(to.z)];
+        if (!z->empty())
+            *z = m_numbers[2].Format(source[At(from.z)], m_run.addZ, m_run.mulZ);
+    }
+
+    const UniversalConversionRun& m_run;
+    const FieldViews* m_source;
+    FieldViews m_fields;
+    char m_sequence[24] = {};
+    NumberText m_numbers[3];
+};
+
+void AppendTargetRecord(std::string& out, const FieldViews& source,
+                        const UniversalConversionRun& run, long long& counter) {
+    TargetRecord target(source, run);
+    if (run.layout.numberingEnabled)
+        target.Number(counter);
+    target.AppendTo(out);
+}
+
+ConversionMessage Failure(std::string text) {
+    return {std::move(text), std::string(), true};
+}
+
+}  // namespace
+
+RecordFields SplitRecord(const std::string& record, char separator) {
+    const FieldViews views = SplitFields(record, separator);
+    RecordFields fields;
+    for (int k = 0; k < kLayoutPositions; ++k)
+        fields[k] = std::string(views[k]);
+    return fields;
+}
+
+std::string BuildTargetRecord(const RecordFields& source, const UniversalConversionRun& run,
+                              long long& counter) {
+    FieldViews views;
+    for (int k = 0; k < kLayoutPositions; ++k)
+        views[k] = source[k];
+    std::string line;
+    AppendTargetRecord(line, views, run, counter);
+    return line;
+}
+
+std::string ConvertLayoutText(const std::string& sourceBytes, UniversalConversionRun& run,
+                              long long& recordCount) {
+    std::string out;
+    out.reserve(sourceBytes.size() + sourceBytes.size() / 4 + 64);
+    recordCount = 0;
+    LayoutRecordReader records(sourceBytes);
+    std::string_view record;
+    while (records.Next(record)) {
+        ++recordCount;
+        AppendTargetRecord(out, SplitFields(record, run.sourceSeparator), run, run.startNumber);
+    }
+    if (run.headerCount)
+        out.insert(0, std::to_string(recordCount) + "\r\n");
+    return out;
+}
+
+UniversalConversionResult ConvertLayoutFile(UniversalConversionRun& run) {
+    UniversalConversionResult result;
+    if (run.sourcePath.empty()) {
+        result.messages.push_back({kMissingSourceMessage, std::string(), false});
+        return result;
+    }
+    if (run.targetPath.empty()) {
+        result.messages.push_back({kMissingTargetMessage, std::string(), false});
+        return result;
+    }
+    std::string source;
+    FileError error;
+    if (!ReadFileBytes(run.sourcePath, source, &error)) {
+        result.messages.push_back(Failure(error.message));
+        return result;
+    }
+    const long long counterBefore = run.startNumber;
+    const std::string target = ConvertLayoutText(source, run, result.recordCount);
+    source = std::string();  // the source is let go before the target is written
+    if (!WriteFileAtomic(run.targetPath, target, &error)) {
+        // Nothing was written, so the numbering does not move on either.
+        run.startNumber = counterBefore;
+        result.messages.push_back(Failure(error.message));
+        return result;
+    }
+    result.success = true;
+    result.filesWritten.push_back(run.targetPath);
+    result.messages.push_back({kConversionDoneMessage, kConversionDoneCaption, false});
+    return result;
+}
+
+}  // namespace vm
