@@ -65,6 +65,7 @@ TickResult CCommTicker::ReceiveTick(CSerialPort& port, std::string& paneText,
         port.Close();
         result.status = PortLostStatus(m_nPort);
         result.finished = true;
+        result.portLost = true;
     } else if (length == m_nTextLen2Ago && length != 0) {
         port.Close();
         result.finished = true;

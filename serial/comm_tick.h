@@ -19,6 +19,7 @@ struct TickResult {
     bool paneReplaced = false;  // upload: the pane now holds the transcript
     std::string status;
     bool finished = false;  // the transfer is over: the port is closed, stop the tick
+    bool portLost = false;  // it ended because the device went away
 };
 
 class CCommTicker {

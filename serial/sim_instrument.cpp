@@ -18,15 +18,23 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
+// The master reports a hang-up while no one has the device open.
 bool ProgramHasDevice(int master) {
     pollfd p{master, 0, 0};
     ::poll(&p, 1, 0);
     return (p.revents & POLLHUP) == 0;
 }
 
+// The terminal attributes read on the master are the device's: the program
+// has set up its raw transfer once line editing is off.
+bool ProgramHasConfigured(int master) {
+    termios attrs{};
+    return ::tcgetattr(master, &attrs) == 0 && (attrs.c_lflag & ICANON) == 0;
+}
+
 bool WaitUntil(int timeoutMs, bool want, int master) {
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (ProgramHasDevice(master) != want) {
+    while (ProgramHasDevice(master) != want || (want && !ProgramHasConfigured(master))) {
         if (Clock::now() >= deadline)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));

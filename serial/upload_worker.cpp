@@ -32,8 +32,8 @@ void CUploadWorker::Start(int nPort, UploadHooks hooks) {
     });
 }
 
-void CUploadWorker::Run(int nPort, const UploadHooks& hooks) {
-    Work(++m_generation, nPort, hooks);
+UploadOutcome CUploadWorker::Run(int nPort, const UploadHooks& hooks) {
+    return Work(++m_generation, nPort, hooks);
 }
 
 void CUploadWorker::Wait() {
@@ -79,16 +79,16 @@ void CUploadWorker::Finish(unsigned generation, const UploadHooks& hooks) {
         hooks.finished();
 }
 
-void CUploadWorker::Work(unsigned generation, int nPort, const UploadHooks& hooks) {
+UploadOutcome CUploadWorker::Work(unsigned generation, int nPort, const UploadHooks& hooks) {
     if (Stopped(generation))
-        return;
+        return UploadOutcome::Stopped;
     SetStatus(kUploadStartedStatus, hooks);
     std::string path;
     if (!hooks.chooseFile || !hooks.chooseFile(path)) {
         SetStatus(kUploadCancelledStatus, hooks);
         Sleep(m_pacing.cancelDelayMs);
         Finish(generation, hooks);
-        return;
+        return UploadOutcome::Cancelled;
     }
     std::string bytes;
     FileError error;
@@ -98,32 +98,35 @@ void CUploadWorker::Work(unsigned generation, int nPort, const UploadHooks& hook
         if (hooks.showMessage)
             hooks.showMessage(error.message);
         Finish(generation, hooks);
-        return;
+        return UploadOutcome::Unreadable;
     }
     long long lines = 0;
-    if (!SendLines(generation, nPort, bytes, hooks, lines) || Stopped(generation))
-        return;
+    const UploadOutcome outcome = SendLines(generation, nPort, bytes, hooks, lines);
+    if (outcome != UploadOutcome::Sent)
+        return outcome;
+    if (Stopped(generation))
+        return UploadOutcome::Stopped;
     Send(std::string(1, kEot));
     SetStatus(UploadDoneStatus(lines), hooks);
     Sleep(m_pacing.endDelayMs);
     m_port.DrainOutput();
     Finish(generation, hooks);
+    return UploadOutcome::Sent;
 }
 
-// False when the upload ended early (stopped, port lost, instrument silent).
-bool CUploadWorker::SendLines(unsigned generation, int nPort, const std::string& bytes,
-                              const UploadHooks& hooks, long long& lines) {
+UploadOutcome CUploadWorker::SendLines(unsigned generation, int nPort, const std::string& bytes,
+                                       const UploadHooks& hooks, long long& lines) {
     LineReader reader(bytes);
     std::string piece;
     while (reader.Next(piece)) {
         if (!WaitForFlow(generation)) {
             if (Stopped(generation))
-                return false;
+                return UploadOutcome::Stopped;
             if (hooks.showMessage)
                 hooks.showMessage(kNoResponseMessage);
             Send(std::string(1, kEot));
             Finish(generation, hooks);
-            return false;
+            return UploadOutcome::NoResponse;
         }
         const std::string line = StripLineEnds(piece);
         {
@@ -137,18 +140,16 @@ bool CUploadWorker::SendLines(unsigned generation, int nPort, const std::string&
         // sent meanwhile; its XON/XOFF are kept for the next line's wait.
         m_port.DrainOutput();
         TakeInput();
+        if (Stopped(generation))
+            return UploadOutcome::Stopped;
         if (m_port.IsLost()) {
-            if (Stopped(generation))
-                return false;
             SetStatus(PortLostStatus(nPort), hooks);
             Finish(generation, hooks);
-            return false;
+            return UploadOutcome::PortLost;
         }
-        if (Stopped(generation))
-            return false;
         Sleep(m_pacing.lineGapMs);
     }
-    return true;
+    return UploadOutcome::Sent;
 }
 
 void CUploadWorker::SendPoint(const std::string& line) {

@@ -40,6 +40,15 @@ struct UploadPacing {
     int flowSteps = 40;       // ... gives up after this many steps
 };
 
+enum class UploadOutcome {
+    Sent,        // every line and EOT went out
+    Cancelled,   // no file was chosen
+    Unreadable,  // the chosen file could not be read; nothing was sent
+    NoResponse,  // the instrument held the flow for the whole wait; EOT sent
+    PortLost,    // the device went away
+    Stopped,     // a download or a later upload took the port over
+};
+
 class CUploadWorker {
 public:
     explicit CUploadWorker(CSerialPort& port, UploadPacing pacing = UploadPacing());
@@ -54,7 +63,7 @@ public:
     // workers never send into the port at once.
     void Start(int nPort, UploadHooks hooks);
     // The whole upload on the calling thread (the command line's way).
-    void Run(int nPort, const UploadHooks& hooks);
+    UploadOutcome Run(int nPort, const UploadHooks& hooks);
     // Tells a running worker to stop after its line, before the port is
     // reopened for another transfer.
     void StopCurrent() { ++m_generation; }
@@ -62,9 +71,9 @@ public:
     void Wait();
 
 private:
-    void Work(unsigned generation, int nPort, const UploadHooks& hooks);
-    bool SendLines(unsigned generation, int nPort, const std::string& bytes,
-                   const UploadHooks& hooks, long long& lines);
+    UploadOutcome Work(unsigned generation, int nPort, const UploadHooks& hooks);
+    UploadOutcome SendLines(unsigned generation, int nPort, const std::string& bytes,
+                            const UploadHooks& hooks, long long& lines);
     void SendPoint(const std::string& line);
     bool WaitForFlow(unsigned generation);
     void Send(const std::string& bytes);
