@@ -1,0 +1,15 @@
+#pragma once
+// Command 32812 "保存为EXCEL文件" (the handler OnSaveExcel is declared with the
+// other main-window commands). After the workbook is written it is handed to
+// the desktop's viewer once a pause has passed; the pause runs on a timer, so
+// the window keeps responding meanwhile.
+
+namespace vm {
+
+inline constexpr int kExcelOpenDelayMs = 4000;
+
+// The pause before the written file is opened (tests shorten it).
+int ExcelOpenDelayMs();
+void SetExcelOpenDelayMs(int ms);
+
+}  // namespace vm
