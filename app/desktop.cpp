@@ -80,13 +80,15 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogReques
     const std::string filter = QtFileFilter(request.filter);
     if (!filter.empty())
         dialog.setNameFilter(FromUtf8(filter));
-    dialog.setDefaultSuffix(FromUtf8(BareExtension(request.defaultExt)));
+    // Opening keeps a chosen name as it is when that file exists (see ApplyDefaultExtension).
+    if (save)
+        dialog.setDefaultSuffix(FromUtf8(BareExtension(request.defaultExt)));
     if (!request.initialName.empty())
         dialog.selectFile(FromPath(request.initialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return WithDefaultExtension(ToPath(dialog.selectedFiles().first()), request.defaultExt);
+    return ApplyDefaultExtension(ToPath(dialog.selectedFiles().first()), request.defaultExt, !save);
 }
 
 bool StartFirstOf(const std::vector<std::string>& candidates, const QStringList& arguments) {

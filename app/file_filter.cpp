@@ -1,5 +1,7 @@
 #include "app/file_filter.h"
 
+#include "common/file_io.h"
+
 #include <vector>
 
 namespace vm {
@@ -63,6 +65,16 @@ std::string WithDefaultExtension(const std::string& path, const std::string& def
     if (name.find('.') != std::string::npos)
         return path;
     return path + "." + ext;
+}
+
+std::string ApplyDefaultExtension(const std::string& path, const std::string& defaultExt,
+                                  bool forOpen) {
+    if (!forOpen)
+        return WithDefaultExtension(path, defaultExt);
+    if (FileExists(path))
+        return path;
+    const std::string extended = WithDefaultExtension(path, defaultExt);
+    return FileExists(extended) ? extended : path;
 }
 
 }  // namespace vm

@@ -17,4 +17,11 @@ std::string BareExtension(const std::string& defaultExt);
 // path with ".ext" appended when its file name has no extension of its own.
 std::string WithDefaultExtension(const std::string& path, const std::string& defaultExt);
 
+// What a file dialog returns for the name the user chose. Saving: the name with
+// the default extension applied. Opening: the name itself when that file
+// exists (a file without extension stays choosable), else the name with the
+// default extension when that one exists, else the name as chosen.
+std::string ApplyDefaultExtension(const std::string& path, const std::string& defaultExt,
+                                  bool forOpen);
+
 }  // namespace vm

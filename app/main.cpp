@@ -1,9 +1,14 @@
+// The desktop program: the main window, run modally; the program ends when it closes.
+#include "app/main_dlg.h"
+#include "app/ui_fonts.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel label("VeltraMarlin(2.5)");
-    label.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("veltramarlin"));
+    QApplication::setFont(vm::ApplicationFont());
+    vm::CMainDlg dlg;
+    dlg.exec();
+    return 0;
 }

@@ -71,8 +71,10 @@ std::optional<std::string> ScriptedDesktop::FileDialog(DesktopCall::Kind kind, Q
         answer = m_fileAnswers.front();
         m_fileAnswers.pop_front();
         // As the real dialogs do: a name without extension gets the default one.
-        if (answer)
-            answer = WithDefaultExtension(*answer, request.defaultExt);
+        if (answer) {
+            answer =
+                ApplyDefaultExtension(*answer, request.defaultExt, kind == DesktopCall::OpenFile);
+        }
     } else {
         ++m_unscripted;
     }

@@ -1,0 +1,94 @@
+#pragma once
+// The program's main window (dialog 102): menu 129, toolbar 179, the text pane
+// (control 1007) and the status line (control 1010). Every user action is a
+// command of this window; see main_commands.h for the table of ids, captions
+// and handlers.
+//
+// What other commands use:
+//  - m_strText: the pane's bytes exactly as received, opened or typed (GBK, or
+//    UTF-8 when the text is valid UTF-8). Never decoded by the core.
+//  - m_strStatus: the status line's text, UTF-8 (the core's messages).
+//  - UpdateData(true) takes the controls into these members, UpdateData(false)
+//    shows the members in the controls.
+//  - StopComm(), SavePaneToWorkFile(), the comm timer (timer 1, 300 ms, whose
+//    ticks call OnTimer(CMainDlg&)), and the window itself as the parent of
+//    dialogs and message boxes.
+
+#include "app/pane_codec.h"
+
+#include <QDialog>
+#include <QTimer>
+
+#include <string>
+
+class QLineEdit;
+class QMenuBar;
+class QPlainTextEdit;
+class QToolBar;
+
+namespace vm {
+
+class CMainDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CMainDlg(QWidget* parent = nullptr);
+    ~CMainDlg() override;
+
+    std::string m_strText;    // the pane's bytes
+    std::string m_strStatus;  // the status line, UTF-8
+
+    QPlainTextEdit* m_editText = nullptr;  // control 1007
+    QLineEdit* m_editStatus = nullptr;     // control 1010
+
+    // true: controls -> members; false: members -> controls. Bytes the user
+    // did not edit come back exactly as they were shown. Always true.
+    bool UpdateData(bool saveAndValidate = true);
+
+    // The pane control's line count: one more than the CR LF pairs of the text
+    // it shows now (which may differ from m_strText until UpdateData(false)).
+    long long PaneLineCount() const;
+
+    // Closes the serial port and stops the comm timer; the transfer mode stays.
+    void StopComm();
+    // StopComm, take the user's edits, write the pane to the work file
+    // (owner-only). On failure shows the reason and returns false.
+    bool SavePaneToWorkFile();
+
+    // Timer 1: a 300 ms tick that calls OnTimer(*this) while it runs.
+    void StartCommTimer();
+    void StopCommTimer();
+    bool IsCommTimerActive() const { return m_commTimer.isActive(); }
+
+    // Runs the handler of a menu or toolbar command id; false for an unknown id.
+    bool OnCommand(int id);
+
+    // Command handlers of this window.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSaveAs();
+    void OnFileExit();
+    void OnComSetting();
+    void OnNotepad();
+    void OnCalculator();
+    void OnHelp();
+
+    QMenuBar* menuBar() const { return m_menuBar; }
+    QToolBar* toolBar() const { return m_toolBar; }
+
+private:
+    void OnInitDialog();
+    void CreateControls();
+    void CreateMenu();
+    void CreateToolBar();
+    void LayOutAroundToolBar();
+    void ShowStatus(const std::string& status);
+    void ShowPaneBytes(const std::string& bytes);
+
+    QMenuBar* m_menuBar = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QTimer m_commTimer;
+    std::string m_shownBytes;  // the bytes the pane was last given or taken from
+    PaneEncoding m_paneEncoding = PaneEncoding::Gbk;
+};
+
+}  // namespace vm
