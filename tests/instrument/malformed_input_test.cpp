@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "common/line_reader.h"
+#include "instrument/coordinate_conversion.h"
+#include "instrument/download_kind.h"
+#include "instrument/file_pieces.h"
+#include "instrument/measurement_conversion.h"
+#include "tests/support/temp_dir.h"
+
+namespace vm {
+namespace {
+
+std::string RandomBytes(size_t size, unsigned seed, const std::string& alphabet = "") {
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char& c : bytes) {
+        const unsigned r = random();
+        c = alphabet.empty() ? static_cast<char>(r & 0xff) : alphabet[r % alphabet.size()];
+    }
+    return bytes;
+}
+
+std::vector<std::string> PiecesOf(const std::string& bytes) {
+    std::vector<std::string> pieces;
+    ForEachPiece(bytes, [&](const std::string& p) { pieces.push_back(p); });
+    return pieces;
+}
+
+MeasurementOptions Everything(int layout) {
+    MeasurementOptions o;
+    o.coordinates = o.angleDistance = o.angles = true;
+    o.layout = layout;
+    return o;
+}
+
+// Junk of every kind goes through every parser without a crash; the sanitizer
+// build checks that nothing reads past a buffer.
+TEST(MalformedInput, junkGoesThroughEveryParser) {
+    const std::string recordish = "XYZSDHVBKUNITATMOS ,,,,,@$\r\n\t0123456789.-e\xb5\xe3";
+    std::vector<std::string> inputs = {"",
+                                       "\n",
+                                       "\r",
+                                       "@$$",
+                                       "@",
+                                       "$$@",
+                                       ",,,,",
+                                       "XYZ ",
+                                       "UNITS ",
+                                       "ATMOS \n",
+                                       std::string(5, '\0')};
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        inputs.push_back(RandomBytes(seed * 97, seed));
+        inputs.push_back(RandomBytes(seed * 131, seed, recordish));
+    }
+    for (const std::string& bytes : inputs) {
+        ClassifyDownloadedBytes(bytes);
+        for (int layout = -1; layout <= 11; ++layout) {
+            const CoordinateOutput out = ConvertCoordinateText(bytes, layout);
+            EXPECT_LE(out.points, static_cast<long long>(PiecesOf(bytes).size()));
+            ConvertMeasurementText(bytes, Everything(layout));
+        }
+    }
+}
+
+TEST(MalformedInput, nulBytesStayInNamesAndCodes) {
+    const std::string name(
+        "P\0"
+        "1",
+        3);
+    const std::string code("C\0D", 3);
+    EXPECT_EQ(ConvertCoordinateText(name + ",1,2,3," + code + "\n", 1).text,
+              name + "," + code + ",0.001,0.002,0.003\r\n");
+    const MeasurementOutputs out =
+        ConvertMeasurementText("SS " + name + ",1," + code + "\nXYZ 1,2,3\n", Everything(1));
+    EXPECT_EQ(out.coordinates, name + "," + code + ",0.001,0.002,0.003\r\n");
+}
+
+TEST(MalformedInput, megabyteLinesAndMissingLineEnds) {
+    std::string line;
+    while (line.size() < 3'000'000)
+        line += "P,1,2,3,C,";
+    const CoordinateOutput out = ConvertCoordinateText(line, 0);
+    // Every full 99-byte piece of the line holds at least four commas: one point
+    // each; the last 3 bytes are too short for a point.
+    ASSERT_EQ(line.size() % 99, 3u);
+    EXPECT_EQ(out.points, static_cast<long long>(line.size() / 99));
+    const MeasurementOutputs meas = ConvertMeasurementText("XYZ " + line, Everything(0));
+    EXPECT_EQ(meas.coordinates.substr(0, 8), "1,0.000,");
+
+    EXPECT_EQ(ConvertCoordinateText("P1,1,2,3,C", 0).text, "P1,0.001,0.002,0.003\r\n");
+    EXPECT_EQ(ConvertMeasurementText("SS P1,1,C\nXYZ 1,2,3", Everything(0)).coordinates,
+              "P1,0.001,0.002,0.003\r\n");
+    EXPECT_EQ(ClassifyDownloadedBytes("ATMOS 1\nSS P1,1,C"), DownloadKind::Measurement);
+}
+
+// The file is read in blocks; the pieces must be those of the whole file even
+// where a CR LF pair, a long line or a lone CR straddles a block boundary.
+TEST(MalformedInput, blockReadingGivesTheSamePiecesAsTheWholeFile) {
+    const size_t block = 1 << 20;
+    std::string bytes = RandomBytes(block - 1 - 40, 7, "abc,\n");
+    bytes += std::string(39, 'x') + "\r\n";  // CR ends the first block, LF starts the next
+    bytes += std::string(2 * block + 5, 'y') + "\r\r\n";
+    bytes += RandomBytes(block, 9, "ab\r\n\r,");
+    test::TempDir dir;
+    const std::string path = dir.write("big.txt", bytes);
+    std::vector<std::string> fromFile;
+    ASSERT_TRUE(ForEachFilePiece(path, [&](const std::string& p) { fromFile.push_back(p); }));
+    EXPECT_TRUE(fromFile == PiecesOf(bytes));
+}
+
+}  // namespace
+}  // namespace vm
