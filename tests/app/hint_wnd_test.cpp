@@ -3,6 +3,7 @@
 #include "app/hint_wnd.h"
 
 #include "app/control_id.h"
+#include "tests/support/gui_app.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -15,18 +16,10 @@
 namespace vm {
 namespace {
 
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-}
-
 class HintWndTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureApplication();
+        test::EnsureApplication();
         m_dialog = std::make_unique<QDialog>();
         m_dialog->resize(400, 300);
         AddButton(10, {10, 10, 80, 24});
