@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "common/file_io.h"
-#include "common/number.h"
+#include "universal/coordinate_text.h"
 #include "universal/layout_records.h"
 
 namespace vm {
@@ -40,42 +40,64 @@ FieldViews SplitFields(std::string_view record, char separator) {
     return fields;
 }
 
-// A coordinate as "%.3f" of (v + add) * mul; std::to_chars gives printf's digits.
+// A coordinate as "%.3f" of (v + add) * mul.
 struct NumberText {
-    char text[400];  // room for the fixed digits of any double
+    char text[kCoordinateTextSize];
 
     std::string_view Format(std::string_view field, double add, double mul) {
-        const double value = (AtoF(std::string(field)) + add) * mul;
-        const auto result =
-            std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
-        return std::string_view(text, static_cast<size_t>(result.ptr - text));
+        const double value = (ReadCoordinate(field) + add) * mul;
+        return std::string_view(text, FormatCoordinate(value, text));
     }
+};
+
+ColumnLayout Normalized(const ColumnLayout& c) {
+    return {NormalizedPosition(c.pointNumber), NormalizedPosition(c.attribute),
+            NormalizedPosition(c.x),           NormalizedPosition(c.y),
+            NormalizedPosition(c.z),           NormalizedPosition(c.sequenceNumber)};
+}
+
+// What every record of a run is converted by, with each position checked once.
+struct RecordRule {
+    explicit RecordRule(const UniversalConversionRun& run)
+        : from(Normalized(run.layout.source)),
+          to(Normalized(run.layout.target)),
+          attribute(run.layout.attributeEnabled),
+          numbering(run.layout.numberingEnabled),
+          separator(run.targetSeparator),
+          add{run.addX, run.addY, run.addZ},
+          mul{run.mulX, run.mulY, run.mulZ} {}
+
+    ColumnLayout from;
+    ColumnLayout to;
+    bool attribute;
+    bool numbering;
+    char separator;
+    double add[3];
+    double mul[3];
 };
 
 // The target fields of one record and their storage, filled in the order that
 // lets a later item overwrite an earlier one at the same target position.
 class TargetRecord {
 public:
-    TargetRecord(const FieldViews& source, const UniversalConversionRun& run)
-        : m_run(run), m_source(&source) {
-        const ColumnLayout& from = run.layout.source;
-        const ColumnLayout& to = run.layout.target;
-        m_fields[At(to.pointNumber)] = source[At(from.pointNumber)];
-        if (run.layout.attributeEnabled) {
-            const std::string_view attribute = source[At(from.attribute)];
-            m_fields[At(to.attribute)] = attribute.empty() ? std::string_view(" ") : attribute;
+    TargetRecord(const FieldViews& source, const RecordRule& rule)
+        : m_rule(rule), m_source(source) {
+        m_fields[rule.to.pointNumber] = source[rule.from.pointNumber];
+        if (rule.attribute) {
+            const std::string_view attribute = source[rule.from.attribute];
+            m_fields[rule.to.attribute] = attribute.empty() ? std::string_view(" ") : attribute;
         }
-        m_fields[At(to.x)] = source[At(from.x)];
-        m_fields[At(to.y)] = source[At(from.y)];
-        m_fields[At(to.z)] = source[At(from.z)];
+        m_fields[rule.to.x] = source[rule.from.x];
+        m_fields[rule.to.y] = source[rule.from.y];
+        m_fields[rule.to.z] = source[rule.from.z];
     }
 
     // With -1 the source's sequence number is copied where there is one;
     // otherwise the counter is written and advanced (so after the first record
     // without one, every record gets a generated number).
     void Number(long long& counter) {
-        const std::string_view given = (*m_source)[At(m_run.layout.source.sequenceNumber)];
-        std::string_view& field = m_fields[At(m_run.layout.target.sequenceNumber)];
+        const std::string_view given = m_source[m_rule.from.sequenceNumber];
+        std::string_view& field = m_fields[m_rule.to.sequenceNumber];
         if (counter == -1 && !given.empty()) {
             field = given;
             return;
@@ -89,27 +111,24 @@ public:
     void AppendTo(std::string& out) {
         const int last = NonEmptyCount() - 1;
         FormatCoordinates();
-        const ColumnLayout& to = m_run.layout.target;
+        const ColumnLayout& to = m_rule.to;
         int separators[kLayoutPositions] = {};
         // Every item is visited at its target position, whatever the switches:
         // a position named twice gets two separators. Files made by this tool
         // carry exactly these separators, so the rule stays as it is.
-        for (const int position :
-             {to.pointNumber, to.attribute, to.x, to.y, to.z, to.sequenceNumber}) {
-            const int p = At(position);
+        for (const int p : {to.pointNumber, to.attribute, to.x, to.y, to.z, to.sequenceNumber}) {
             if (!m_fields[p].empty() && p != last)
                 ++separators[p];
         }
         for (int p = 0; p < kLayoutPositions; ++p) {
             out.append(m_fields[p]);
-            out.append(static_cast<size_t>(separators[p]), m_run.targetSeparator);
+            for (int n = 0; n < separators[p]; ++n)
+                out.push_back(m_rule.separator);
         }
         out.append("\r\n");
     }
 
 private:
-    static int At(int position) { return NormalizedPosition(position); }
-
     int NonEmptyCount() const {
         int count = 0;
         for (const std::string_view& f : m_fields)
@@ -120,31 +139,28 @@ private:
     // A non-empty field at a coordinate's target position becomes that
     // coordinate's number, read from its source field (0 when not a number).
     void FormatCoordinates() {
-        const ColumnLayout& from = m_run.layout.source;
-        const ColumnLayout& to = m_run.layout.target;
-        const FieldViews& source = *m_source;
-        std::string_view* x = &m_fields[At(to.x)];
-        if (!x->empty())
-            *x = m_numbers[0].Format(source[At(from.x)], m_run.addX, m_run.mulX);
-        std::string_view* y = &m_fields[At(to.y)];
-        if (!y->empty())
-            *y = m_numbers[1].Format(source[At(from.y)], m_run.addY, m_run.mulY);
-        std::string_view* z = &m_fields[At(to.z)];
-        if (!z->empty())
-            *z = m_numbers[2].Format(source[At(from.z)], m_run.addZ, m_run.mulZ);
+        const int from[3] = {m_rule.from.x, m_rule.from.y, m_rule.from.z};
+        const int to[3] = {m_rule.to.x, m_rule.to.y, m_rule.to.z};
+        for (int axis = 0; axis < 3; ++axis) {
+            std::string_view& field = m_fields[to[axis]];
+            if (field.empty())
+                continue;
+            field =
+                m_numbers[axis].Format(m_source[from[axis]], m_rule.add[axis], m_rule.mul[axis]);
+        }
     }
 
-    const UniversalConversionRun& m_run;
-    const FieldViews* m_source;
+    const RecordRule& m_rule;
+    const FieldViews& m_source;
     FieldViews m_fields;
     char m_sequence[24] = {};
     NumberText m_numbers[3];
 };
 
-void AppendTargetRecord(std::string& out, const FieldViews& source,
-                        const UniversalConversionRun& run, long long& counter) {
-    TargetRecord target(source, run);
-    if (run.layout.numberingEnabled)
+void AppendTargetRecord(std::string& out, const FieldViews& source, const RecordRule& rule,
+                        long long& counter) {
+    TargetRecord target(source, rule);
+    if (rule.numbering)
         target.Number(counter);
     target.AppendTo(out);
 }
@@ -169,7 +185,7 @@ std::string BuildTargetRecord(const RecordFields& source, const UniversalConvers
     for (int k = 0; k < kLayoutPositions; ++k)
         views[k] = source[k];
     std::string line;
-    AppendTargetRecord(line, views, run, counter);
+    AppendTargetRecord(line, views, RecordRule(run), counter);
     return line;
 }
 
@@ -178,11 +194,12 @@ std::string ConvertLayoutText(const std::string& sourceBytes, UniversalConversio
     std::string out;
     out.reserve(sourceBytes.size() + sourceBytes.size() / 4 + 64);
     recordCount = 0;
+    const RecordRule rule(run);
     LayoutRecordReader records(sourceBytes);
     std::string_view record;
     while (records.Next(record)) {
         ++recordCount;
-        AppendTargetRecord(out, SplitFields(record, run.sourceSeparator), run, run.startNumber);
+        AppendTargetRecord(out, SplitFields(record, run.sourceSeparator), rule, run.startNumber);
     }
     if (run.headerCount)
         out.insert(0, std::to_string(recordCount) + "\r\n");
