@@ -22,10 +22,10 @@ TEST(LoadComSettings, withoutIniFileOpensCom1At2400EightNoneOneWithXonXoff) {
 
 TEST(LoadComSettings, storedValuesOutsideTheListsPassThrough) {
     TempDir dir;
-    const std::string ini = dir.write(
-        "ConfigFile.ini",
-        "[ComConfig]\r\nBaud=9600\r\nPort=11\r\nCharacter=5\r\nParity=2\r\nStopbit=1\r\n"
-        "Protocol=1\r\n");
+    const std::string ini =
+        dir.write("ConfigFile.ini",
+                  "[ComConfig]\r\nBaud=9600\r\nPort=11\r\nCharacter=5\r\nParity=2\r\nStopbit=1\r\n"
+                  "Protocol=1\r\n");
     const ComSettings s = LoadComSettings(ini);
     EXPECT_EQ(s.nBaud, 9600);
     EXPECT_EQ(s.nPort, 11);
