@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/app_icon.h"
 #include "app/control_id.h"
 #include "app/desktop.h"
 #include "app/download_convert_hints.h"
@@ -92,6 +93,7 @@ int CDownloadConvertDlg::DoModal() {
 
 bool CDownloadConvertDlg::OnInitDialog() {
     setWindowTitle(QStringLiteral("数据转换"));
+    setWindowIcon(AppIcon());
     g_strMeasSource.clear();
     g_strCoordSource.clear();
     if (m_nMode == 1) {
