@@ -13,11 +13,17 @@ namespace vm {
 
 namespace {
 
-QFont HintFont(int fontHeight) {
+// The hint font with the given cell height (ascent plus descent), as the box's
+// line pitch and width factors assume, rather than the given em size.
+QFont HintFont(int cellHeight) {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(fontHeight);
     font.setWeight(QFont::Normal);
+    font.setPixelSize(cellHeight);
+    const QFontMetrics metrics(font);
+    const int measured = metrics.ascent() + metrics.descent();
+    if (measured > cellHeight)
+        font.setPixelSize(qMax(1, cellHeight * cellHeight / measured));
     return font;
 }
 
