@@ -98,6 +98,14 @@ int CSerialPort::ReadData(char* buffer, int maxCount) {
     return static_cast<int>(n);
 }
 
+int CSerialPort::QueuedBytes() const {
+    Shared lock(m_mutex);
+    if (!m_bOpened)
+        return 0;
+    const long queued = tty::QueuedInput(m_hComm);
+    return queued > 0 ? static_cast<int>(queued) : 0;
+}
+
 void CSerialPort::Purge() {
     Exclusive lock(m_mutex);
     if (!m_bOpened)

@@ -38,6 +38,9 @@ public:
     // Bytes read (at most maxCount), 0 when nothing was queued or the port is closed.
     int ReadData(char* buffer, int maxCount);
 
+    // Bytes received and waiting to be read; 0 when closed.
+    int QueuedBytes() const;
+
     // Discards received input, then anything still waiting to be sent.
     void Purge();
     // Waits (up to kDrainWaitMs) until what was handed to the device has gone out.

@@ -168,6 +168,7 @@ void CUploadWorker::SendPoint(const std::string& line) {
 // True to go on with the next line; false when the instrument held the flow
 // for the whole wait or the upload was stopped meanwhile.
 bool CUploadWorker::WaitForFlow(unsigned generation) {
+    TakeInput();
     if (GetFlowState() != std::string(1, kXoff))
         return true;
     for (int step = 0; step < m_pacing.flowSteps; ++step) {

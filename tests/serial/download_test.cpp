@@ -21,6 +21,7 @@ struct Download {
 
     Download() { start = StartDownload(port, link.choice, ticker, pane); }
     TickResult Tick() { return ticker.OnTimer(port, pane); }
+    void Send(const std::string& bytes) { link.Send(bytes, &port); }
 };
 
 TEST(StartDownload, aMissingPortIsReportedWithItsNumberAndThePaneKept) {
@@ -60,7 +61,7 @@ TEST(DownloadTick, countsTheLinesShownSinceThePreviousTick) {
     Download d;
     ASSERT_TRUE(d.start.started);
     EXPECT_EQ(d.Tick().status, "收到数据行数:  0");
-    d.link.Send("A\r\nB\r\n");
+    d.Send("A\r\nB\r\n");
     EXPECT_EQ(d.Tick().status, "收到数据行数: 1");
     EXPECT_EQ(d.Tick().status, "收到数据行数: 3");
     EXPECT_EQ(d.pane, "A\r\nB\r\n");
@@ -68,10 +69,10 @@ TEST(DownloadTick, countsTheLinesShownSinceThePreviousTick) {
 
 TEST(DownloadTick, aOneTickPauseGoesOnAndATwoTickPauseEnds) {
     Download d;
-    d.link.Send("first ");
+    d.Send("first ");
     EXPECT_FALSE(d.Tick().finished);
     EXPECT_FALSE(d.Tick().finished);  // 300 ms of silence
-    d.link.Send("second");
+    d.Send("second");
     EXPECT_FALSE(d.Tick().finished);
     EXPECT_FALSE(d.Tick().finished);
     const TickResult end = d.Tick();  // 600 ms of silence
@@ -93,14 +94,14 @@ TEST(DownloadTick, aNewDownloadIsNotEndedByTheLengthOfThePreviousOne) {
     // The remembered lengths start over with each download: a first tick that
     // happens to match the end of the last transfer must not end this one.
     Download d;
-    d.link.Send("12345");
+    d.Send("12345");
     d.Tick();
     d.Tick();
     ASSERT_TRUE(d.Tick().finished);
     ASSERT_TRUE(StartDownload(d.port, d.link.choice, d.ticker, d.pane).started);
-    d.link.Send("abcde");
+    d.Send("abcde");
     EXPECT_FALSE(d.Tick().finished);
-    d.link.Send("fgh");
+    d.Send("fgh");
     EXPECT_FALSE(d.Tick().finished);
     EXPECT_EQ(d.pane, "abcdefgh");
 }
@@ -111,7 +112,7 @@ TEST(DownloadTick, takesEverythingQueuedInOneTick) {
     std::string burst;
     while (burst.size() < 3000)
         burst += test::GbkSample();
-    d.link.Send(burst);
+    d.Send(burst);
     const TickResult tick = d.Tick();
     EXPECT_EQ(tick.received, burst);
     EXPECT_EQ(d.pane, burst);
@@ -119,7 +120,7 @@ TEST(DownloadTick, takesEverythingQueuedInOneTick) {
 
 TEST(DownloadTick, aNulByteDoesNotCutOffWhatFollowsIt) {
     Download d;
-    d.link.Send(std::string("A\0B\r\n", 5));
+    d.Send(std::string("A\0B\r\n", 5));
     const TickResult tick = d.Tick();
     EXPECT_EQ(tick.received, std::string("A\0B\r\n", 5));
     EXPECT_EQ(d.pane, "AB\r\n");
@@ -127,7 +128,7 @@ TEST(DownloadTick, aNulByteDoesNotCutOffWhatFollowsIt) {
 
 TEST(DownloadTick, aDeviceThatGoesAwayEndsTheDownloadAndKeepsTheText) {
     Download d;
-    d.link.Send("PT1,1,2,3\r\n");
+    d.Send("PT1,1,2,3\r\n");
     d.Tick();
     d.link.pty.HangUp();
     const TickResult tick = d.Tick();
@@ -155,7 +156,7 @@ TEST(DownloadTick, aLargeFileArrivesByteForByteAtEveryBaudRate) {
         while (!tick.finished && ticks < 100000) {
             if (sent < file.size()) {
                 const size_t n = std::min(perTick, file.size() - sent);
-                d.link.Send(file.substr(sent, n), 1);
+                d.Send(file.substr(sent, n));
                 sent += n;
             }
             tick = d.Tick();

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "serial/comm_state.h"
+#include "serial/serial_port.h"
 #include "serial/sim_instrument.h"
 #include "serial/transfer_start.h"
 
@@ -27,12 +28,27 @@ public:
         SetCommMode(COMM_RECEIVE);
     }
 
-    // What the instrument sends: written straight into the line.
-    void Send(const std::string& bytes, int settleMs = 3) const {
+    // What the instrument sends: written straight into the line. With a port,
+    // waits until the port has the bytes queued, so the next tick sees them.
+    void Send(const std::string& bytes, const CSerialPort* port = nullptr) const {
         ASSERT_EQ(::write(pty.MasterFd(), bytes.data(), bytes.size()),
                   static_cast<ssize_t>(bytes.size()));
-        // Give the terminal layer a moment to move the bytes to the reader.
-        std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        do {
+            std::this_thread::sleep_for(std::chrono::microseconds(port ? 200 : 20000));
+        } while (port && port->QueuedBytes() < static_cast<int>(bytes.size()) &&
+                 std::chrono::steady_clock::now() < deadline);
+    }
+
+    // What the program sent until EOT, at most timeoutMs.
+    std::string ReceiveUntilEot(int timeoutMs = 5000) const {
+        std::string got;
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (got.find(kEot) == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+            got += Receive(1, 50);
+        }
+        return got;
     }
 
     // What the program sent, until count bytes came or timeoutMs passed.

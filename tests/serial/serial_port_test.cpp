@@ -62,7 +62,7 @@ TEST(CSerialPort, readsTakeWhatIsQueuedWithoutWaiting) {
     EXPECT_EQ(port.ReadData(buffer, sizeof buffer), 0);
     EXPECT_LT(Clock::now() - before, std::chrono::milliseconds(100));
 
-    link.Send("ABC\r\nDEF");
+    link.Send("ABC\r\nDEF", &port);
     EXPECT_EQ(port.ReadData(buffer, 4), 4);
     EXPECT_EQ(std::string(buffer, 4), "ABC\r");
     EXPECT_EQ(port.ReadData(buffer, sizeof buffer), 4);
@@ -85,7 +85,7 @@ TEST(CSerialPort, purgeDiscardsWhatArrivedBefore) {
     PtyLink link;
     CSerialPort port;
     ASSERT_EQ(OpenOn(port, link.choice), 1);
-    link.Send("stale");
+    link.Send("stale", &port);
     port.Purge();
     char buffer[16];
     EXPECT_EQ(port.ReadData(buffer, sizeof buffer), 0);
