@@ -36,6 +36,15 @@ public:
     }
 
     void AddPiece(const std::string& piece) {
+        if (IsPlain(piece)) {
+            // Nearly every piece: no "@", "$" or CR, and LF only at its end. The
+            // end mark closes the whole piece as one record.
+            const bool feed = !piece.empty() && piece.back() == '\n';
+            m_record.assign(piece, 0, piece.size() - (feed ? 1 : 0));
+            CompleteRecord();
+            m_record.clear();
+            return;
+        }
         m_marked.clear();
         for (char c : piece) {
             if (c != '\r' && c != '\n')
@@ -64,6 +73,16 @@ public:
     }
 
 private:
+    static bool IsPlain(const std::string& piece) {
+        const size_t last = piece.size() ? piece.size() - 1 : 0;
+        for (size_t i = 0; i < piece.size(); ++i) {
+            const char c = piece[i];
+            if (c == '@' || c == '$' || c == '\r' || (c == '\n' && i != last))
+                return false;
+        }
+        return true;
+    }
+
     void CompleteRecord() {
         size_t commas[4];
         size_t from = 0;

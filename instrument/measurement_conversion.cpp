@@ -1,5 +1,7 @@
 #include "instrument/measurement_conversion.h"
 
+#include <string_view>
+
 #include "common/file_io.h"
 #include "common/text.h"
 #include "instrument/arithmetic.h"
@@ -14,8 +16,25 @@ namespace {
 constexpr char kAngleDistanceHeader[] = "PT#\t\tHR/HL\t\tHD\t\tVH\t\tPCode\r\n";
 constexpr char kAngleHeader[] = "PT#\t\tHR/HL\t\tHV\t\t\tPCode\r\n";
 
-double Number(const std::string& field) {
-    return ReadNumber(field, 0, field.size());
+// CleanPiece into a reused buffer: CR and LF removed, then the spaces at both
+// ends. Pieces nearly always carry their line end last, so the copy is one
+// stretch; anything else takes the general way.
+void CleanPieceInto(const std::string& piece, std::string& line) {
+    size_t end = piece.size();
+    while (end > 0 && (piece[end - 1] == '\n' || piece[end - 1] == '\r'))
+        --end;
+    for (size_t i = 0; i < end; ++i) {
+        if (piece[i] == '\r' || piece[i] == '\n') {
+            line = CleanPiece(piece);
+            return;
+        }
+    }
+    size_t begin = 0;
+    while (begin < end && piece[begin] == ' ')
+        ++begin;
+    while (end > begin && piece[end - 1] == ' ')
+        --end;
+    line.assign(piece, begin, end - begin);
 }
 
 // Walks the trimmed lines of a measurement file and builds the three outputs.
@@ -26,20 +45,23 @@ public:
     explicit MeasurementConverter(const MeasurementOptions& options) : m_options(options) {}
 
     void AddPiece(const std::string& piece) {
-        const std::string line = CleanPiece(piece);
-        const std::string tag = RecordTag(line);
+        CleanPieceInto(piece, m_line);
+        const RecordSplit split(m_line);
+        const std::string_view tag = split.Tag(m_line);
         if (tag == "UNITS") {
-            ReadUnitsRecord(line, m_units);
+            ReadUnitsRecord(m_line, m_units);
+            m_inMils = m_units.angleUnit == "mil";
         } else if (tag == "XYZ" && m_options.coordinates) {
-            AddCoordinateRow(line);
+            AddCoordinateRow(split);
         } else if (tag == "BKB" && m_options.angleDistance) {
-            AddCheckRow(line);
+            AddCheckRow(split);
         } else if ((tag == "HD" || tag == "SD") && m_options.angleDistance) {
-            AddDistanceRow(line, tag == "SD");
+            AddDistanceRow(split, tag == "SD");
         } else if (tag == "HV" && m_options.angles) {
-            AddAngleRow(line);
+            AddAngleRow(split);
         }
-        m_previous = line;
+        m_previous.swap(m_line);
+        m_previousSplit = split;
     }
 
     MeasurementOutputs Finish() {
@@ -58,15 +80,13 @@ public:
     }
 
 private:
-    bool InMils() const { return m_units.angleUnit == "mil"; }
-
-    double Angle(const std::string& field) const {
-        return ScaleAngle(Number(field), m_units.angleUnit);
-    }
+    double Number(FieldRange range) const { return ReadNumber(m_line, range.begin, range.end); }
+    double Length(FieldRange range) const { return ScaleLength(Number(range)); }
+    double Angle(FieldRange range) const { return ScaleAngle(Number(range), m_units.angleUnit); }
 
     // An angle with its unit in parentheses: three decimals for mils, four otherwise.
     void PutAngle(std::string& out, double angle) const {
-        AppendFixed(out, angle, InMils() ? 3 : 4);
+        AppendFixed(out, angle, m_inMils ? 3 : 4);
         out += '(';
         out += m_units.angleUnit;
         out += ')';
@@ -78,35 +98,46 @@ private:
         out += m_units.distanceUnit;
     }
 
-    static std::string NameOr(std::string name, long long counter) {
-        return name.empty() ? std::to_string(counter) : name;
+    // The name from the preceding line, or the counter when it has none.
+    void PutName(std::string& out, FieldRange name, long long counter) const {
+        while (name.end > name.begin && m_previous[name.end - 1] == ' ')
+            --name.end;
+        if (name.end > name.begin) {
+            out.append(m_previous, name.begin, name.end - name.begin);
+        } else {
+            out += std::to_string(counter);
+        }
     }
 
-    void AddCoordinateRow(const std::string& line) {
-        const double x = ScaleLength(Number(RecordField1(line)));
-        const double y = ScaleLength(Number(RecordField2(line)));
-        const double z = ScaleLength(Number(RecordRestAfterComma(line, 2)));
-        const std::string previousTag = RecordTag(m_previous);
+    void TakeCodeFromPrecedingLine() {
+        m_code = TrimmedField(m_previous, m_previousSplit.RestAfterComma(2));
+    }
+
+    void AddCoordinateRow(const RecordSplit& split) {
+        const double x = Length(split.Field1());
+        const double y = Length(split.Field2());
+        const double z = Length(split.RestAfterComma(2));
+        const std::string_view previousTag = m_previousSplit.Tag(m_previous);
         if (previousTag == "SS") {
-            m_code = PrecedingLineCode(m_previous);
+            TakeCodeFromPrecedingLine();
         } else if (previousTag == "BKB") {
             m_code.clear();
         }
         ++m_rows;
         ++m_points;
-        m_lastName = NameOr(PrecedingLineName(m_previous), m_points);
+        m_lastName.clear();
+        PutName(m_lastName, m_previousSplit.Field1(), m_points);
         AppendPointLine(m_coordinates, m_lastName, x, y, z, m_code, m_options.layout, m_points);
     }
 
-    void AddCheckRow(const std::string& line) {
-        const std::string field1 = RecordField1(line);
-        const std::string name = field1.substr(0, field1.find_last_not_of(' ') + 1);
-        const double first = Angle(RecordField2(line));
-        const double second = Angle(RecordRestAfterComma(line, 2));
+    void AddCheckRow(const RecordSplit& split) {
+        const std::string name = TrimmedField(m_line, split.Field1());
+        const double first = Angle(split.Field2());
+        const double second = Angle(split.RestAfterComma(2));
         m_code = "Check";
         ++m_rows;
         std::string& out = m_angleDistance;
-        out += NameOr(name, m_rows);
+        out += name.empty() ? std::to_string(m_rows) : name;
         out += "\t\t";
         PutAngle(out, first);
         out += '\t';
@@ -116,21 +147,21 @@ private:
         out += "\r\n";
     }
 
-    void AddDistanceRow(const std::string& line, bool slope) {
-        const double horizontalAngle = Angle(RecordField1(line));
-        double distance = ScaleLength(Number(RecordField2(line)));
-        double heightDifference = ScaleLength(Number(RecordRestAfterComma(line, 2)));
+    void AddDistanceRow(const RecordSplit& split, bool slope) {
+        const double horizontalAngle = Angle(split.Field1());
+        double distance = Length(split.Field2());
+        double heightDifference = Length(split.RestAfterComma(2));
         if (slope) {
             // Field 2 is the zenith angle, the rest the slope distance.
-            const double zenith = AngleToRadians(Angle(RecordField2(line)), m_units.angleUnit);
+            const double zenith = AngleToRadians(Angle(split.Field2()), m_units.angleUnit);
             const double slopeDistance = heightDifference;
             distance = HorizontalComponent(slopeDistance, zenith);
             heightDifference = VerticalComponent(slopeDistance, zenith);
         }
-        m_code = PrecedingLineCode(m_previous);
+        TakeCodeFromPrecedingLine();
         ++m_rows;
         std::string& out = m_angleDistance;
-        out += NameOr(PrecedingLineName(m_previous), m_rows);
+        PutName(out, m_previousSplit.Field1(), m_rows);
         out += "\t\t";
         PutAngle(out, horizontalAngle);
         out += '\t';
@@ -142,13 +173,13 @@ private:
         out += "\r\n";
     }
 
-    void AddAngleRow(const std::string& line) {
-        const double horizontalAngle = Angle(RecordField1(line));
-        const double verticalAngle = Angle(RecordRestAfterComma(line, 1));
-        m_code = PrecedingLineCode(m_previous);
+    void AddAngleRow(const RecordSplit& split) {
+        const double horizontalAngle = Angle(split.Field1());
+        const double verticalAngle = Angle(split.RestAfterComma(1));
+        TakeCodeFromPrecedingLine();
         ++m_rows;
         std::string& out = m_angles;
-        out += NameOr(PrecedingLineName(m_previous), m_rows);
+        PutName(out, m_previousSplit.Field1(), m_rows);
         out += "\t\t";
         PutAngle(out, horizontalAngle);
         out += "\t\t";
@@ -160,7 +191,10 @@ private:
 
     MeasurementOptions m_options;
     RecordUnits m_units;
-    std::string m_previous;
+    bool m_inMils = false;
+    std::string m_line;
+    std::string m_previous;                      // empty before the first line
+    RecordSplit m_previousSplit{std::string()};  // its separators
     std::string m_code;
     long long m_rows = 0;    // every row of the three outputs
     long long m_points = 0;  // rows of the coordinate output; wide, never wraps

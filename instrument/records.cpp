@@ -3,56 +3,69 @@
 #include "common/text.h"
 
 namespace vm {
-namespace {
 
-// Positions of the first space and of the first and second comma after it (-1
-// when missing).
-struct Separators {
-    long long space = -1;
-    long long comma1 = -1;
-    long long comma2 = -1;
-};
-
-Separators FindSeparators(const std::string& line) {
-    Separators s;
-    s.space = FindChar(line, ' ', 0);
-    s.comma1 = FindChar(line, ',', s.space + 1);
-    if (s.comma1 >= 0)
-        s.comma2 = FindChar(line, ',', s.comma1 + 1);
-    return s;
+RecordSplit::RecordSplit(const std::string& line) : m_size(line.size()) {
+    m_space = FindChar(line, ' ', 0);
+    m_comma1 = FindChar(line, ',', m_space + 1);
+    if (m_comma1 >= 0)
+        m_comma2 = FindChar(line, ',', m_comma1 + 1);
 }
 
-std::string TrimTrailingSpaces(std::string text) {
-    const size_t last = text.find_last_not_of(' ');
-    text.erase(last == std::string::npos ? 0 : last + 1);
-    return text;
+std::string_view RecordSplit::Tag(const std::string& line) const {
+    if (m_space < 0)
+        return std::string_view();
+    return std::string_view(line.data(), static_cast<size_t>(m_space));
+}
+
+// Field 1 starts after the space, or at the start of a line without one.
+FieldRange RecordSplit::Field1() const {
+    if (m_comma1 < 0)
+        return FieldRange();
+    return {static_cast<size_t>(m_space + 1), static_cast<size_t>(m_comma1)};
+}
+
+FieldRange RecordSplit::Field2() const {
+    if (m_comma2 < 0)
+        return FieldRange();
+    return {static_cast<size_t>(m_comma1 + 1), static_cast<size_t>(m_comma2)};
+}
+
+FieldRange RecordSplit::RestAfterComma(int n) const {
+    const long long comma = n == 1 ? m_comma1 : n == 2 ? m_comma2 : -1;
+    if (comma < 0)
+        return FieldRange();
+    return {static_cast<size_t>(comma + 1), m_size};
+}
+
+std::string TrimmedField(const std::string& line, FieldRange range) {
+    size_t end = range.end;
+    while (end > range.begin && line[end - 1] == ' ')
+        --end;
+    return line.substr(range.begin, end - range.begin);
+}
+
+namespace {
+
+std::string Text(const std::string& line, FieldRange range) {
+    return line.substr(range.begin, range.end - range.begin);
 }
 
 }  // namespace
 
 std::string RecordTag(const std::string& line) {
-    const long long space = FindChar(line, ' ', 0);
-    return space < 0 ? std::string() : line.substr(0, static_cast<size_t>(space));
+    return std::string(RecordSplit(line).Tag(line));
 }
 
 std::string RecordField1(const std::string& line) {
-    const Separators s = FindSeparators(line);
-    if (s.comma1 < 0)
-        return std::string();
-    return Mid(line, s.space + 1, s.comma1 - s.space - 1);
+    return Text(line, RecordSplit(line).Field1());
 }
 
 std::string RecordField2(const std::string& line) {
-    const Separators s = FindSeparators(line);
-    if (s.comma2 < 0)
-        return std::string();
-    return Mid(line, s.comma1 + 1, s.comma2 - s.comma1 - 1);
+    return Text(line, RecordSplit(line).Field2());
 }
 
 std::string RecordRestAfterComma(const std::string& line, int n) {
-    const Separators s = FindSeparators(line);
-    const long long comma = n == 1 ? s.comma1 : n == 2 ? s.comma2 : -1;
-    return comma < 0 ? std::string() : MidFrom(line, comma + 1);
+    return Text(line, RecordSplit(line).RestAfterComma(n));
 }
 
 std::string AngleUnitFromCode(const std::string& code) {
@@ -71,11 +84,11 @@ void ReadUnitsRecord(const std::string& line, RecordUnits& units) {
 }
 
 std::string PrecedingLineName(const std::string& previousLine) {
-    return TrimTrailingSpaces(RecordField1(previousLine));
+    return TrimmedField(previousLine, RecordSplit(previousLine).Field1());
 }
 
 std::string PrecedingLineCode(const std::string& previousLine) {
-    return TrimTrailingSpaces(RecordRestAfterComma(previousLine, 2));
+    return TrimmedField(previousLine, RecordSplit(previousLine).RestAfterComma(2));
 }
 
 }  // namespace vm
