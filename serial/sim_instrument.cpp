@@ -127,6 +127,8 @@ SendReport SendFile(CPtyInstrument& pty, const SendPlan& plan, const std::atomic
         due = std::min(due, total);
         if (due > report.sent) {
             WriteAll(pty.MasterFd(), plan.bytes.data() + report.sent, due - report.sent);
+            if (report.sent == 0)
+                report.firstByte = Clock::now();
             report.sent = due;
             report.lastByte = Clock::now();
         } else {

@@ -50,6 +50,7 @@ struct SendPlan {
 struct SendReport {
     size_t sent = 0;
     bool hungUp = false;
+    std::chrono::steady_clock::time_point firstByte;
     std::chrono::steady_clock::time_point lastByte;
 };
 
