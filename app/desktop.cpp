@@ -135,8 +135,10 @@ Desktop& desktop() {
     return g_installed ? *g_installed : qtDesktop;
 }
 
-void setDesktop(Desktop* d) {
+Desktop* setDesktop(Desktop* d) {
+    Desktop* previous = g_installed;
     g_installed = d;
+    return previous;
 }
 
 }  // namespace vm

@@ -57,8 +57,9 @@ public:
 
 // The desktop in use: the Qt one unless a test installed another.
 Desktop& desktop();
-// Installs d (not owned); nullptr restores the Qt desktop.
-void setDesktop(Desktop* d);
+// Installs d (not owned); nullptr restores the Qt desktop. Returns the
+// desktop installed before (nullptr when it was the Qt one).
+Desktop* setDesktop(Desktop* d);
 
 // Messages for launches that found nothing to start.
 inline constexpr const char* kNoEditorMessage =

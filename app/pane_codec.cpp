@@ -190,7 +190,13 @@ QString DecodePaneBytes(const std::string& bytes, PaneEncoding encoding) {
         runStart = i + 1;
     }
     flushRun(n);
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    // QString::fromUtf8 drops a leading byte-order mark; the pane keeps it.
+    const bool bom = utf8.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    const size_t skip = bom ? 3 : 0;
+    QString text = QString::fromUtf8(utf8.data() + skip, qsizetype(utf8.size() - skip));
+    if (bom)
+        text.prepend(QChar(0xFEFF));
+    return text;
 }
 
 std::string EncodePaneText(const QString& text, PaneEncoding encoding) {

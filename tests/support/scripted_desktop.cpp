@@ -9,7 +9,10 @@ ScriptedDesktop::ScriptedDesktop() {
 }
 
 ScriptedDesktop::~ScriptedDesktop() {
-    setDesktop(nullptr);
+    // Only the installed double uninstalls itself: one that was replaced (as
+    // by assigning a new one to a unique_ptr) must not take its successor away.
+    if (&desktop() == this)
+        setDesktop(nullptr);
 }
 
 void ScriptedDesktop::answerMessage(MsgResult answer) {

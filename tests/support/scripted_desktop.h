@@ -1,7 +1,7 @@
 #pragma once
 // A desktop for tests: answers from queues instead of real modal loops and
 // records every call with its texts, buttons, icons, filters and paths.
-// Constructing one installs it; destroying it restores the Qt desktop.
+// Constructing one installs it; destroying the installed one restores the Qt desktop.
 
 #include "app/desktop.h"
 

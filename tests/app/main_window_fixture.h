@@ -1,0 +1,62 @@
+#pragma once
+// A real main window for each test, with the scripted desktop answering, the
+// per-user folders and the current directory (./ConfigFile.ini) in a fresh
+// temporary folder, and a check that the test leaves no window behind.
+
+#include "app/control_id.h"
+#include "app/main_dlg.h"
+#include "tests/support/gui_app.h"
+#include "tests/support/scripted_desktop.h"
+#include "tests/support/temp_dir.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+namespace vm::test {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        setenv("XDG_DATA_HOME", dir.file("data").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", dir.file("config").c_str(), 1);
+        cwd.emplace(dir.path());
+    }
+
+    void TearDown() override {
+        main.reset();
+        cwd.reset();
+        unsetenv("XDG_DATA_HOME");
+        unsetenv("XDG_CONFIG_HOME");
+        EXPECT_TRUE(LeftoverTopLevelWidgets().isEmpty());
+    }
+
+    CMainDlg& Window() {
+        if (!main)
+            main = std::make_unique<CMainDlg>();
+        return *main;
+    }
+
+    QAction* MenuAction(int id) { return FindControl<QAction>(Window().menuBar(), id); }
+    QAction* ToolAction(int id) { return FindControl<QAction>(Window().toolBar(), id); }
+
+    // Puts bytes into the pane as a download or Open would.
+    void ShowInPane(const std::string& bytes) {
+        Window().m_strText = bytes;
+        Window().UpdateData(false);
+    }
+
+    TempDir dir;
+    std::optional<ScopedCurrentDir> cwd;
+    ScriptedDesktop desk;
+    std::unique_ptr<CMainDlg> main;
+};
+
+}  // namespace vm::test

@@ -1,0 +1,58 @@
+// The pane-to-file rule: CR never written, every LF written as CR LF.
+#include "common/pane_text.h"
+
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace vm {
+namespace {
+
+TEST(PaneToFile, lineEndCases) {
+    EXPECT_EQ(PaneToFileBytes("A\r\nB"), "A\r\nB");
+    EXPECT_EQ(PaneToFileBytes("A\nB"), "A\r\nB");
+    EXPECT_EQ(PaneToFileBytes("A\rB"), "AB");
+    EXPECT_EQ(PaneToFileBytes("X\rY\nZ"), "XY\r\nZ");
+    EXPECT_EQ(PaneToFileBytes("\r\r\n\n"), "\r\n\r\n");
+    EXPECT_EQ(PaneToFileBytes("last line"), "last line");  // no break added
+    EXPECT_EQ(PaneToFileBytes(""), "");
+}
+
+TEST(PaneToFile, otherBytesUnchanged) {
+    const std::string bytes = std::string("\0\x01\xD6\xD0\xFF\t", 6);
+    EXPECT_EQ(PaneToFileBytes(bytes), bytes);
+}
+
+TEST(PaneToFile, writeReplacesFileAndHonoursOwnerOnly) {
+    test::TempDir dir;
+    const std::string path = dir.write("pane.txt", "old contents that are longer");
+    ASSERT_TRUE(WritePaneToFile(path, "a\nb", nullptr, FileMode::OwnerOnly));
+    EXPECT_EQ(test::TempDir::read(path), "a\r\nb");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+
+    ASSERT_TRUE(WritePaneToFile(path, ""));
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_EQ(test::TempDir::read(path), "");
+}
+
+TEST(PaneToFile, unwritableTarget_failsWithMessage) {
+    test::TempDir dir;
+    FileError error;
+    EXPECT_FALSE(WritePaneToFile(dir.file("missing/pane.txt"), "x", &error));
+    EXPECT_NE(error.message.find("无法写入文件"), std::string::npos);
+    EXPECT_FALSE(WritePaneToFile(dir.path(), "x", &error));  // a folder
+}
+
+TEST(PaneLines, countsCrLfPairsOnly) {
+    EXPECT_EQ(CountPaneLines(""), 1);
+    EXPECT_EQ(CountPaneLines("A\r\nB\r\n"), 3);
+    EXPECT_EQ(CountPaneLines("A\nB\rC"), 1);
+    EXPECT_EQ(CountPaneLines("\r\r\n\n\r\n"), 3);
+}
+
+}  // namespace
+}  // namespace vm
