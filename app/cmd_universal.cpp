@@ -1,12 +1,13 @@
+// Command 32802 "万能数据转换": the universal conversion dialog, modal, over the main window.
 #include "app/main_dlg.h"
 #include "app/main_dlg_commands.h"
-
-// Placeholder until this feature is built: the command says so in the status line.
+#include "app/universal_convert_dlg.h"
 
 namespace vm {
 
 void OnUniversalConvert(CMainDlg& dlg) {
-    ShowNotBuiltYet(dlg, "万能数据转换");
+    CUniversalConvertDlg convert(&dlg);
+    convert.DoModal();
 }
 
 }  // namespace vm
