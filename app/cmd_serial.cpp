@@ -1,22 +1,73 @@
+// Download 1004, Upload 1005 and the 300 ms tick: the window gathers the
+// settings, calls the serial core and shows what it reports.
+#include "app/desktop.h"
+#include "app/com_set_dlg.h"
 #include "app/main_dlg.h"
 #include "app/main_dlg_commands.h"
-
-// Placeholder until this feature is built: the command says so in the status line.
+#include "app/serial_link.h"
+#include "serial/comm_state.h"
+#include "serial/serial_port.h"
+#include "serial/transfer_start.h"
 
 namespace vm {
+namespace {
+
+PortChoice SettingsChoice() {
+    PortChoice choice;
+    choice.settings = g_comSetDlg.m_settings;
+    return choice;
+}
+
+// Shows the start's status over the pane as it was; the pane's new text (empty
+// when the port opened) appears with the first tick.
+void ShowStart(CMainDlg& dlg, const TransferStart& start, const std::string& pane) {
+    dlg.m_strStatus = start.status;
+    dlg.UpdateData(false);
+    dlg.m_strText = pane;
+    if (start.started) {
+        dlg.StartCommTimer();
+    } else {
+        desktop().MessageBox(&dlg, start.message, std::string(), MsgButtons::Ok, MsgIcon::Stop);
+    }
+}
+
+}  // namespace
 
 void OnDownload(CMainDlg& dlg) {
-    ShowNotBuiltYet(dlg, "下载");
+    CSerialLink& link = CSerialLink::Of(dlg);
+    dlg.StopCommTimer();
+    link.NewTransfer();
+    std::string pane = dlg.m_strText;
+    const TransferStart start = StartDownload(g_serialPort, SettingsChoice(), link.Ticker(), pane);
+    ShowStart(dlg, start, pane);
 }
 
 void OnUpload(CMainDlg& dlg) {
-    ShowNotBuiltYet(dlg, "上传");
+    CSerialLink& link = CSerialLink::Of(dlg);
+    dlg.StopCommTimer();
+    const unsigned id = link.NewTransfer();
+    std::string pane = dlg.m_strText;
+    const TransferStart start =
+        StartUpload(g_serialPort, SettingsChoice(), link.Worker(), link.HooksFor(id), pane);
+    ShowStart(dlg, start, pane);
 }
 
-void OnTimer(CMainDlg&) {}
+void OnTimer(CMainDlg& dlg) {
+    const TickResult tick = CSerialLink::Of(dlg).Ticker().OnTimer(g_serialPort, dlg.m_strText);
+    dlg.m_strStatus = tick.status;
+    dlg.UpdateData(false);
+    if (tick.finished)
+        dlg.StopCommTimer();
+}
 
-void CloseSerialPort(CMainDlg&) {}
+void CloseSerialPort(CMainDlg&) {
+    g_serialPort.Close();
+}
 
-void ResetCommState(CMainDlg&) {}
+void ResetCommState(CMainDlg& dlg) {
+    CSerialLink::Of(dlg);
+    SetCommMode(COMM_RECEIVE);
+    SetFlowState(std::string());
+}
 
 }  // namespace vm

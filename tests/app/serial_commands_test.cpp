@@ -1,0 +1,140 @@
+// Download and Upload from the main window over a simulated instrument on a
+// pseudo-terminal (port 1 named by Device1 in ./ConfigFile.ini).
+#include "tests/app/main_window_fixture.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <chrono>
+#include <functional>
+#include <future>
+#include <thread>
+
+#include "serial/comm_state.h"
+#include "serial/serial_port.h"
+#include "serial/sim_instrument.h"
+
+namespace vm::test {
+namespace {
+
+bool RunUntil(const std::function<bool()>& done, int timeoutMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+class SerialCommandsTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        std::string error;
+        ASSERT_TRUE(pty.Create(error)) << error;
+    }
+    void TearDown() override {
+        g_serialPort.Close();
+        MainWindowTest::TearDown();
+    }
+    // Port 1 at 38400 baud is the simulator; must run before Window().
+    void UseDevice(const std::string& device) {
+        dir.write("ConfigFile.ini", "[ComConfig]\r\nBaud=6\r\nDevice1=" + device + "\r\n");
+    }
+    std::string StatusLine() { return Window().m_editStatus->text().toStdString(); }
+
+    sim::CPtyInstrument pty;
+};
+
+TEST_F(SerialCommandsTest, downloadFillsThePaneAndEndsByItself) {
+    UseDevice(pty.DevicePath());
+    std::string file;
+    for (int i = 0; i < 200; ++i) {
+        file += "PT" + std::to_string(i) + ",\xD7\xF8\xB1\xEA,1000.125,2000.5\r\n";
+    }
+    auto sender = std::async(std::launch::async, [&] {
+        if (!pty.WaitForProgram(10000))
+            return false;
+        sim::SendPlan plan;
+        plan.bytes = file;
+        plan.bytesPerSecond = 3840;
+        plan.startDelayMs = 100;
+        return sim::SendFile(pty, plan).sent == file.size();
+    });
+    ShowInPane("text from before");
+    ASSERT_TRUE(Window().OnCommand(1004));
+    EXPECT_EQ(StatusLine(), "ComPort 1打开成功，开始接收数据>>>");
+    EXPECT_TRUE(Window().IsCommTimerActive());
+    ASSERT_TRUE(RunUntil([&] { return !Window().IsCommTimerActive(); }, 20000));
+    EXPECT_TRUE(sender.get());
+    EXPECT_EQ(Window().m_strText, file);
+    EXPECT_EQ(StatusLine(), "收到数据行数: 201");
+    EXPECT_TRUE(Window().m_editText->toPlainText().contains(QString::fromUtf8("PT199,坐标")));
+    EXPECT_FALSE(g_serialPort.IsOpen());
+    EXPECT_TRUE(desk.messages().empty());
+}
+
+TEST_F(SerialCommandsTest, aMissingPortShowsBothFailureTextsAndKeepsThePane) {
+    UseDevice(dir.file("no-such-port"));
+    ShowInPane("kept");
+    ASSERT_TRUE(Window().OnCommand(1004));
+    EXPECT_EQ(StatusLine(), "ComPort 1打开失败，没有这个串口，或者该串口被其它程序占用>>>");
+    ASSERT_EQ(desk.calls().size(), 1u);
+    EXPECT_EQ(desk.calls()[0].text, "Com1打开失败!");
+    EXPECT_EQ(desk.calls()[0].icon, MsgIcon::Stop);
+    EXPECT_EQ(Window().m_strText, "kept");
+    EXPECT_FALSE(Window().IsCommTimerActive());
+}
+
+TEST_F(SerialCommandsTest, uploadSendsTheChosenFileAndShowsItsTranscript) {
+    UseDevice(pty.DevicePath());
+    const std::string path = dir.write("coords.txt", "PT7,100.25,200.5,-3.0009,TREE\r\nEND\r\n");
+    desk.answerFile(path);
+    auto recording = std::async(std::launch::async, [&] {
+        sim::RecordPlan plan;
+        plan.timeoutMs = 15000;
+        return sim::RecordUpload(pty, plan);
+    });
+    ASSERT_TRUE(Window().OnCommand(1005));
+    ASSERT_TRUE(RunUntil([&] { return !Window().IsCommTimerActive(); }, 20000));
+    EXPECT_EQ(recording.get().bytes, "PT7,100250,200500,-3000,TREE\r\nEND\r\n\x04");
+    EXPECT_EQ(StatusLine(), "发送了 2 行,文件已经全部发送>>>");
+    EXPECT_EQ(Window().m_strText, "PT7,100.25,200.5,-3.0009,TREE\r\nEND\r\n");
+    const std::vector<DesktopCall> dialogs = desk.callsOf(DesktopCall::OpenFile);
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].parent, nullptr);
+    EXPECT_EQ(dialogs[0].request.filter, "Text(*.txt)|*.txt|Data(*.dat)|*.dat|All files(*.*)|*.*|");
+    EXPECT_FALSE(g_serialPort.IsOpen());
+}
+
+TEST_F(SerialCommandsTest, aDownloadStopsARunningUploadAndTakesThePaneOver) {
+    UseDevice(pty.DevicePath());
+    std::string lines;
+    for (int i = 0; i < 30; ++i)
+        lines += "L" + std::to_string(i) + "\r\n";
+    desk.answerFile(dir.write("lines.txt", lines));
+    ASSERT_TRUE(Window().OnCommand(1005));
+    ASSERT_TRUE(RunUntil([&] { return GetUploadTexts().status == "Sent Data: 1"; }, 10000));
+    ASSERT_TRUE(Window().OnCommand(1004));
+    EXPECT_EQ(GetCommMode(), COMM_RECEIVE);
+    // The worker ends after its line; the download keeps its port and tick.
+    ASSERT_TRUE(RunUntil([&] { return Window().m_strText.empty(); }, 2000));
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(g_serialPort.IsOpen());
+    EXPECT_TRUE(Window().IsCommTimerActive());
+    EXPECT_EQ(Window().m_strText, "");
+}
+
+TEST_F(SerialCommandsTest, closingTheWindowWhileTheUploadAsksForItsFileDoesNotHang) {
+    UseDevice(pty.DevicePath());
+    ASSERT_TRUE(Window().OnCommand(1005));
+    main.reset();  // the file question was never answered
+    SUCCEED();
+}
+
+}  // namespace
+}  // namespace vm::test
