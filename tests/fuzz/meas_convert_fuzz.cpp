@@ -1,0 +1,99 @@
+// Any bytes as a measurement file, with the outputs and the layout picked by
+// the first byte: each output is empty or starts with its header and ends with
+// CR LF, each table holds one row per record of its tags, and converting the
+// file from disk writes the same bytes as converting it in memory.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "common/line_reader.h"
+#include "common/text.h"
+#include "fuzz_files.h"
+#include "instrument/measurement_conversion.h"
+#include "instrument/records.h"
+
+namespace {
+
+size_t CountLineEnds(const std::string& text) {
+    size_t n = 0;
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
+        ++n;
+    return n;
+}
+
+// Records of the tags, counted with the plain text readers.
+struct Counts {
+    size_t angleDistance = 0;
+    size_t angles = 0;
+};
+
+Counts CountRecords(const std::string& bytes) {
+    Counts counts;
+    vm::LineReader reader(bytes);
+    std::string piece;
+    while (reader.Next(piece)) {
+        const std::string tag = vm::RecordTag(vm::CleanPiece(piece));
+        if (tag == "BKB" || tag == "HD" || tag == "SD")
+            ++counts.angleDistance;
+        if (tag == "HV")
+            ++counts.angles;
+    }
+    return counts;
+}
+
+void CheckTable(const std::string& table, const char* header, size_t rows) {
+    if (rows == 0) {
+        if (!table.empty())
+            __builtin_trap();
+        return;
+    }
+    if (table.compare(0, std::string(header).size(), header) != 0)
+        __builtin_trap();
+    if (CountLineEnds(table) != rows + 1)
+        __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0)
+        return 0;
+    vm::MeasurementOptions options;
+    options.coordinates = data[0] & 1;
+    options.angleDistance = data[0] & 2;
+    options.angles = data[0] & 4;
+    options.layout = (data[0] >> 3) % 12;  // 11: an index outside the list
+    const bool throughDisk = data[0] >= 0x80;
+    const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+
+    const vm::MeasurementOutputs out = vm::ConvertMeasurementText(bytes, options);
+    const Counts counts = CountRecords(bytes);
+    CheckTable(out.angleDistance, "PT#\t\tHR/HL\t\tHD\t\tVH\t\tPCode\r\n",
+               options.angleDistance ? counts.angleDistance : 0);
+    CheckTable(out.angles, "PT#\t\tHR/HL\t\tHV\t\t\tPCode\r\n", options.angles ? counts.angles : 0);
+    if (!out.coordinates.empty() && out.coordinates.compare(out.coordinates.size() - 2, 2, "\r\n"))
+        __builtin_trap();
+
+    if (throughDisk) {
+        vm::MeasurementConversionInput input;
+        input.source = vm::fuzz::ScratchPath("meas-source");
+        input.options = options;
+        input.coordTarget = vm::fuzz::ScratchPath("meas-coord");
+        input.angleDistTarget = vm::fuzz::ScratchPath("meas-angle-dist");
+        input.angleTarget = vm::fuzz::ScratchPath("meas-angle");
+        for (const std::string* path :
+             {&input.coordTarget, &input.angleDistTarget, &input.angleTarget})
+            std::remove(path->c_str());
+        if (!vm::fuzz::WriteScratch(input.source, bytes))
+            return 0;
+        if (!vm::ConvertMeasurementFile(input).ok)
+            __builtin_trap();
+        if (vm::fuzz::ReadScratch(input.coordTarget) != out.coordinates)
+            __builtin_trap();
+        if (vm::fuzz::ReadScratch(input.angleDistTarget) != out.angleDistance)
+            __builtin_trap();
+        if (vm::fuzz::ReadScratch(input.angleTarget) != out.angles)
+            __builtin_trap();
+    }
+    return 0;
+}
