@@ -1,0 +1,209 @@
+#!/usr/bin/env bash
+# Independent reader: a plain Python rendering of the instrument file rules
+# converts generated coordinate and measurement files (every record type, unit
+# changes, long lines, "@" and "$", GBK bytes, junk) and its bytes must equal
+# what veltramarlin-cli writes, for every layout.
+# usage: bash instrument_reference.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+cli="$build/cli/veltramarlin-cli"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+/usr/bin/python3 - "$cli" "$work" <<'PY'
+import math, random, re, subprocess, sys
+
+cli, work = sys.argv[1], sys.argv[2]
+random.seed(11)
+PI = 3.1415926
+NUMBER = re.compile(rb"[ \t\n\v\f\r]*([+-]?(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?)")
+
+def atof(b):
+    m = NUMBER.match(b)
+    return float(m.group(1)) if m else 0.0
+
+def pieces(data):
+    out, i, n = [], 0, len(data)
+    while i < n:
+        piece = bytearray()
+        while i < n and len(piece) < 99:
+            if data[i:i + 2] == b"\r\n":
+                piece += b"\n"; i += 2; break
+            c = data[i:i + 1]; piece += c; i += 1
+            if c == b"\n": break
+        out.append(bytes(piece))
+    return out
+
+def fixed(v, d):
+    return (b"%%.%df" % d) % v
+
+# --- coordinate files -------------------------------------------------------
+def layout_line(layout, pc, x, y, z, pa, po):
+    f = lambda v: fixed(v, 3)
+    stacked = lambda a, b, c: b"\r\n" + f(a) + b"\r\n" + f(b) + b"\r\n" + f(c) + b"\r\n" + pc
+    return {0: lambda: pc + b"," + f(x) + b"," + f(y) + b"," + f(z),
+            1: lambda: b",".join([pc, pa, f(x), f(y), f(z)]),
+            2: lambda: b",".join([b"%d" % po, pc, pa, f(y), f(x), f(z)]),
+            3: lambda: stacked(y, x, z),
+            4: lambda: b",".join([pc, pa, f(y), f(x), f(z)]),
+            5: lambda: b",".join([pc, pa, f(y), f(x), f(z)]),
+            6: lambda: b"904 1 0 $%d\r\n" % po + b" ".join([pc, f(y), f(x), f(z)]) + b" 1 1 0 0",
+            7: lambda: stacked(y, x, z),
+            8: lambda: stacked(x, y, z),
+            9: lambda: b" ".join([pc, pa, f(x), f(y), f(z)]),
+            10: lambda: b",".join([pc, pa, f(x), f(y), f(z)])}[layout]()
+
+def convert_coordinates(data, layout):
+    body, count, last = b"", 0, b""
+    for piece in pieces(data):
+        buf = piece.replace(b"\r", b"").replace(b"\n", b"") + b"@$$"
+        record = b""
+        for i in range(len(buf)):
+            c = buf[i:i + 1]
+            if c not in (b"@", b"$"): record += c
+            if buf[i:i + 3] == b"@$$":
+                parts = record.split(b",", 4)
+                if len(parts) == 5:
+                    count += 1; last = parts[0]
+                    x, y, z = (atof(p) * 0.001 for p in parts[1:4])
+                    body += layout_line(layout, parts[0], x, y, z, parts[4], count) + b"\r\n"
+                record = b""
+    header = {4: b"%d\r\n" % count, 7: b"%d\r\n%s\r\n" % (count, last),
+              8: b"%d\r\n%s\r\n" % (count, last)}.get(layout, b"")
+    return header + body
+
+# --- measurement files ------------------------------------------------------
+def split(line):
+    space = line.find(b" ")
+    c1 = line.find(b",", space + 1)
+    c2 = line.find(b",", c1 + 1) if c1 >= 0 else -1
+    f1 = line[space + 1:c1] if c1 >= 0 else b""
+    f2 = line[c1 + 1:c2] if c2 >= 0 else b""
+    r1 = line[c1 + 1:] if c1 >= 0 else b""
+    r2 = line[c2 + 1:] if c2 >= 0 else b""
+    return f1, f2, r1, r2
+
+def trunc_decimal(v):
+    r = round(v)
+    return float(r) if abs(v - r) <= 1e-9 * max(1.0, abs(v)) else float(math.trunc(v))
+
+def radians(a, unit):
+    if unit == b"dms":
+        d = trunc_decimal(a); h = a * 100.0; wh = trunc_decimal(h)
+        deg = ((h - wh) * 3600.0 ** -1 * 100.0 + (wh - d * 100.0) * 60.0 ** -1) + d
+        return deg * 180.0 ** -1 * PI
+    if unit == b"mil": return a * 3200.0 ** -1 * PI
+    return a * 200.0 ** -1 * PI
+
+def convert_measurements(data, layout):
+    dist_unit, ang_unit, prev, code = b"", b"", b"", b""
+    rows = points = 0
+    last = b""
+    coords, ad, an = b"", b"", b""
+    for piece in pieces(data):
+        line = piece.replace(b"\r", b"").replace(b"\n", b"").strip(b" ")
+        space = line.find(b" ")
+        tag = line[:space] if space >= 0 else b""
+        f1, f2, r1, r2 = split(line)
+        pf1, _, _, pr2 = split(prev)
+        pname, pcode = pf1.rstrip(b" "), pr2.rstrip(b" ")
+        mil = ang_unit == b"mil"
+        angle = lambda t: atof(t) * 0.0001 * (10.0 if mil else 1.0)
+        pa = lambda v: fixed(v, 3 if mil else 4) + b"(" + ang_unit + b")"
+        pl = lambda v: fixed(v, 3) + dist_unit
+        if tag == b"UNITS":
+            dist_unit = f1
+            ang_unit = {b"d": b"dms", b"m": b"mil", b"g": b"gon"}.get(r1, r1)
+        elif tag == b"XYZ":
+            ptag = prev[:prev.find(b" ")] if b" " in prev else b""
+            if ptag == b"SS": code = pcode
+            elif ptag == b"BKB": code = b""
+            rows += 1; points += 1
+            last = pname or b"%d" % points
+            coords += layout_line(layout, last, atof(f1) * 0.001, atof(f2) * 0.001,
+                                  atof(r2) * 0.001, code, points) + b"\r\n"
+        elif tag == b"BKB":
+            code = b"Check"; rows += 1
+            ad += (f1.rstrip(b" ") or b"%d" % rows) + b"\t\t" + pa(angle(f2)) + b"\t" + \
+                pa(angle(r2)) + b"\t\t\t" + code + b"\r\n"
+        elif tag in (b"HD", b"SD"):
+            hd, vh = atof(f2) * 0.001, atof(r2) * 0.001
+            if tag == b"SD":
+                z = radians(angle(f2), ang_unit); sd = vh
+                hd, vh = abs(sd * math.sin(z)), sd * math.cos(z)
+            code = pcode; rows += 1
+            ad += (pname or b"%d" % rows) + b"\t\t" + pa(angle(f1)) + b"\t" + pl(hd) + b"\t\t" + \
+                pl(vh) + b"\t\t" + code + b"\r\n"
+        elif tag == b"HV":
+            code = pcode; rows += 1
+            an += (pname or b"%d" % rows) + b"\t\t" + pa(angle(f1)) + b"\t\t" + pa(angle(r1)) + \
+                b"\t\t" + code + b"\r\n"
+        prev = line
+    if coords:
+        coords = {4: b"%d\r\n" % points, 7: b"%d\r\n%s\r\n" % (points, last),
+                  8: b"%d\r\n%s\r\n" % (points, last)}.get(layout, b"") + coords
+    if ad: ad = b"PT#\t\tHR/HL\t\tHD\t\tVH\t\tPCode\r\n" + ad
+    if an: an = b"PT#\t\tHR/HL\t\tHV\t\t\tPCode\r\n" + an
+    return coords, ad, an
+
+# --- generated files --------------------------------------------------------
+def word():
+    return random.choice([b"P%d" % random.randrange(1000), b"\xb5\xe3%d" % random.randrange(99),
+                          b"", b"A@B", b"C$D", b"  sp ", b"N" * random.randrange(120)])
+
+def num():
+    return random.choice([b"%d" % random.randrange(-10**10, 10**10), b"%d" % random.randrange(3600000),
+                          b"12.5", b"-0", b"", b"x", b"1e3", b" 42"])
+
+def coordinate_file():
+    lines = [b"ATMOS 20.0,1013.0", b"JOB,x"]
+    for _ in range(3000):
+        lines.append(b",".join([word(), num(), num(), num()] + [word()] * random.randrange(3)))
+    return b"\r\n".join(lines) + random.choice([b"\r\n", b"", b"\n"])
+
+def measurement_file():
+    lines = []
+    for _ in range(4000):
+        r = random.random()
+        if r < 0.03:
+            lines.append(b"UNITS " + random.choice([b"m,d", b"ft,m", b"m,g", b"M,D", b"m"]))
+        elif r < 0.35:
+            lines.append(b"SS " + word() + b",1.600," + word())
+        elif r < 0.4:
+            lines.append(random.choice([b"STN A,1.5,", b"BS B,0", b"ATMOS 20,1013", b"xyz 1,2,3",
+                                        b"XYZ", b"", b"  junk\tline ", b"N" * 150]))
+        else:
+            tag = random.choice([b"XYZ", b"BKB", b"HD", b"SD", b"HV"])
+            fields = ([word()] if tag == b"BKB" else []) + [num() for _ in range(random.randrange(1, 4))]
+            lines.append(b" " * random.randrange(2) + tag + b" " + b",".join(fields))
+    return b"\r\n".join(lines) + b"\r\n"
+
+def run(args):
+    return subprocess.run([cli] + args, stdout=subprocess.PIPE, stderr=subprocess.PIPE).returncode
+
+def read(path):
+    try:
+        with open(path, "rb") as f: return f.read()
+    except FileNotFoundError:
+        return b""
+
+failures = 0
+coord, meas = coordinate_file(), measurement_file()
+with open(work + "/coord.txt", "wb") as f: f.write(coord)
+with open(work + "/meas.txt", "wb") as f: f.write(meas)
+for layout in range(11):
+    target = "%s/out%d.txt" % (work, layout)
+    if run(["coord", "--layout", str(layout), work + "/coord.txt", target]) != 0 or \
+            read(target) != convert_coordinates(coord, layout):
+        print("coordinate layout %d differs" % layout); failures += 1
+    paths = ["%s/m%d-%s.txt" % (work, layout, k) for k in ("c", "ad", "a")]
+    if run(["meas", "--layout", str(layout), "--coord", paths[0], "--angle-dist", paths[1],
+            "--angle", paths[2], work + "/meas.txt"]) != 0:
+        print("measurement layout %d failed" % layout); failures += 1
+    for path, expected, name in zip(paths, convert_measurements(meas, layout), ("coord", "ad", "a")):
+        if read(path) != expected:
+            print("measurement layout %d, output %s differs" % (layout, name)); failures += 1
+if failures:
+    sys.exit(1)
+print("instrument conversions agree with the reference for all 11 layouts")
+PY
