@@ -73,12 +73,12 @@ void CSerialLink::ShowMessage(const std::string& text) {
 }
 
 // The worker has closed the port: stop the tick and show its last status,
-// unless a newer transfer has taken the window over since.
+// unless a newer transfer or a command that stopped the tick (New, Open, ...)
+// has taken the window over since.
 void CSerialLink::UploadFinished(unsigned id) {
-    if (id != m_transfer || GetCommMode() != COMM_SEND)
+    if (id != m_transfer || GetCommMode() != COMM_SEND || !m_dlg.IsCommTimerActive())
         return;
     m_dlg.StopCommTimer();
-    m_ticker.OnTimer(g_serialPort, m_dlg.m_strText);
     const UploadTexts texts = GetUploadTexts();
     m_dlg.m_strText = texts.log;
     m_dlg.m_strStatus = texts.status;

@@ -129,6 +129,21 @@ TEST_F(SerialCommandsTest, aDownloadStopsARunningUploadAndTakesThePaneOver) {
     EXPECT_EQ(Window().m_strText, "");
 }
 
+TEST_F(SerialCommandsTest, anUploadEndingAfterNewLeavesTheNewPaneAlone) {
+    UseDevice(pty.DevicePath());
+    desk.answerFile(dir.write("two.txt", "A\r\nB\r\n"));
+    ASSERT_TRUE(Window().OnCommand(1005));
+    ASSERT_TRUE(RunUntil([&] { return Window().m_strText == "A\r\n"; }, 10000));
+    desk.answerMessage(MsgResult::Yes);
+    ASSERT_TRUE(Window().OnCommand(32783));  // New: stops the tick and the port
+    const std::string status = StatusLine();
+    ASSERT_TRUE(RunUntil([&] { return GetUploadTexts().status.rfind("发送了", 0) == 0; }, 10000));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Window().m_strText, "");
+    EXPECT_EQ(StatusLine(), status);
+}
+
 TEST_F(SerialCommandsTest, closingTheWindowWhileTheUploadAsksForItsFileDoesNotHang) {
     UseDevice(pty.DevicePath());
     ASSERT_TRUE(Window().OnCommand(1005));
