@@ -1,0 +1,81 @@
+// Any bytes as a coordinate file, in every target layout (the first byte picks
+// it): the walk over the pieces must find the same points as a plain walk that
+// marks every piece, the output must end each line with CR LF, and converting
+// the file from disk must give the same bytes as converting it in memory.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "common/line_reader.h"
+#include "fuzz_files.h"
+#include "instrument/coordinate_conversion.h"
+#include "instrument/target_layout.h"
+
+namespace {
+
+// The records of the file by the marking rule, without any shortcut: each piece
+// loses CR and LF and gets "@$$"; '@' and '$' never reach a record, "@$$" ends one.
+struct Walk {
+    long long points = 0;
+    std::string lastName;
+};
+
+Walk PlainWalk(const std::string& bytes) {
+    Walk walk;
+    vm::LineReader reader(bytes);
+    std::string piece, record;
+    while (reader.Next(piece)) {
+        std::string marked;
+        for (char c : piece)
+            if (c != '\r' && c != '\n')
+                marked.push_back(c);
+        marked += "@$$";
+        for (size_t i = 0; i < marked.size(); ++i) {
+            if (marked[i] != '@' && marked[i] != '$')
+                record.push_back(marked[i]);
+            if (marked.compare(i, 3, "@$$") != 0)
+                continue;
+            size_t from = 0, commas = 0, first = std::string::npos;
+            for (size_t c; commas < 4 && (c = record.find(',', from)) != std::string::npos;
+                 from = c + 1, ++commas)
+                if (commas == 0)
+                    first = c;
+            if (commas == 4) {
+                ++walk.points;
+                walk.lastName = record.substr(0, first);
+            }
+            record.clear();
+        }
+    }
+    return walk;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0)
+        return 0;
+    const vm::TargetLayout layout = data[0] % vm::kTargetLayoutCount;
+    const bool throughDisk = data[0] >= 0xE0;  // one input in eight: disk is slow
+    const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+
+    const vm::CoordinateOutput out = vm::ConvertCoordinateText(bytes, layout);
+    const Walk walk = PlainWalk(bytes);
+    if (out.points != walk.points || out.lastName != walk.lastName)
+        __builtin_trap();
+    if (!out.text.empty() && out.text.compare(out.text.size() - 2, 2, "\r\n") != 0)
+        __builtin_trap();
+    if (walk.points > 0 && out.text.empty())
+        __builtin_trap();
+
+    if (throughDisk) {
+        const std::string source = vm::fuzz::ScratchPath("coord-source");
+        const std::string target = vm::fuzz::ScratchPath("coord-target");
+        if (!vm::fuzz::WriteScratch(source, bytes))
+            return 0;
+        const vm::ConversionResult result = vm::ConvertCoordinateFile({source, target, layout});
+        if (!result.ok || vm::fuzz::ReadScratch(target) != out.text)
+            __builtin_trap();
+    }
+    return 0;
+}
