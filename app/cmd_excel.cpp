@@ -1,9 +1,13 @@
 // Command 32812 "保存为EXCEL文件": a coordinate file, the workbook to write, the
-// export, and after a pause the workbook opened by the desktop's viewer.
+// export (off the window's thread), and after a pause the workbook opened by
+// the desktop's viewer.
 #include "app/cmd_excel.h"
 
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
+
+#include <memory>
 
 #include "app/desktop.h"
 #include "app/main_dlg.h"
@@ -22,6 +26,27 @@ void OpenLater(CMainDlg& dlg, const std::string& path) {
             desktop().MessageBox(owner, std::string(kNoViewerMessage) + path);
         }
     });
+}
+
+// Writes the workbook off the window's thread, so that a long coordinate file
+// does not freeze the window, and reports back on the window's thread. A window
+// closed meanwhile gets no report; the file is still written whole or not at all.
+void ExportInBackground(CMainDlg& dlg, const ExcelExportInput& input) {
+    auto result = std::make_shared<ExcelExportResult>();
+    QThread* worker =
+        QThread::create([input, result] { *result = ExportCoordinatesToExcel(input); });
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    QPointer<CMainDlg> owner(&dlg);
+    const std::string path = input.targetPath;
+    QObject::connect(worker, &QThread::finished, &dlg, [owner, result, path] {
+        if (!owner)
+            return;
+        for (const std::string& text : result->messages)
+            desktop().MessageBox(owner, text);
+        if (result->ok)
+            OpenLater(*owner, path);
+    });
+    worker->start();
 }
 
 }  // namespace
@@ -56,11 +81,7 @@ void OnSaveExcel(CMainDlg& dlg) {
         return;
 
     input.targetPath = *targetPath;
-    const ExcelExportResult result = ExportCoordinatesToExcel(input);
-    for (const std::string& text : result.messages)
-        desktop().MessageBox(&dlg, text);
-    if (result.ok)
-        OpenLater(dlg, input.targetPath);
+    ExportInBackground(dlg, input);
 }
 
 }  // namespace vm

@@ -1,8 +1,8 @@
 #pragma once
 // Command 32812 "保存为EXCEL文件" (the handler OnSaveExcel is declared with the
-// other main-window commands). After the workbook is written it is handed to
-// the desktop's viewer once a pause has passed; the pause runs on a timer, so
-// the window keeps responding meanwhile.
+// other main-window commands). The workbook is written off the window's
+// thread and then handed to the desktop's viewer once a pause has passed; the
+// pause runs on a timer, so the window keeps responding throughout.
 
 namespace vm {
 

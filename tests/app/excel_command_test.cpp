@@ -57,6 +57,7 @@ TEST_F(ExcelCommandTest, WritesTheWorkbookAndOpensItOnlyAfterThePause) {
     clock.start();
     Window().OnCommand(kExcelCommand);
     EXPECT_LT(clock.elapsed(), kExcelOpenDelayMs) << "the command does not sleep through the pause";
+    ASSERT_TRUE(RunEventsUntil([&] { return FileExists(target); }, 10000));
 
     const auto opens = desk.callsOf(DesktopCall::OpenFile);
     const auto saves = desk.callsOf(DesktopCall::SaveFile);
@@ -71,6 +72,7 @@ TEST_F(ExcelCommandTest, WritesTheWorkbookAndOpensItOnlyAfterThePause) {
     EXPECT_TRUE(desk.messages().empty()) << "no message on success";
     EXPECT_EQ(ViewerCalls(), 0u);
     // The window closes during the pause: nothing is opened for it afterwards.
+    RunEventsUntil([] { return false; }, 50);
     main.reset();
     RunEventsUntil([] { return false; }, 50);
     EXPECT_EQ(ViewerCalls(), 0u);
@@ -98,7 +100,7 @@ TEST_F(ExcelCommandTest, FailuresAreShownAndNothingIsOpened) {
     desk.answerFile(dir.write("src.txt", "1,2,3,4,5\n"));
     desk.answerFile(target);
     Window().OnCommand(kExcelCommand);
-    ASSERT_EQ(desk.messages().size(), 2u);
+    ASSERT_TRUE(RunEventsUntil([this] { return desk.messages().size() == 2; }, 10000));
     EXPECT_EQ(desk.messages()[1], WriteFailureMessage(target, ENOENT));
     RunEventsUntil([] { return false; }, 50);
     EXPECT_EQ(ViewerCalls(), 0u);
