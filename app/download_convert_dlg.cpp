@@ -119,7 +119,7 @@ bool CDownloadConvertDlg::OnInitDialog() {
     return true;
 }
 
-void CDownloadConvertDlg::UpdateData(bool save) {
+void CDownloadConvertDlg::DoDataExchange(bool save) {
     if (save) {
         m_strMeasFile = PathOf(m_editMeasFile);
         m_strCoordFile = PathOf(m_editCoordFile);

@@ -39,7 +39,7 @@ public:
     // layout list and registers the hints. DoModal calls it; tests may too.
     bool OnInitDialog();
     // Copies the edits into the members (save) or the members into the controls.
-    void UpdateData(bool save);
+    void UpdateData(bool save) { DoDataExchange(save); }
 
     // One press of "转换": runs the conversion on a worker thread; the dialog
     // stays open whatever the outcome.
@@ -54,6 +54,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void DoDataExchange(bool save);
     void CreateControls();
     void ConnectControls();
     void PreTranslateMessage(QObject* receiver, QEvent* event);

@@ -124,6 +124,16 @@ TEST_F(CmdDownloadConvertTest, PaneWithoutAtmosStopsTheLinkWritesTheWorkFileAndS
     EXPECT_EQ(TempDir::read(WorkFilePath()), "P1,100,200,300,\r\nP2,100,200,300,\r\n");
 }
 
+TEST_F(CmdDownloadConvertTest, WorkFileThatCannotBeWrittenEndsTheCommandWithItsReason) {
+    // The data folder cannot be created below a plain file.
+    ::setenv("XDG_DATA_HOME", (m_dir.write("plain-file", "") + "/data").c_str(), 1);
+    SetPane(kCoordinatePane);
+    EXPECT_EQ(RunCommand(), -1);  // no question, and no dialog converting an old work file
+    ASSERT_EQ(m_desktop->calls().size(), 1u);
+    EXPECT_EQ(m_desktop->calls()[0].icon, MsgIcon::Stop);
+    EXPECT_NE(m_desktop->messages()[0].find("veltratemp.txt"), std::string::npos);
+}
+
 TEST_F(CmdDownloadConvertTest, EmptyPaneOpensTheDialogAndLeavesLinkAndWorkFileAlone) {
     SetPane("");
     m_main->StartCommTimer();
