@@ -65,13 +65,5 @@ TEST(Arithmetic, slopeReductionGivesHorizontalDistanceAndHeight) {
     EXPECT_LT(VerticalComponent(100.0, DmsToRadians(120.0)), 0.0);
 }
 
-TEST(Arithmetic, storedFieldsScaleByUnit) {
-    EXPECT_DOUBLE_EQ(ScaleLength(1500), 1.5);
-    EXPECT_DOUBLE_EQ(ScaleAngle(1234500, "dms"), 123.45);
-    EXPECT_DOUBLE_EQ(ScaleAngle(1600000, "mil"), 1600.0);
-    EXPECT_NEAR(AngleToRadians(ScaleAngle(1600000, "mil"), "mil"), kRightAngle, 1e-12);
-    EXPECT_DOUBLE_EQ(ScaleAngle(1000000, "gon"), 100.0);
-}
-
 }  // namespace
 }  // namespace vm

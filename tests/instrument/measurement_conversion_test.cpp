@@ -81,12 +81,6 @@ TEST(MeasurementText, withoutUnitsAnglesHaveEmptyParenthesesAndGonReduction) {
               std::string(kAngleDistHeader) + "P1\t\t0.0100()\t50.000\t\t86.603\t\tX\r\n");
 }
 
-TEST(MeasurementText, slopeReductionBeyondHalfCircleStaysPositive) {
-    const MeasurementOutputs out =
-        ConvertMeasurementText("UNITS m,d\nSS P1,1,\nSD 0,2400000,100000\n", All());
-    EXPECT_NE(out.angleDistance.find("\t86.603m\t\t-50.000m\t\t"), std::string::npos);
-}
-
 TEST(MeasurementText, precedingLineRuleForNamesAndCodes) {
     const std::string source =
         "UNITS m,d\n"

@@ -55,11 +55,6 @@ TEST(TargetLayout, headersCountPointsAndNameTheLastOne) {
         EXPECT_EQ(LayoutHeader(layout, 2, "P9"), "");
 }
 
-TEST(TargetLayout, sequenceNumbersDoNotWrapAt16Bits) {
-    EXPECT_EQ(FormatPointLine("P", 0, 0, 0, "", 2, 32768), "32768,P,,0.000,0.000,0.000");
-    EXPECT_EQ(LayoutHeader(4, 70000, "P"), "70000\r\n");
-}
-
 TEST(NumberText, fixedPrintingMatchesPrintf) {
     std::mt19937_64 random(42);
     std::uniform_real_distribution<double> wide(-1e7, 1e7);
