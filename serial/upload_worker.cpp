@@ -41,8 +41,13 @@ void CUploadWorker::Wait() {
         m_thread.join();
 }
 
+bool CUploadWorker::StoppedLocked(unsigned generation) const {
+    return m_quit || generation != m_generation || g_nCommMode == COMM_RECEIVE;
+}
+
 bool CUploadWorker::Stopped(unsigned generation) const {
-    return m_quit || generation != m_generation || GetCommMode() == COMM_RECEIVE;
+    std::lock_guard<std::mutex> lock(g_commMutex);
+    return StoppedLocked(generation);
 }
 
 void CUploadWorker::Sleep(int ms) {
@@ -60,8 +65,17 @@ void CUploadWorker::Send(const std::string& bytes) {
     m_port.SendData(bytes.data(), static_cast<int>(bytes.size()));
 }
 
-void CUploadWorker::TakeInput() {
-    NoteFlowControl(ReadAllQueued(m_port));
+// Reads what the instrument sent, for its XON/XOFF. Never once a download
+// has the port: the bytes are the download's then.
+void CUploadWorker::TakeInput(unsigned generation) {
+    std::string received;
+    {
+        std::lock_guard<std::mutex> lock(g_commMutex);
+        if (StoppedLocked(generation))
+            return;
+        received = ReadAllQueued(m_port);
+    }
+    NoteFlowControl(received);
 }
 
 // The port and the tick are the worker's to close only while no download or
@@ -71,7 +85,7 @@ void CUploadWorker::Finish(unsigned generation, const UploadHooks& hooks) {
         // Under the lock that starting a download takes to set the mode, so
         // the port a download has just opened is never closed here.
         std::lock_guard<std::mutex> lock(g_commMutex);
-        if (m_quit || generation != m_generation || g_nCommMode == COMM_RECEIVE)
+        if (StoppedLocked(generation))
             return;
         m_port.Close();
     }
@@ -139,7 +153,7 @@ UploadOutcome CUploadWorker::SendLines(unsigned generation, int nPort, const std
         // Let the line leave the device before dropping what the instrument
         // sent meanwhile; its XON/XOFF are kept for the next line's wait.
         m_port.DrainOutput();
-        TakeInput();
+        TakeInput(generation);
         if (Stopped(generation))
             return UploadOutcome::Stopped;
         if (m_port.IsLost()) {
@@ -168,12 +182,12 @@ void CUploadWorker::SendPoint(const std::string& line) {
 // True to go on with the next line; false when the instrument held the flow
 // for the whole wait or the upload was stopped meanwhile.
 bool CUploadWorker::WaitForFlow(unsigned generation) {
-    TakeInput();
+    TakeInput(generation);
     if (GetFlowState() != std::string(1, kXoff))
         return true;
     for (int step = 0; step < m_pacing.flowSteps; ++step) {
         Sleep(m_pacing.flowStepMs);
-        TakeInput();
+        TakeInput(generation);
         if (Stopped(generation))
             return false;
         if (GetFlowState() == std::string(1, kXon))

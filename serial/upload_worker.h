@@ -77,8 +77,9 @@ private:
     void SendPoint(const std::string& line);
     bool WaitForFlow(unsigned generation);
     void Send(const std::string& bytes);
-    void TakeInput();
+    void TakeInput(unsigned generation);
     bool Stopped(unsigned generation) const;
+    bool StoppedLocked(unsigned generation) const;  // with g_commMutex held
     void Sleep(int ms);
     void Finish(unsigned generation, const UploadHooks& hooks);
     void SetStatus(const std::string& status, const UploadHooks& hooks);
