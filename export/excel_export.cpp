@@ -1,7 +1,7 @@
 #include "export/excel_export.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <unistd.h>
 
 #include "common/file_io.h"
 #include "common/line_reader.h"
@@ -13,7 +13,7 @@ namespace {
 
 // Deletes an existing target so that the writer starts from nothing.
 bool RemoveOldTarget(const std::string& path, std::string& message) {
-    if (!FileExists(path) || std::remove(path.c_str()) == 0)
+    if (!FileExists(path) || ::unlink(path.c_str()) == 0)
         return true;
     message = WriteFailureMessage(path, errno);
     return false;

@@ -22,6 +22,9 @@ public:
     CellDecoder& operator=(const CellDecoder&) = delete;
 
     std::u16string Decode(const std::string& bytes);
+    // False when bytes hold non-ASCII text but the system has no converter for
+    // the encoding (the C library's conversion modules are missing).
+    bool CanDecode(const std::string& bytes) const;
 
 private:
     void DecodeWithIconv(const std::string& bytes, std::u16string& out);

@@ -59,6 +59,8 @@ std::u16string Folded(std::u16string name) {
     return name;
 }
 
+constexpr const char* kNoConverter = "系统缺少 GB18030 字符转换模块，无法写入中文文字。";
+
 std::string CheckName(const std::u16string& name, std::set<std::u16string>& seen) {
     if (name.empty())
         return "工作表名称不能为空。";
@@ -79,6 +81,8 @@ std::string CheckRows(const XlsSheet& sheet, CellDecoder& decoder) {
         if (row->size() > kXlsMaxColumns)
             return "一个工作表最多只能有 256 列。";
         for (const std::string& cell : *row) {
+            if (!decoder.CanDecode(cell))
+                return kNoConverter;
             if (cell.size() > kXlsMaxCellChars && decoder.Decode(cell).size() > kXlsMaxCellChars) {
                 return "单元格的文字太长（最多 32767 个字符）。";
             }
@@ -344,6 +348,8 @@ std::string CheckSheets(const std::vector<XlsSheet>& sheets) {
     CellDecoder decoder(EncodingOf(sheets));
     std::set<std::u16string> seen;
     for (const XlsSheet& sheet : sheets) {
+        if (!decoder.CanDecode(sheet.name))
+            return kNoConverter;
         std::string problem = CheckName(decoder.Decode(sheet.name), seen);
         if (problem.empty())
             problem = CheckRows(sheet, decoder);
