@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "export/spreadsheet.h"
+#include "export/spreadsheet_sql.h"
 #include "tests/support/temp_dir.h"
 
 namespace vm {
@@ -163,6 +164,20 @@ TEST(SpreadSheetSave, FailureKeepsTheOldFileAndSaysWhy) {
     EXPECT_FALSE(sheet.Save());
     EXPECT_NE(sheet.LastError().find("工作表名称"), std::string::npos) << sheet.LastError();
     EXPECT_EQ(test::TempDir::read(book), "old workbook");
+}
+
+// Kept for a later ODBC path: the statements a driver would receive, unescaped.
+TEST(SpreadSheetStatements, CreateAndInsertForTheCoordinateSheet) {
+    const Cells header{"PT*", "X", "Y", "Z", "PCode"};
+    EXPECT_EQ(CreateSheetStatement("Coordinate", header, false),
+              "CREATE TABLE [Coordinate] ([PT*] char(255), [X] char(255), [Y] char(255), [Z] "
+              "char(255), [PCode] char(255))");
+    EXPECT_EQ(InsertRowStatement("Coordinate", 12, header, {"A", "B", "C", "D", "E"}),
+              "INSERT INTO [Coordinate$A1:IV12] ([PT*], [X], [Y], [Z], [PCode]) VALUES ('A', "
+              "'B', 'C', 'D', 'E')");
+    const std::string drivers("SQL Server\0Microsoft Excel Driver (*.xls)\0Other Excel\0\0", 55);
+    EXPECT_EQ(ExcelDriverFromList(drivers), "Microsoft Excel Driver (*.xls)");
+    EXPECT_EQ(ExcelDriverFromList(std::string("\0", 1)), "");
 }
 
 }  // namespace
