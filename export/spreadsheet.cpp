@@ -214,14 +214,14 @@ bool CSpreadSheet::SetHeaderRow(const Cells& names, bool replace) {
     return true;
 }
 
-bool CSpreadSheet::PutRow(const Cells& values, int32_t row, bool replace) {
+// The header and column rules a row must meet before it is stored.
+bool CSpreadSheet::AcceptRow(const Cells& values, int32_t row) {
     if (row < 0)
         return Fail(kErrNegativeRow);
     if (row == 1) {
         if (m_bIsWorkbook) {
-            if (const std::string* twin = FirstDuplicate(values)) {
+            if (const std::string* twin = FirstDuplicate(values))
                 return Fail(kErrDuplicateHeader + *twin + "\n");
-            }
             if (static_cast<int>(values.size()) < m_nColumnCount)
                 return Fail(kErrShorterHeader);
             m_nColumnCount = static_cast<int16_t>(values.size());
@@ -232,12 +232,15 @@ bool CSpreadSheet::PutRow(const Cells& values, int32_t row, bool replace) {
     }
     if (m_bIsWorkbook && values.size() > m_aHeaders.size())
         return Fail(kErrTooManyValues);
-    if (!m_bIsWorkbook) {
+    if (!m_bIsWorkbook)
         m_nColumnCount = std::max<int16_t>(m_nColumnCount, static_cast<int16_t>(values.size()));
-    }
-    m_strRow = JoinRow(values);
-    const size_t stored = m_aRows.size();
-    if (row >= 1 && row <= m_nRowCount && static_cast<size_t>(row) <= stored) {
+    return true;
+}
+
+// Stores m_strRow (the values joined) at row: inside the table it is inserted
+// or overwrites, past the end blank rows fill the gap, row 0 appends.
+void CSpreadSheet::PlaceRow(const Cells& values, int32_t row, bool replace) {
+    if (row >= 1 && row <= m_nRowCount && static_cast<size_t>(row) <= m_aRows.size()) {
         StoreRow(static_cast<size_t>(row) - 1, values, replace);
         if (!replace)
             ++m_nRowCount;
@@ -252,11 +255,18 @@ bool CSpreadSheet::PutRow(const Cells& values, int32_t row, bool replace) {
         AppendRow(values);
         m_nRowCount = row;
     } else {
-        AppendRow(values);
+        AppendRow(values);  // appending leaves the cursor where it is
         ++m_nRowCount;
     }
+}
+
+bool CSpreadSheet::PutRow(const Cells& values, int32_t row, bool replace) {
+    if (!AcceptRow(values, row))
+        return false;
+    m_strRow = JoinRow(values);
+    PlaceRow(values, row, replace);
     if (!m_bDeferWrites)
-        Save();
+        Save();  // a failed write still leaves the row stored
     return true;
 }
 

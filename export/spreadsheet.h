@@ -73,6 +73,8 @@ private:
     bool SaveWorkbook();
     bool SaveTextFile();
 
+    bool AcceptRow(const Cells& values, int32_t row);
+    void PlaceRow(const Cells& values, int32_t row, bool replace);
     std::string JoinRow(const Cells& values) const;
     std::string BlankCell() const;
     bool SplitStored(const std::string& stored, Cells& values);
