@@ -19,9 +19,11 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QToolBar>
 
+#include <algorithm>
 #include <map>
 
 namespace vm {
@@ -31,6 +33,8 @@ constexpr int kTemplateWidth = 280;  // dialog units
 constexpr int kTemplateHeight = 341;
 constexpr int kToolBarControlId = 0xE800;
 constexpr int kCommTimerMs = 300;
+// Characters put into the pane per step: about a tenth of a second each.
+constexpr qsizetype kPaneChunkChars = 256 * 1024;
 
 QStyle::StandardPixmap PixmapOf(ToolIcon icon) {
     switch (icon) {
@@ -55,6 +59,14 @@ QString PaneWidgetText(const QPlainTextEdit* edit) {
     return edit->document()->toRawText();
 }
 
+// End of the step that starts at from, never between the halves of a surrogate pair.
+qsizetype ChunkEnd(const QString& text, qsizetype from) {
+    qsizetype end = std::min(text.size(), from + kPaneChunkChars);
+    if (end < text.size() && text.at(end - 1).isHighSurrogate())
+        --end;
+    return end;
+}
+
 }  // namespace
 
 CMainDlg::CMainDlg(QWidget* parent)
@@ -63,11 +75,14 @@ CMainDlg::CMainDlg(QWidget* parent)
     ResetCommState(*this);
     m_commTimer.setInterval(kCommTimerMs);
     connect(&m_commTimer, &QTimer::timeout, this, [this] { OnTimer(*this); });
+    m_loadTimer.setSingleShot(true);
+    connect(&m_loadTimer, &QTimer::timeout, this, [this] { LoadNextChunk(); });
     OnInitDialog();
 }
 
 CMainDlg::~CMainDlg() {
     m_commTimer.stop();
+    m_loadTimer.stop();
 }
 
 void CMainDlg::OnInitDialog() {
@@ -155,7 +170,7 @@ void CMainDlg::LayOutAroundToolBar() {
 bool CMainDlg::UpdateData(bool saveAndValidate) {
     if (saveAndValidate) {
         QTextDocument* document = m_editText->document();
-        if (document->isModified()) {
+        if (document->isModified() && !IsPaneLoading()) {
             m_shownBytes = EncodePaneText(PaneWidgetText(m_editText), m_paneEncoding);
             document->setModified(false);
         }
@@ -170,12 +185,52 @@ bool CMainDlg::UpdateData(bool saveAndValidate) {
 
 void CMainDlg::ShowPaneBytes(const std::string& bytes) {
     QTextDocument* document = m_editText->document();
-    if (bytes == m_shownBytes && !document->isModified())
+    const bool edited = document->isModified() && !IsPaneLoading();
+    if (bytes == m_shownBytes && !edited)
         return;
+    StopLoading();
     m_paneEncoding = DetectPaneEncoding(bytes);
-    m_editText->setPlainText(DecodePaneBytes(bytes, m_paneEncoding));
-    document->setModified(false);
+    QString text = DecodePaneBytes(bytes, m_paneEncoding);
     m_shownBytes = bytes;
+    const qsizetype firstEnd = ChunkEnd(text, 0);
+    if (firstEnd == text.size()) {
+        m_editText->setPlainText(text);
+        document->setModified(false);
+        return;
+    }
+    m_editText->setPlainText(text.left(firstEnd));
+    m_pendingText = std::move(text);
+    m_pendingPos = firstEnd;
+    m_editText->setReadOnly(true);
+    document->setUndoRedoEnabled(false);
+    m_loadTimer.start(0);
+}
+
+void CMainDlg::LoadNextChunk() {
+    if (!IsPaneLoading())
+        return;
+    const qsizetype end = ChunkEnd(m_pendingText, m_pendingPos);
+    QTextCursor cursor(m_editText->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(m_pendingText.mid(m_pendingPos, end - m_pendingPos));
+    m_pendingPos = end;
+    if (end < m_pendingText.size()) {
+        m_loadTimer.start(0);
+        return;
+    }
+    StopLoading();
+}
+
+// Ends the filling of the pane where it stands (complete, or about to be replaced).
+void CMainDlg::StopLoading() {
+    if (!IsPaneLoading())
+        return;
+    m_loadTimer.stop();
+    m_pendingText.clear();
+    m_pendingPos = 0;
+    m_editText->setReadOnly(false);
+    m_editText->document()->setUndoRedoEnabled(true);
+    m_editText->document()->setModified(false);
 }
 
 void CMainDlg::ShowStatus(const std::string& status) {
@@ -186,8 +241,9 @@ void CMainDlg::ShowStatus(const std::string& status) {
 }
 
 long long CMainDlg::PaneLineCount() const {
-    if (!m_editText->document()->isModified())
+    if (!m_editText->document()->isModified() || IsPaneLoading()) {
         return CountPaneLines(m_shownBytes);
+    }
     // An edited pane re-encodes every line break as CR LF.
     return m_editText->document()->blockCount();
 }

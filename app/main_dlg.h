@@ -48,6 +48,11 @@ public:
     // it shows now (which may differ from m_strText until UpdateData(false)).
     long long PaneLineCount() const;
 
+    // A long text is put into the pane in steps, so the window keeps answering
+    // while it fills; meanwhile the pane is read-only and UpdateData(true)
+    // gives the whole text.
+    bool IsPaneLoading() const { return !m_pendingText.isEmpty(); }
+
     // Closes the serial port and stops the comm timer; the transfer mode stays.
     void StopComm();
     // StopComm, take the user's edits, write the pane to the work file
@@ -83,12 +88,17 @@ private:
     void LayOutAroundToolBar();
     void ShowStatus(const std::string& status);
     void ShowPaneBytes(const std::string& bytes);
+    void LoadNextChunk();
+    void StopLoading();
 
     QMenuBar* m_menuBar = nullptr;
     QToolBar* m_toolBar = nullptr;
     QTimer m_commTimer;
     std::string m_shownBytes;  // the bytes the pane was last given or taken from
     PaneEncoding m_paneEncoding = PaneEncoding::Gbk;
+    QString m_pendingText;  // the whole text while the pane is still filling
+    qsizetype m_pendingPos = 0;
+    QTimer m_loadTimer;
 };
 
 }  // namespace vm

@@ -20,14 +20,15 @@ size_t Utf8SequenceLength(const unsigned char* p, size_t n) {
         return 1;
     size_t len = 0;
     unsigned min = 0;
-    if (b >= 0xC2 && b <= 0xDF)
+    if (b >= 0xC2 && b <= 0xDF) {
         len = 2, min = 0x80;
-    else if (b >= 0xE0 && b <= 0xEF)
+    } else if (b >= 0xE0 && b <= 0xEF) {
         len = 3, min = 0x800;
-    else if (b >= 0xF0 && b <= 0xF4)
+    } else if (b >= 0xF0 && b <= 0xF4) {
         len = 4, min = 0x10000;
-    else
+    } else {
         return 0;
+    }
     if (n < len)
         return 0;
     unsigned cp = b & (0x7F >> len);
@@ -41,36 +42,6 @@ size_t Utf8SequenceLength(const unsigned char* p, size_t n) {
     return len;
 }
 
-// Characters the widget would not keep as themselves.
-bool PaneCannotHold(char32_t cp) {
-    return (cp >= kByteEscapeBase && cp <= kByteEscapeBase + 0xFF) || cp == 0x2029 ||
-           cp == 0xFDD0 || cp == 0xFDD1;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
-
-void AppendEscapedBytes(std::string& utf8, const char* p, size_t n) {
-    for (size_t i = 0; i < n; ++i)
-        AppendUtf8(utf8, kByteEscapeBase + (unsigned char)p[i]);
-}
-
-// The code point of a valid UTF-8 sequence.
 char32_t Utf8CodePoint(const unsigned char* p, size_t len) {
     if (len == 1)
         return p[0];
@@ -80,19 +51,23 @@ char32_t Utf8CodePoint(const unsigned char* p, size_t len) {
     return cp;
 }
 
-// Appends valid UTF-8 to out, escaping characters the pane cannot hold.
-void AppendHoldableUtf8(std::string& out, const char* p, size_t n) {
-    const auto* u = reinterpret_cast<const unsigned char*>(p);
-    size_t i = 0;
-    while (i < n) {
-        const size_t len = Utf8SequenceLength(u + i, n - i);
-        if (len == 0 || PaneCannotHold(Utf8CodePoint(u + i, len))) {
-            AppendEscapedBytes(out, p + i, len == 0 ? 1 : len);
-        } else {
-            out.append(p + i, len);
-        }
-        i += len == 0 ? 1 : len;
-    }
+// Characters the widget would not keep as themselves: the escape range, the
+// paragraph separator (a line break to the widget) and its frame markers.
+bool PaneCannotHold(char32_t cp) {
+    return (cp >= kByteEscapeBase && cp <= kByteEscapeBase + 0xFF) || cp == 0x2029 ||
+           cp == 0xFDD0 || cp == 0xFDD1;
+}
+
+void AppendEscapedByte(std::string& utf8, unsigned char byte) {
+    const char32_t cp = kByteEscapeBase + byte;  // three UTF-8 bytes
+    utf8 += char(0xE0 | (cp >> 12));
+    utf8 += char(0x80 | ((cp >> 6) & 0x3F));
+    utf8 += char(0x80 | (cp & 0x3F));
+}
+
+void AppendEscapedBytes(std::string& utf8, const char* p, size_t n) {
+    for (size_t i = 0; i < n; ++i)
+        AppendEscapedByte(utf8, static_cast<unsigned char>(p[i]));
 }
 
 class Iconv {
@@ -106,12 +81,14 @@ public:
     Iconv& operator=(const Iconv&) = delete;
     bool ok() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
 
-    // Converts as much of [in, in+n) as is valid and appends it to out.
-    // Returns the number of bytes consumed; stops before an invalid sequence.
+    // Converts the valid start of [in, in+n) and appends it to out; returns
+    // the bytes consumed (fewer than n when an invalid sequence follows).
     size_t Convert(const char* in, size_t n, std::string& out) {
+        if (!ok())
+            return 0;
         char* src = const_cast<char*>(in);
         size_t left = n;
-        char buffer[16384];
+        char buffer[1 << 16];
         while (left > 0) {
             char* dst = buffer;
             size_t room = sizeof buffer;
@@ -128,69 +105,73 @@ private:
     iconv_t m_cd;
 };
 
-// GBK run (no CR, LF or NUL) to UTF-8, with escapes.
-void DecodeGbkRun(Iconv& cv, const char* p, size_t n, std::string& utf8) {
-    size_t i = 0;
-    std::string piece;
-    while (i < n) {
-        piece.clear();
-        const size_t used = cv.ok() ? cv.Convert(p + i, n - i, piece) : 0;
-        AppendHoldableUtf8(utf8, piece.data(), piece.size());
-        i += used;
-        if (i < n) {  // an invalid or incomplete character: keep its first byte
-            AppendEscapedBytes(utf8, p + i, 1);
-            ++i;
+// Appends UTF-8 text (decoded from the pane's bytes) for the widget: CR LF
+// and LF become '\n'; NUL, a lone CR and characters the widget cannot hold
+// become escapes of their source bytes (the characters' own bytes in UTF-8
+// mode, their GB18030 bytes, which decoded to them, in GBK mode).
+class WidgetTextBuilder {
+public:
+    WidgetTextBuilder(PaneEncoding encoding, std::string& out) : m_encoding(encoding), m_out(out) {}
+
+    void Append(const char* p, size_t n) {
+        const auto* u = reinterpret_cast<const unsigned char*>(p);
+        size_t i = 0;
+        while (i < n) {
+            const size_t plain = PlainAsciiRun(u + i, n - i);
+            m_out.append(p + i, plain);
+            i += plain;
+            if (i < n)
+                i += AppendSpecial(p + i, n - i);
         }
     }
-}
 
-}  // namespace
-
-PaneEncoding DetectPaneEncoding(const std::string& bytes) {
-    const auto* u = reinterpret_cast<const unsigned char*>(bytes.data());
-    bool nonAscii = false;
-    for (size_t i = 0; i < bytes.size();) {
-        const size_t len = Utf8SequenceLength(u + i, bytes.size() - i);
-        if (len == 0)
-            return PaneEncoding::Gbk;
-        nonAscii = nonAscii || len > 1;
-        i += len;
+private:
+    static size_t PlainAsciiRun(const unsigned char* u, size_t n) {
+        size_t k = 0;
+        while (k < n && u[k] < 0x80 && u[k] != '\r' && u[k] != '\n' && u[k] != 0)
+            ++k;
+        return k;
     }
-    return nonAscii ? PaneEncoding::Utf8 : PaneEncoding::Gbk;
-}
 
-QString DecodePaneBytes(const std::string& bytes, PaneEncoding encoding) {
-    std::string utf8;
-    utf8.reserve(bytes.size() + bytes.size() / 4);
-    Iconv cv("UTF-8", kGbkCharset);
-    const size_t n = bytes.size();
-    size_t runStart = 0;
-    auto flushRun = [&](size_t end) {
-        if (end > runStart) {
-            if (encoding == PaneEncoding::Utf8) {
-                AppendHoldableUtf8(utf8, bytes.data() + runStart, end - runStart);
-            } else {
-                DecodeGbkRun(cv, bytes.data() + runStart, end - runStart, utf8);
-            }
+    // One special byte or non-ASCII character at p; returns the bytes used.
+    size_t AppendSpecial(const char* p, size_t n) {
+        const auto* u = reinterpret_cast<const unsigned char*>(p);
+        if (u[0] == '\r' && n > 1 && u[1] == '\n') {
+            m_out += '\n';
+            return 2;
         }
-    };
-    for (size_t i = 0; i < n; ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n' && c != '\0')
-            continue;
-        flushRun(i);
-        if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') {
-            utf8 += '\n';
-            ++i;
-        } else if (c == '\n') {
-            utf8 += '\n';
+        if (u[0] == '\n') {
+            m_out += '\n';
+            return 1;
+        }
+        if (u[0] < 0x80) {  // NUL or a lone CR
+            AppendEscapedByte(m_out, u[0]);
+            return 1;
+        }
+        const size_t len = Utf8SequenceLength(u, n);
+        if (len == 0) {
+            AppendEscapedByte(m_out, u[0]);
+            return 1;
+        }
+        if (!PaneCannotHold(Utf8CodePoint(u, len))) {
+            m_out.append(p, len);
+        } else if (m_encoding == PaneEncoding::Utf8) {
+            AppendEscapedBytes(m_out, p, len);
         } else {
-            AppendEscapedBytes(utf8, &c, 1);
+            std::string source;
+            m_toGbk.Convert(p, len, source);
+            AppendEscapedBytes(m_out, source.data(), source.size());
         }
-        runStart = i + 1;
+        return len;
     }
-    flushRun(n);
-    // QString::fromUtf8 drops a leading byte-order mark; the pane keeps it.
+
+    PaneEncoding m_encoding;
+    std::string& m_out;
+    Iconv m_toGbk{kGbkCharset, "UTF-8"};
+};
+
+// QString::fromUtf8 drops a leading byte-order mark; the pane keeps it.
+QString QStringFromUtf8KeepingBom(const std::string& utf8) {
     const bool bom = utf8.compare(0, 3, "\xEF\xBB\xBF") == 0;
     const size_t skip = bom ? 3 : 0;
     QString text = QString::fromUtf8(utf8.data() + skip, qsizetype(utf8.size() - skip));
@@ -199,43 +180,93 @@ QString DecodePaneBytes(const std::string& bytes, PaneEncoding encoding) {
     return text;
 }
 
+// Appends encoded to out with every LF written as CR LF. (No GB18030 or UTF-8
+// multi-byte sequence contains the byte LF.)
+void AppendWithCrLf(std::string& out, const std::string& encoded) {
+    size_t start = 0;
+    for (size_t lf = encoded.find('\n'); lf != std::string::npos; lf = encoded.find('\n', start)) {
+        out.append(encoded, start, lf - start);
+        out += "\r\n";
+        start = lf + 1;
+    }
+    out.append(encoded, start, std::string::npos);
+}
+
+}  // namespace
+
+PaneEncoding DetectPaneEncoding(const std::string& bytes) {
+    const auto* u = reinterpret_cast<const unsigned char*>(bytes.data());
+    bool nonAscii = false;
+    for (size_t i = 0; i < bytes.size();) {
+        if (u[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        const size_t len = Utf8SequenceLength(u + i, bytes.size() - i);
+        if (len == 0)
+            return PaneEncoding::Gbk;
+        nonAscii = true;
+        i += len;
+    }
+    return nonAscii ? PaneEncoding::Utf8 : PaneEncoding::Gbk;
+}
+
+QString DecodePaneBytes(const std::string& bytes, PaneEncoding encoding) {
+    std::string utf8;
+    utf8.reserve(bytes.size() + bytes.size() / 2);
+    WidgetTextBuilder builder(encoding, utf8);
+    if (encoding == PaneEncoding::Utf8) {
+        builder.Append(bytes.data(), bytes.size());
+        return QStringFromUtf8KeepingBom(utf8);
+    }
+    Iconv fromGbk("UTF-8", kGbkCharset);
+    std::string piece;
+    for (size_t i = 0; i < bytes.size();) {
+        piece.clear();
+        i += fromGbk.Convert(bytes.data() + i, bytes.size() - i, piece);
+        builder.Append(piece.data(), piece.size());
+        if (i < bytes.size()) {  // not a character: keep the byte
+            AppendEscapedByte(utf8, static_cast<unsigned char>(bytes[i]));
+            ++i;
+        }
+    }
+    return QStringFromUtf8KeepingBom(utf8);
+}
+
 std::string EncodePaneText(const QString& text, PaneEncoding encoding) {
     std::string out;
     out.reserve(size_t(text.size()) * 2);
-    Iconv cv(kGbkCharset, "UTF-8");
-    std::string utf8;
+    Iconv toGbk(kGbkCharset, "UTF-8");
+    std::string encoded;
     auto flushRun = [&](qsizetype from, qsizetype to) {
         if (to <= from)
             return;
-        const QByteArray run = QStringView(text).mid(from, to - from).toUtf8();
-        if (encoding == PaneEncoding::Utf8 || !cv.ok()) {
-            out.append(run.constData(), size_t(run.size()));
+        QString run = text.mid(from, to - from);
+        run.replace(QChar(0x2029), QLatin1Char('\n'));  // the widget's line breaks
+        const QByteArray utf8 = run.toUtf8();
+        if (encoding == PaneEncoding::Utf8 || !toGbk.ok()) {
+            AppendWithCrLf(out, utf8.toStdString());
             return;
         }
-        size_t i = 0;
-        while (i < size_t(run.size())) {
-            i += cv.Convert(run.constData() + i, size_t(run.size()) - i, out);
-            if (i < size_t(run.size())) {  // nothing in GB18030 for it
-                out += '?';
-                i += std::max<size_t>(
-                    1,
-                    Utf8SequenceLength(reinterpret_cast<const unsigned char*>(run.constData()) + i,
-                                       size_t(run.size()) - i));
+        encoded.clear();
+        const auto* u = reinterpret_cast<const unsigned char*>(utf8.constData());
+        const size_t n = size_t(utf8.size());
+        for (size_t i = 0; i < n;) {
+            i += toGbk.Convert(utf8.constData() + i, n - i, encoded);
+            if (i < n) {  // nothing in GB18030 for it
+                encoded += '?';
+                i += std::max<size_t>(1, Utf8SequenceLength(u + i, n - i));
             }
         }
+        AppendWithCrLf(out, encoded);
     };
     qsizetype runStart = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
-        const bool escape = c >= kByteEscapeBase && c <= kByteEscapeBase + 0xFF;
-        const bool lineBreak = c == u'\n' || c == 0x2029;
-        if (!escape && !lineBreak)
+        if (c < kByteEscapeBase || c > kByteEscapeBase + 0xFF)
             continue;
         flushRun(runStart, i);
-        if (escape)
-            out += char(c - kByteEscapeBase);
-        else
-            out += "\r\n";
+        out += char(c - kByteEscapeBase);
         runStart = i + 1;
     }
     flushRun(runStart, text.size());

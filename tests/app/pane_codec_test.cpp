@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
+#include <iconv.h>
 #include <random>
 
 namespace vm {
@@ -91,6 +94,26 @@ TEST(PaneCodec, fourByteCodesAndUtf8Oddities_roundTrip) {
         "c 中";
     EXPECT_EQ(DetectPaneEncoding(utf8), PaneEncoding::Utf8);
     EXPECT_EQ(ThroughWidget(utf8), utf8);
+}
+
+// GB18030 bytes of a character the pane keeps as escapes.
+std::string Gb18030Of(const char* utf8) {
+    iconv_t cd = iconv_open("GB18030", "UTF-8");
+    char in[16], out[16];
+    std::snprintf(in, sizeof in, "%s", utf8);
+    char* src = in;
+    char* dst = out;
+    size_t left = std::strlen(in), room = sizeof out;
+    iconv(cd, &src, &left, &dst, &room);
+    iconv_close(cd);
+    return std::string(out, size_t(dst - out));
+}
+
+TEST(PaneCodec, gbkCharactersTheWidgetCannotHold_roundTrip) {
+    const std::string bytes =
+        "a" + Gb18030Of("\xEF\x9C\x80") + "b" + Gb18030Of("\xE2\x80\xA9") + "c";
+    ASSERT_GT(bytes.size(), 3u);
+    EXPECT_EQ(ThroughWidget(bytes), bytes);
 }
 
 TEST(PaneCodec, randomBytes_roundTripThroughWidget) {

@@ -2,8 +2,10 @@
 #include "tests/app/main_window_fixture.h"
 
 #include "common/file_io.h"
+#include "common/pane_text.h"
 #include "common/user_paths.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -217,6 +219,47 @@ TEST_F(MainWindowTest, workFile_unwritable_saysWhyAndReturnsFalse) {
     EXPECT_FALSE(w.SavePaneToWorkFile());
     ASSERT_EQ(desk.messages().size(), 1u);
     EXPECT_NE(desk.messages()[0].find("veltratemp.txt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vm::test
+
+namespace vm::test {
+namespace {
+
+// A long text fills the pane in steps: the window answers meanwhile, the
+// text cannot be edited half-shown, and the whole text is what counts.
+TEST_F(MainWindowTest, longText_fillsInStepsWithWholeTextAvailable) {
+    CMainDlg& w = Window();
+    std::string big;
+    for (int i = 0; big.size() < 3u << 20; ++i)
+        big += "PT" + std::to_string(i) + "," + kGbk + "\r\n";
+    ShowInPane(big);
+    ASSERT_TRUE(w.IsPaneLoading());
+    EXPECT_TRUE(w.m_editText->isReadOnly());
+    w.UpdateData(true);
+    EXPECT_EQ(w.m_strText, big);
+    EXPECT_EQ(w.PaneLineCount(), CountPaneLines(big));
+
+    desk.answerFile(dir.file("early.txt"));  // saving while it fills saves everything
+    w.OnCommand(32774);
+    EXPECT_EQ(TempDir::read(dir.file("early.txt")), big);
+
+    ShowInPane(big);  // the same bytes again: it just carries on
+    while (w.IsPaneLoading())
+        QCoreApplication::processEvents();
+    EXPECT_FALSE(w.m_editText->isReadOnly());
+    EXPECT_FALSE(w.m_editText->document()->isModified());
+    w.m_editText->moveCursor(QTextCursor::End);
+    w.m_editText->insertPlainText(QStringLiteral("end"));
+    w.UpdateData(true);
+    EXPECT_EQ(w.m_strText, big + "end");
+
+    ShowInPane(big);
+    desk.answerMessage(MsgResult::Yes);
+    w.OnCommand(32783);  // New while filling: the pane ends up empty
+    EXPECT_FALSE(w.IsPaneLoading());
+    EXPECT_TRUE(w.m_editText->toPlainText().isEmpty());
 }
 
 }  // namespace
