@@ -294,11 +294,11 @@ std::string Window2Data(bool first) {
     return d;
 }
 
-// The sheet's records. DIMENSIONS comes straight after BOF: some readers lose
-// cell A1 otherwise. INDEX follows, its DBCELL positions filled in at the end.
+// The sheet's records in the order the format gives them: BOF, INDEX (its
+// DBCELL positions filled in as the row blocks are written), DEFCOLWIDTH,
+// DIMENSIONS, the row blocks, WINDOW2, EOF.
 void WriteSheet(BiffStream& s, const SheetCells& cells, bool first) {
     s.Record(kBof, BofData(0x0010));
-    s.Record(kDimensions, DimensionsData(cells));
     const size_t blocks = (cells.lastRow + kRowsPerBlock - 1) / kRowsPerBlock;
     const size_t usedBlocks = UsedBlocks(cells, blocks);
     const size_t index = s.Position();
@@ -313,6 +313,7 @@ void WriteSheet(BiffStream& s, const SheetCells& cells, bool first) {
     s.Record(kIndex, d);
     s.Patch(index + 4 + 12, static_cast<uint32_t>(defColWidth));
     s.Record(kDefColWidth, U16(8));
+    s.Record(kDimensions, DimensionsData(cells));
     size_t slot = 0;
     for (size_t b = 0; b < blocks; ++b) {
         const size_t dbCell = WriteRowBlock(s, cells, b * kRowsPerBlock);

@@ -161,7 +161,7 @@ TEST(WorkbookStream, RowIndexPointsAtRowsAndCells) {
         }
     }
     EXPECT_EQ(U16At(stream, sheetBof), 0x0809);
-    EXPECT_EQ(U16At(stream, sheetBof + 20), 0x0200) << "DIMENSIONS right after the sheet's BOF";
+    EXPECT_EQ(U16At(stream, sheetBof + 20), 0x020B) << "INDEX right after the sheet's BOF";
     ASSERT_EQ(dbCells.size(), 2u);
     for (size_t db : dbCells) {
         ASSERT_EQ(U16At(stream, db), 0x00D7);
