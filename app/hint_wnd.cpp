@@ -78,7 +78,8 @@ CHintWnd::~CHintWnd() = default;  // the items are owned; the box belongs to the
 
 void CHintWnd::SetOwner(QWidget* owner) {
     m_pOwner = owner;
-    m_box = new CHintBox(owner);
+    if (!m_box || m_box->parentWidget() != owner)
+        m_box = new CHintBox(owner);
 }
 
 bool CHintWnd::AddHint(int controlId, const std::vector<std::string>& lines,
