@@ -14,7 +14,7 @@ namespace {
 
 enum class Kind { Label, Check, List, DefaultButton, Button };
 
-struct ControlSpec {
+struct ControlPlace {
     int id;
     Kind kind;
     const char* caption;
@@ -22,7 +22,7 @@ struct ControlSpec {
 };
 
 // Five columns, each a caption over its list, then the two buttons.
-constexpr ControlSpec kControls[] = {
+constexpr ControlPlace kControls[] = {
     {kStaticId, Kind::Label, "PT#", 10, 9, 34, 8},    {1020, Kind::List, "", 10, 20, 34, 70},
     {1067, Kind::Check, "PCode", 50, 8, 36, 10},      {1091, Kind::List, "", 50, 20, 34, 70},
     {kStaticId, Kind::Label, "X", 92, 9, 34, 8},      {1088, Kind::List, "", 92, 20, 34, 70},
@@ -31,9 +31,9 @@ constexpr ControlSpec kControls[] = {
     {1, Kind::DefaultButton, "確定", 52, 44, 50, 14}, {2, Kind::Button, "退出", 114, 44, 50, 14},
 };
 
-QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* MakeControl(const ControlPlace& place, QWidget* parent) {
+    const QString caption = QString::fromUtf8(place.caption);
+    switch (place.kind) {
         case Kind::Label:
             return new QLabel(caption, parent);
         case Kind::Check:
@@ -70,12 +70,12 @@ CColumnOrderDlg::CColumnOrderDlg(QWidget* parent) : QDialog(parent) {
 void CColumnOrderDlg::CreateControls() {
     const DialogUnits units = DialogUnits::ForFont(font());
     setFixedSize(units.toPixels(216, 66));
-    for (const ControlSpec& spec : kControls) {
-        QWidget* control = MakeControl(spec, this);
-        if (spec.id != kStaticId)
-            SetControlId(control, spec.id);
-        units.place(control, spec.x, spec.y, spec.width,
-                    spec.kind == Kind::List ? 12 : spec.height);
+    for (const ControlPlace& place : kControls) {
+        QWidget* control = MakeControl(place, this);
+        if (place.id != kStaticId)
+            SetControlId(control, place.id);
+        units.place(control, place.x, place.y, place.width,
+                    place.kind == Kind::List ? 12 : place.height);
     }
     m_checkCode = FindControl<QCheckBox>(this, 1067);
     m_comboPt = FindControl<QComboBox>(this, 1020);

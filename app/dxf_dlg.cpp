@@ -18,7 +18,7 @@ namespace {
 
 enum class Kind { Group, PathBox, List, DefaultButton, Button };
 
-struct ControlSpec {
+struct ControlPlace {
     int id;
     Kind kind;
     const char* caption;
@@ -26,7 +26,7 @@ struct ControlSpec {
 };
 
 // Group boxes first, so the controls they frame lie above them.
-constexpr ControlSpec kControls[] = {
+constexpr ControlPlace kControls[] = {
     {kStaticId, Kind::Group, "Select file", 7, 5, 196, 44},
     {kStaticId, Kind::Group, "Select file type", 7, 53, 196, 32},
     {1100, Kind::PathBox, "", 14, 17, 130, 26},
@@ -36,9 +36,9 @@ constexpr ControlSpec kControls[] = {
     {2, Kind::Button, "Cancel", 120, 92, 50, 14},
 };
 
-QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* MakeControl(const ControlPlace& place, QWidget* parent) {
+    const QString caption = QString::fromUtf8(place.caption);
+    switch (place.kind) {
         case Kind::Group:
             return new QGroupBox(caption, parent);
         case Kind::PathBox: {
@@ -81,11 +81,11 @@ CDxfDlg::CDxfDlg(QWidget* parent) : QDialog(parent), m_strIniPath(UserIniPath())
 void CDxfDlg::CreateControls() {
     const DialogUnits units = DialogUnits::ForFont(font());
     setFixedSize(units.toPixels(210, 113));
-    for (const ControlSpec& spec : kControls) {
-        QWidget* control = MakeControl(spec, this);
-        if (spec.id != kStaticId)
-            SetControlId(control, spec.id);
-        units.place(control, spec.x, spec.y, spec.width, spec.height);
+    for (const ControlPlace& place : kControls) {
+        QWidget* control = MakeControl(place, this);
+        if (place.id != kStaticId)
+            SetControlId(control, place.id);
+        units.place(control, place.x, place.y, place.width, place.height);
     }
     m_editPath = FindControl<QPlainTextEdit>(this, 1100);
     m_comboType = FindControl<QComboBox>(this, 1107);
