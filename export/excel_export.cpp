@@ -1,6 +1,8 @@
 #include "export/excel_export.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/file_io.h"
@@ -11,13 +13,44 @@
 namespace vm {
 namespace {
 
-// Deletes an existing target so that the writer starts from nothing.
-bool RemoveOldTarget(const std::string& path, std::string& message) {
-    if (!FileExists(path) || ::unlink(path.c_str()) == 0)
-        return true;
-    message = WriteFailureMessage(path, errno);
-    return false;
-}
+// An existing text-file target is moved aside, so that the writer starts from
+// nothing, and is put back when the new file cannot be saved: a failed export
+// (a full disk, say) must not cost the user the file they had.
+struct OldTarget {
+    std::string path;
+    std::string aside;  // empty when nothing was moved
+
+    bool MoveAside(std::string& message) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            return true;  // nothing to keep; a folder is refused by the save
+        const size_t slash = path.find_last_of('/');
+        aside = (slash == std::string::npos ? std::string(".") : path.substr(0, slash)) +
+                "/.vm-old-XXXXXX";
+        const int fd = ::mkstemp(aside.data());
+        int code = fd < 0 ? errno : 0;
+        if (fd >= 0) {
+            ::close(fd);
+            if (::rename(path.c_str(), aside.c_str()) != 0) {
+                code = errno;
+                ::unlink(aside.c_str());
+            }
+        }
+        if (code == 0)
+            return true;
+        aside.clear();
+        message = WriteFailureMessage(path, code);
+        return false;
+    }
+    void Restore() const {
+        if (!aside.empty())
+            ::rename(aside.c_str(), path.c_str());
+    }
+    void Discard() const {
+        if (!aside.empty())
+            ::unlink(aside.c_str());
+    }
+};
 
 std::string SaveFailureMessage(const CSpreadSheet& sheet, const std::string& path) {
     const FileError& error = sheet.LastFileError();
@@ -55,7 +88,8 @@ ExcelExportResult ExportCoordinatesToExcel(const ExcelExportInput& input) {
     const std::string& target = input.targetPath;
     const bool workbook = CSpreadSheet::IsWorkbookPath(target);
     std::string message;
-    if (!workbook && !RemoveOldTarget(target, message)) {
+    OldTarget old{workbook ? std::string() : target, std::string()};
+    if (!workbook && !old.MoveAside(message)) {
         result.messages.push_back(message);
         return result;
     }
@@ -70,9 +104,11 @@ ExcelExportResult ExportCoordinatesToExcel(const ExcelExportInput& input) {
         ++result.rows;
     }
     if (!sheet.Save()) {
+        old.Restore();
         result.messages.push_back(SaveFailureMessage(sheet, target));
         return result;
     }
+    old.Discard();
     result.ok = true;
     return result;
 }

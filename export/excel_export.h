@@ -41,9 +41,10 @@ struct ExcelExportResult {
 // Reads the source file; false with a message when it cannot be read.
 bool ReadExcelSource(const std::string& path, std::string& bytes, std::string& message);
 
-// Writes the target anew. An existing text-file target is removed first (the
-// writer would otherwise extend it); an existing workbook is replaced only
-// once the new one is complete, so a failed export leaves it as it was.
+// Writes the target anew. An existing text-file target is moved aside first
+// (the writer would otherwise extend it) and put back if the save fails; an
+// existing workbook is replaced only once the new one is complete. Either way
+// a failed export leaves the earlier target as it was.
 ExcelExportResult ExportCoordinatesToExcel(const ExcelExportInput& input);
 
 }  // namespace vm

@@ -1,0 +1,337 @@
+// Every file command of veltramarlin-cli where files meet the disk: sources
+// that cannot be read, targets that cannot be written, a full disk (a file-size
+// limit, and a small tmpfs when the tests may mount one) and a read-only disk.
+// Each time the user must get a clear failure, exit status 1, no success text,
+// and every earlier file must stay exactly as it was, with no temporary left.
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/file_io.h"
+#include "tests/support/temp_dir.h"
+
+namespace vm {
+namespace {
+
+using test::TempDir;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+};
+
+// Runs veltramarlin-cli in folder with its per-user folders inside it; with
+// fileSizeLimit > 0 no file may grow past that many bytes (SIGXFSZ ignored, so
+// a write past it fails with EFBIG as on a full disk).
+CliRun RunCli(const std::vector<std::string>& args, const std::string& folder,
+              long fileSizeLimit = 0) {
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(fds[1], STDOUT_FILENO);
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, STDERR_FILENO);
+        ::close(fds[0]);
+        if (::chdir(folder.c_str()) != 0)
+            ::_exit(120);
+        ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
+        if (fileSizeLimit > 0) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{static_cast<rlim_t>(fileSizeLimit),
+                               static_cast<rlim_t>(fileSizeLimit)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        const std::string cli = std::string(VM_BINARY_DIR) + "/cli/veltramarlin-cli";
+        std::vector<char*> argv{const_cast<char*>(cli.c_str())};
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(cli.c_str(), argv.data());
+        ::_exit(121);
+    }
+    ::close(fds[1]);
+    CliRun run;
+    char buffer[4096];
+    ssize_t n;
+    while ((n = ::read(fds[0], buffer, sizeof buffer)) > 0)
+        run.out.append(buffer, static_cast<size_t>(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    if (DIR* d = ::opendir(folder.c_str())) {
+        while (const dirent* e = ::readdir(d)) {
+            const std::string name = e->d_name;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        }
+        ::closedir(d);
+    }
+    return names;
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// A few hundred kilobytes of output for every command.
+std::string CoordinateSource() {
+    std::string s = "ATMOS 20,1013\r\n";
+    for (int i = 0; i < 4000; ++i)
+        s += "P" + std::to_string(i) + ",2535789123,506432456,45123,TREE\r\n";
+    return s;
+}
+
+std::string MeasurementSource() {
+    std::string s = "UNITS m,d\r\nATMOS 20,1013\r\n";
+    for (int i = 0; i < 4000; ++i)
+        s += "SS P" + std::to_string(i) +
+             ",1.600,TREE\r\nSD 1234500,900000,100000\r\nXYZ 1000000,2000000,50000\r\n";
+    return s;
+}
+
+// One command of the CLI: its arguments for a source and a target.
+struct Command {
+    std::string name;
+    std::string source;
+    std::function<std::vector<std::string>(const std::string&, const std::string&)> args;
+    std::string targetName = "out.txt";
+};
+
+std::vector<Command> FileCommands() {
+    using Args = std::vector<std::string>;
+    const std::string coords = CoordinateSource();
+    const std::string meas = MeasurementSource();
+    return {
+        {"coord", coords,
+         [](auto s, auto t) {
+             return Args{"coord", "--layout", "0", s, t};
+         }},
+        {"meas", meas,
+         [](auto s, auto t) { return Args{"meas", "--layout", "0", "--coord", t, s}; }},
+        {"meas-angles", meas,
+         [](auto s, auto t) {
+             return Args{"meas", "--angle-dist", t, s};
+         }},
+        {"universal", coords,
+         [](auto s, auto t) {
+             return Args{"universal", s, t};
+         }},
+        {"table", coords,
+         [](auto s, auto t) {
+             return Args{"table", s, t};
+         }},
+        {"excel-workbook", coords,
+         [](auto s, auto t) {
+             return Args{"excel", s, t};
+         },
+         "out.xls"},
+        {"excel-text", coords,
+         [](auto s, auto t) {
+             return Args{"excel", s, t};
+         }},
+        {"dxf-coordinate", coords,
+         [](auto s, auto t) {
+             return Args{"dxf", "--type", "coordinate", s, t};
+         },
+         "out.dxf"},
+        {"dxf-measurement", meas,
+         [](auto s, auto t) {
+             return Args{"dxf", "--type", "measurement", s, t};
+         },
+         "out.dxf"},
+    };
+}
+
+const char* const kSuccessTexts[] = {"转换保存成功", "转换成功", "Save OK", "保存成功"};
+
+// A failure the user can read: exit 1, some failure text, no success text.
+void ExpectReportedFailure(const CliRun& run, const std::string& what) {
+    EXPECT_EQ(run.status, 1) << what << "\n" << run.out;
+    const bool explained = run.out.find("失败") != std::string::npos ||
+                           run.out.find("无法") != std::string::npos ||
+                           run.out.find("failed") != std::string::npos;
+    EXPECT_TRUE(explained) << what << ": no clear message in\n" << run.out;
+    for (const char* success : kSuccessTexts)
+        EXPECT_EQ(run.out.find(success), std::string::npos) << what << ": " << run.out;
+}
+
+class FileCommandFaults : public ::testing::TestWithParam<Command> {
+protected:
+    std::string Source() const { return dir.write("source.txt", GetParam().source); }
+    std::string Target() const { return dir.file(GetParam().targetName); }
+    CliRun Run(const std::string& source, const std::string& target, long limit = 0) {
+        return RunCli(GetParam().args(source, target), dir.path(), limit);
+    }
+
+    TempDir dir;
+};
+
+TEST_P(FileCommandFaults, aSourceThatCannotBeReadIsReportedAndTheEarlierTargetKept) {
+    const std::string target = dir.write(GetParam().targetName, "earlier");
+    ::mkdir(dir.file("folder").c_str(), 0755);
+    const std::string plain = dir.write("plain", "x");
+    for (const std::string& source :
+         {dir.file("absent.txt"), dir.file("folder"), plain + "/under-a-file.txt"}) {
+        ExpectReportedFailure(Run(source, target), GetParam().name + " from " + source);
+        EXPECT_EQ(TempDir::read(target), "earlier") << source;
+    }
+}
+
+TEST_P(FileCommandFaults, aTargetThatCannotBeWrittenIsReportedAndNothingAppears) {
+    const std::string source = Source();
+    const std::string plain = dir.write("plain", "x");
+    for (const std::string& target : {dir.file("vanished/out.txt"), plain + "/out.txt"}) {
+        ExpectReportedFailure(Run(source, target), GetParam().name + " to " + target);
+        EXPECT_FALSE(FileExists(target));
+    }
+    EXPECT_EQ(TempDir::read(plain), "x");
+    ::mkdir(dir.file("a-folder").c_str(), 0755);
+    ExpectReportedFailure(Run(source, dir.file("a-folder")), GetParam().name + " to a folder");
+    EXPECT_TRUE(IsFolder(dir.file("a-folder")));
+    EXPECT_TRUE(FolderEntries(dir.file("a-folder")).empty());
+}
+
+TEST_P(FileCommandFaults, aFullDiskLeavesTheEarlierTargetWholeAndNoTemporary) {
+    const std::string source = Source();
+    const std::string target = dir.write(GetParam().targetName, "earlier");
+    const std::vector<std::string> before = FolderEntries(dir.path());
+    ExpectReportedFailure(Run(source, target, 16 * 1024), GetParam().name + " on a full disk");
+    EXPECT_EQ(TempDir::read(target), "earlier");
+    std::vector<std::string> after = FolderEntries(dir.path());
+    after.erase(std::remove(after.begin(), after.end(), "data"), after.end());
+    after.erase(std::remove(after.begin(), after.end(), "config"), after.end());
+    EXPECT_EQ(after.size(), before.size()) << "a temporary or partial file was left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, FileCommandFaults, ::testing::ValuesIn(FileCommands()),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+// A real filesystem that runs out of space, or is read-only: a small tmpfs
+// mounted for the test (only where the tests may mount, as root in CI).
+class SmallDisk {
+public:
+    explicit SmallDisk(const std::string& folder) : m_folder(folder) {
+        ::mkdir(folder.c_str(), 0755);
+        m_mounted = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") == 0;
+    }
+    ~SmallDisk() {
+        if (m_mounted)
+            ::umount2(m_folder.c_str(), MNT_DETACH);
+    }
+    bool Mounted() const { return m_mounted; }
+
+    // Fills the disk up to its last few kilobytes.
+    void Fill() const {
+        const int fd = ::open((m_folder + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
+        const std::string block(4096, 'f');
+        while (::write(fd, block.data(), block.size()) == static_cast<ssize_t>(block.size())) {
+        }
+        ::close(fd);
+        ::truncate((m_folder + "/filler").c_str(), FileSize(m_folder + "/filler") - 8192);
+    }
+
+    bool MakeReadOnly() const {
+        return ::mount("tmpfs", m_folder.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=256k") ==
+               0;
+    }
+
+    static off_t FileSize(const std::string& path) {
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0 ? st.st_size : 0;
+    }
+
+private:
+    std::string m_folder;
+    bool m_mounted = false;
+};
+
+TEST_P(FileCommandFaults, aDiskWithoutSpaceOrReadOnlyKeepsTheEarlierTarget) {
+    SmallDisk disk(dir.file("disk"));
+    if (!disk.Mounted())
+        GTEST_SKIP() << "no permission to mount a tmpfs here";
+    const std::string source = Source();
+    const std::string target = dir.file("disk/" + GetParam().targetName);
+    ASSERT_TRUE(WriteFileAtomic(target, "earlier"));
+    disk.Fill();
+    ExpectReportedFailure(Run(source, target), GetParam().name + " on a full tmpfs");
+    EXPECT_EQ(TempDir::read(target), "earlier");
+    EXPECT_EQ(FolderEntries(dir.file("disk")).size(), 2u) << "a temporary was left";
+
+    ::unlink(dir.file("disk/filler").c_str());
+    ASSERT_TRUE(disk.MakeReadOnly());
+    ExpectReportedFailure(Run(source, target), GetParam().name + " on a read-only disk");
+    EXPECT_EQ(TempDir::read(target), "earlier");
+}
+
+// The simulated instrument sending file; returns its device path ("" when it
+// did not start). The simulator ends by itself once the file is sent.
+std::string StartInstrument(const std::string& file, FILE*& sim) {
+    const std::string command = std::string(VM_BINARY_DIR) + "/tools/veltramarlin-sim send '" +
+                                file + "' --baud 38400 --wait 20 2>/dev/null";
+    sim = ::popen(command.c_str(), "r");
+    char line[512] = {};
+    if (!sim || !std::fgets(line, sizeof line, sim))
+        return std::string();
+    std::string device = line;
+    while (!device.empty() && (device.back() == '\n' || device.back() == '\r'))
+        device.pop_back();
+    return device;
+}
+
+TEST(DownloadFaults, anOutputThatCannotBeWrittenIsReportedAndTheEarlierOneKept) {
+    TempDir dir;
+    std::string sent;
+    for (int i = 0; i < 400; ++i)
+        sent += "PT" + std::to_string(i) + ",1000.125,2000.5,30.25\r\n";
+    const std::string file = dir.write("sent.txt", sent);
+    const std::string earlier = dir.write("earlier.txt", "earlier");
+    const std::string plain = dir.write("plain", "x");
+    struct Case {
+        std::string output;
+        long limit;
+    };
+    for (const Case& c : {Case{plain + "/out.txt", 0}, Case{dir.file("vanished/out.txt"), 0},
+                          Case{earlier, 4096}}) {
+        FILE* sim = nullptr;
+        const std::string device = StartInstrument(file, sim);
+        ASSERT_FALSE(device.empty());
+        const CliRun run = RunCli({"download", "--device", device, "--baud", "38400", "--raw",
+                                   "--max-wait", "10", c.output},
+                                  dir.path(), c.limit);
+        ::pclose(sim);
+        ExpectReportedFailure(run, "download to " + c.output);
+        EXPECT_NE(run.out.find(c.output), std::string::npos) << "the message names the file";
+    }
+    EXPECT_EQ(TempDir::read(earlier), "earlier");
+    EXPECT_FALSE(FileExists(dir.file("vanished")));
+}
+
+}  // namespace
+}  // namespace vm
