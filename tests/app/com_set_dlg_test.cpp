@@ -186,27 +186,6 @@ TEST_F(ComSetDlgTest, deviceLabel_followsPortChoice) {
     EXPECT_TRUE(device->text().contains("/dev/ttyS7"));
 }
 
-TEST(ComSelectionsRule, mapsEachListAndSkipsUnselected) {
-    ComSettings s{5, 4800, 1, 1, 7, 0};
-    ApplySelections(s, ComSelections{});
-    EXPECT_EQ(s.nPort, 5);
-    EXPECT_EQ(s.nBaud, 4800);
-    ComSelections sel;
-    sel.port = 7;
-    sel.baud = 0;
-    sel.parity = 0;
-    sel.character = 1;
-    sel.stopbit = 1;
-    sel.protocol = 0;
-    ApplySelections(s, sel);
-    EXPECT_EQ(s.nPort, 8);
-    EXPECT_EQ(s.nBaud, 300);
-    EXPECT_EQ(s.byParity, 0);
-    EXPECT_EQ(s.byByteSize, 8);
-    EXPECT_EQ(s.byStopBits, 1);
-    EXPECT_EQ(s.bXonXoff, 1);
-}
-
 TEST_F(ComSetDlgTest, unwritableIni_appliesForThisRunAndSaysSo) {
     CComSetWindow w(owner, nullptr, dir.file("no/such/folder/ConfigFile.ini"));
     w.List(1011)->setCurrentIndex(5);

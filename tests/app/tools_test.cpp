@@ -110,18 +110,5 @@ TEST(DialogUnits, convertAsTheDialogManager) {
     EXPECT_GT(large.baseY(), small.baseY());
 }
 
-TEST(ControlIds, findByIdAtAnyDepth) {
-    EnsureApplication();
-    QWidget top;
-    auto* inner = new QWidget(&top);
-    auto* button = new QPushButton(inner);
-    SetControlId(button, 1066);
-    EXPECT_EQ(FindControl<QPushButton>(&top, 1066), button);
-    EXPECT_EQ(ControlId(button), 1066);
-    EXPECT_EQ(button->property("controlId").toInt(), 1066);
-    EXPECT_EQ(FindControl<QPushButton>(&top, 1067), nullptr);
-    EXPECT_EQ(ControlId(inner), kStaticId);
-}
-
 }  // namespace
 }  // namespace vm::test
