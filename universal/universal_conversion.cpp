@@ -1,7 +1,9 @@
 #include "universal/universal_conversion.h"
 
+#include <cerrno>
 #include <charconv>
 #include <limits>
+#include <new>
 #include <string_view>
 
 #include "common/file_io.h"
@@ -216,15 +218,23 @@ UniversalConversionResult ConvertLayoutFile(UniversalConversionRun& run) {
         result.messages.push_back({kMissingTargetMessage, std::string(), false});
         return result;
     }
-    std::string source;
+    const long long counterBefore = run.startNumber;
+    std::string target;
     FileError error;
-    if (!ReadFileBytes(run.sourcePath, source, &error)) {
-        result.messages.push_back(Failure(error.message));
+    try {
+        std::string source;
+        if (!ReadFileBytes(run.sourcePath, source, &error)) {
+            result.messages.push_back(Failure(error.message));
+            return result;
+        }
+        target = ConvertLayoutText(source, run, result.recordCount);
+    } catch (const std::bad_alloc&) {
+        // A file too large to convert in memory: say so rather than end the program.
+        run.startNumber = counterBefore;
+        result.messages.push_back(Failure(ReadFailureMessage(run.sourcePath, ENOMEM)));
         return result;
     }
-    const long long counterBefore = run.startNumber;
-    const std::string target = ConvertLayoutText(source, run, result.recordCount);
-    source = std::string();  // the source is let go before the target is written
+    // The source is let go here, before the target is written.
     if (!WriteFileAtomic(run.targetPath, target, &error)) {
         // Nothing was written, so the numbering does not move on either.
         run.startNumber = counterBefore;
