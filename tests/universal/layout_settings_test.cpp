@@ -36,17 +36,6 @@ TEST(LayoutSettings, savedExampleIsStoredAsZeroBasedIndexesInBothSections) {
     EXPECT_EQ(LoadLayoutSettings(ini), ExampleLayout());
 }
 
-TEST(LayoutSettings, switchesLiveInTheirOwnSections) {
-    TempDir dir;
-    const std::string ini = dir.file("ConfigFile.ini");
-    LayoutSettings numberingOnly;
-    numberingOnly.numberingEnabled = true;
-    SaveLayoutSettings(ini, numberingOnly);
-    EXPECT_EQ(IniGetInt(ini, "OldConfig", "OCheck", -9), 0);
-    EXPECT_EQ(IniGetInt(ini, "NewConfig", "NCheck", -9), 1);
-    EXPECT_EQ(IniGetInt(ini, "NewConfig", "OCheck", -9), -9);
-}
-
 TEST(LayoutSettings, saveKeepsOtherSectionsAndReplacesOldValues) {
     TempDir dir;
     const std::string ini = dir.write("ConfigFile.ini",

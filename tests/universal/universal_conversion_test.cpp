@@ -245,19 +245,6 @@ TEST(ConvertLayoutFile, missingPathsStopWithTheirMessageAndTouchNothing) {
     EXPECT_FALSE(FileExists(dir.file("out.txt")));
 }
 
-TEST(ConvertLayoutFile, successWritesTheTargetAndSaysSo) {
-    TempDir dir;
-    UniversalConversionRun run = StraightRun();
-    run.sourcePath = dir.write("in.txt", "1,A,1,2,3\r\n");
-    run.targetPath = dir.file("out.txt");
-    const UniversalConversionResult r = ConvertLayoutFile(run);
-    EXPECT_TRUE(r.success);
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_EQ(r.messages[0].text, "转换成功");
-    EXPECT_EQ(r.messages[0].caption, "提示：");
-    EXPECT_EQ(TempDir::read(run.targetPath), "1,A,1.000,2.000,3.000\r\n");
-}
-
 TEST(ConvertLayoutFile, sameSourceAndTargetReplacesTheFileByItsConvertedForm) {
     TempDir dir;
     UniversalConversionRun run = StraightRun();
