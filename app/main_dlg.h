@@ -9,7 +9,8 @@
 //    UTF-8 when the text is valid UTF-8). Never decoded by the core.
 //  - m_strStatus: the status line's text, UTF-8 (the core's messages).
 //  - UpdateData(true) takes the controls into these members, UpdateData(false)
-//    shows the members in the controls.
+//    shows the members in the controls; PaneLineCount() is the pane control's
+//    line count (the download's status line).
 //  - StopComm(), SavePaneToWorkFile(), the comm timer (timer 1, 300 ms, whose
 //    ticks call OnTimer(CMainDlg&)), and the window itself as the parent of
 //    dialogs and message boxes.
