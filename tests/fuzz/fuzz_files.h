@@ -5,13 +5,33 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <set>
 #include <string>
 
 namespace vm::fuzz {
 
+// Removes the scratch files (and a writer's ".bak" beside them) when the
+// fuzzer exits, so that runs leave nothing behind in /dev/shm.
+class ScratchFiles {
+public:
+    ~ScratchFiles() {
+        for (const std::string& path : m_paths) {
+            std::remove(path.c_str());
+            std::remove((path + ".bak").c_str());
+        }
+    }
+    void Add(const std::string& path) { m_paths.insert(path); }
+
+private:
+    std::set<std::string> m_paths;
+};
+
 inline std::string ScratchPath(const std::string& purpose) {
+    static ScratchFiles files;
     const char* dir = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    return std::string(dir) + "/vm-fuzz-" + std::to_string(::getpid()) + "-" + purpose;
+    std::string path = std::string(dir) + "/vm-fuzz-" + std::to_string(::getpid()) + "-" + purpose;
+    files.Add(path);
+    return path;
 }
 
 inline bool WriteScratch(const std::string& path, const std::string& bytes) {
