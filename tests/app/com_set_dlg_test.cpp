@@ -41,41 +41,32 @@ protected:
     CComSetDlg owner;
 };
 
-TEST_F(ComSetDlgTest, withoutIni_showsDefaults) {
+TEST_F(ComSetDlgTest, withoutIni_showsDefaultsAndWritesNothing) {
     CComSetWindow w(owner, nullptr, Ini());
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Com Setting"));
-    EXPECT_EQ(Shown(w, 1010), "1");
-    EXPECT_EQ(Shown(w, 1011), "2400");
-    EXPECT_EQ(Shown(w, 1012), "NONE");
-    EXPECT_EQ(Shown(w, 1013), "8");
-    EXPECT_EQ(Shown(w, 1014), "1");
-    EXPECT_EQ(Shown(w, 1016), "XON/XOFF");
-    EXPECT_EQ(w.SendTimeEdit()->text(), "400");
-    EXPECT_EQ(FindControl<QLineEdit>(&w, 1066), w.SendTimeEdit());
-    EXPECT_EQ(FindControl<QPushButton>(&w, 1)->text(), "OK");
-    EXPECT_EQ(FindControl<QPushButton>(&w, 2)->text(), "Cancel");
-    EXPECT_FALSE(FileExists(Ini()));  // showing writes nothing
-}
-
-TEST_F(ComSetDlgTest, listsHoldTheirEntriesInStoredOrder) {
-    CComSetWindow w(owner, nullptr, Ini());
-    const std::pair<int, QStringList> lists[] = {
-        {1010, {"1", "2", "3", "4", "5", "6", "7", "8"}},
-        {1011, {"300", "1200", "2400", "4800", "9600", "19200", "38400"}},
-        {1012, {"NONE", "ODD", "EVEN"}},
-        {1013, {"7", "8"}},
-        {1014, {"1", "1.5", "2"}},
-        {1016, {"XON/XOFF", "NONE"}},
+    // Each list in stored-index order, with the default shown.
+    const std::tuple<int, QStringList, QString> lists[] = {
+        {1010, {"1", "2", "3", "4", "5", "6", "7", "8"}, "1"},
+        {1011, {"300", "1200", "2400", "4800", "9600", "19200", "38400"}, "2400"},
+        {1012, {"NONE", "ODD", "EVEN"}, "NONE"},
+        {1013, {"7", "8"}, "8"},
+        {1014, {"1", "1.5", "2"}, "1"},
+        {1016, {"XON/XOFF", "NONE"}, "XON/XOFF"},
     };
-    for (const auto& [id, entries] : lists) {
-        QStringList shown;
+    for (const auto& [id, entries, shown] : lists) {
+        QStringList items;
         for (int i = 0; i < w.List(id)->count(); ++i)
-            shown << w.List(id)->itemText(i);
-        EXPECT_EQ(shown, entries) << id;
+            items << w.List(id)->itemText(i);
+        EXPECT_EQ(items, entries) << id;
+        EXPECT_EQ(Shown(w, id), shown) << id;
     }
+    EXPECT_EQ(FindControl<QLineEdit>(&w, 1066), w.SendTimeEdit());
+    EXPECT_EQ(w.SendTimeEdit()->text(), "400");
+    EXPECT_FALSE(FileExists(Ini()));
 }
 
-TEST_F(ComSetDlgTest, ok_appliesAndStoresEveryChoice_roundTrip) {
+TEST_F(ComSetDlgTest, ok_appliesAndStoresEveryChoiceKeepingOtherLines_roundTrip) {
+    StoreIni("; surveyor's notes\n[Other]\nKey=1\n[ComConfig]\nDevice3=/dev/ttyUSB0\n");
     {
         CComSetWindow w(owner, nullptr, Ini());
         w.List(1010)->setCurrentIndex(1);  // port 2
@@ -102,6 +93,8 @@ TEST_F(ComSetDlgTest, ok_appliesAndStoresEveryChoice_roundTrip) {
     EXPECT_EQ(Stored("Stopbit"), "2");
     EXPECT_EQ(Stored("Protocol"), "1");
     EXPECT_EQ(Stored("SendTime"), "250");
+    EXPECT_EQ(IniGetString(Ini(), "Other", "Key", ""), "1");
+    EXPECT_EQ(Stored("Device3"), "/dev/ttyUSB0");
     EXPECT_EQ(LoadComSettings(Ini()).nBaud, 9600);  // what the next start loads
 
     CComSetWindow again(owner, nullptr, Ini());
@@ -111,38 +104,27 @@ TEST_F(ComSetDlgTest, ok_appliesAndStoresEveryChoice_roundTrip) {
     EXPECT_EQ(again.SendTimeEdit()->text(), "250");
 }
 
-TEST_F(ComSetDlgTest, ok_keepsOtherLinesOfTheFile) {
-    StoreIni("; surveyor's notes\n[Other]\nKey=1\n[ComConfig]\nDevice3=/dev/ttyUSB0\n");
-    CComSetWindow w(owner, nullptr, Ini());
-    ASSERT_TRUE(w.OnOK());
-    EXPECT_EQ(IniGetString(Ini(), "Other", "Key", ""), "1");
-    EXPECT_EQ(Stored("Device3"), "/dev/ttyUSB0");
-    EXPECT_EQ(Stored("Baud"), "2");
-}
-
-TEST_F(ComSetDlgTest, cancel_storesAndAppliesNothing) {
-    StoreIni("[ComConfig]\nBaud=1\n");
-    CComSetWindow w(owner, nullptr, Ini());
-    w.List(1011)->setCurrentIndex(6);
-    w.List(1010)->setCurrentIndex(5);
-    FindControl<QPushButton>(&w, 2)->click();
-    EXPECT_EQ(w.result(), QDialog::Rejected);
-    EXPECT_EQ(TempDir::read(Ini()), "[ComConfig]\nBaud=1\n");
-    EXPECT_EQ(owner.m_settings.nBaud, 2400);
-    EXPECT_EQ(owner.m_settings.nPort, 1);
-}
-
 TEST_F(ComSetDlgTest, sendTime_refusedOutsideRangeOrNotInteger) {
-    for (const char* text : {"199", "1001", "", "abc", "300x", "70000", "66000"}) {
+    const std::pair<const char*, std::string> refused[] = {
+        {"199", kSendTimeRangeMessage},
+        {"1001", kSendTimeRangeMessage},
+        {"70000", kSendTimeRangeMessage},
+        {"-400", kSendTimeRangeMessage},
+        {"99999999999999999999", kSendTimeRangeMessage},
+        {"", kSendTimeNotIntegerMessage},
+        {"abc", kSendTimeNotIntegerMessage},
+        {"300x", kSendTimeNotIntegerMessage},
+        {"12 3", kSendTimeNotIntegerMessage}};
+    for (const auto& [text, message] : refused) {
         desk.clearCalls();
         CComSetWindow w(owner, nullptr, Ini());
         w.SendTimeEdit()->setText(text);
         EXPECT_FALSE(w.OnOK()) << text;
-        EXPECT_EQ(desk.messages().size(), 1u) << text;
+        EXPECT_EQ(desk.messages(), std::vector<std::string>{message}) << text;
         EXPECT_NE(w.result(), QDialog::Accepted);
         EXPECT_FALSE(FileExists(Ini())) << text;
     }
-    for (const char* text : {"200", "1000", "+600"}) {
+    for (const char* text : {"200", "1000", "\t+600\n"}) {
         CComSetWindow w(owner, nullptr, Ini());
         w.SendTimeEdit()->setText(text);
         EXPECT_TRUE(w.OnOK()) << text;
@@ -150,20 +132,19 @@ TEST_F(ComSetDlgTest, sendTime_refusedOutsideRangeOrNotInteger) {
     EXPECT_EQ(Stored("SendTime"), "600");
 }
 
-TEST(SendTimeCheck, messagesTellIntegerFromRange) {
-    EXPECT_EQ(CheckSendTime("x").message, kSendTimeNotIntegerMessage);
-    EXPECT_EQ(CheckSendTime("12 3").message, kSendTimeNotIntegerMessage);
-    EXPECT_EQ(CheckSendTime("-400").message, kSendTimeRangeMessage);
-    EXPECT_EQ(CheckSendTime("99999999999999999999").message, kSendTimeRangeMessage);
-    EXPECT_EQ(CheckSendTime("\t450\n").value, 450);
-}
-
-// A stored index outside a list shows no selection; confirming stores -1 for
-// it and keeps its run-time value.
-TEST_F(ComSetDlgTest, storedIndexOutsideList_selectsNothingStoresMinusOne) {
+// Cancel stores and applies nothing. A stored index outside a list shows no
+// selection; confirming stores -1 for it and keeps its run-time value.
+TEST_F(ComSetDlgTest, cancelChangesNothing_storedIndexOutsideListStoresMinusOne) {
     StoreIni("[ComConfig]\nBaud=9\nPort=11\n");
     owner.m_settings.nBaud = 4800;
     owner.m_settings.nPort = 3;
+    {
+        CComSetWindow w(owner, nullptr, Ini());
+        w.List(1011)->setCurrentIndex(6);
+        FindControl<QPushButton>(&w, 2)->click();
+        EXPECT_EQ(w.result(), QDialog::Rejected);
+    }
+    EXPECT_EQ(TempDir::read(Ini()), "[ComConfig]\nBaud=9\nPort=11\n");
     CComSetWindow w(owner, nullptr, Ini());
     EXPECT_EQ(w.List(1011)->currentIndex(), -1);
     EXPECT_EQ(w.List(1010)->currentIndex(), -1);
@@ -177,8 +158,7 @@ TEST_F(ComSetDlgTest, storedIndexOutsideList_selectsNothingStoresMinusOne) {
 TEST_F(ComSetDlgTest, deviceLabel_followsPortChoice) {
     StoreIni("[ComConfig]\nDevice2=/dev/ttyUSB0\n");
     CComSetWindow w(owner, nullptr, Ini());
-    QLabel* device = FindControl<QLabel>(&w, CComSetWindow::kDeviceLabelId);
-    ASSERT_EQ(device, w.DeviceLabel());
+    QLabel* device = w.DeviceLabel();
     EXPECT_TRUE(device->text().contains("/dev/ttyS0"));
     w.List(1010)->setCurrentIndex(1);
     EXPECT_TRUE(device->text().contains("/dev/ttyUSB0"));

@@ -1,122 +1,90 @@
 // The main window's resources and routing: menu 129, toolbar 179 and its
-// tooltips, the exit rules, and the serial settings loaded at start-up.
+// tooltips, the exit rules, the serial settings loaded at start-up, the tool
+// launchers and the About box; and the helpers every dialog relies on:
+// file-dialog filters, the program search and dialog units.
 #include "tests/app/main_window_fixture.h"
 
+#include "app/about_dlg.h"
 #include "app/app_info.h"
 #include "app/com_set_dlg.h"
+#include "app/dialog_units.h"
+#include "app/file_filter.h"
 #include "app/main_commands.h"
+#include "app/program_finder.h"
 #include "app/string_table.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QToolButton>
 
 #include <fstream>
 
+#include <sys/stat.h>
+
 namespace vm::test {
 namespace {
 
-struct ExpectedItem {
-    const char* popup;
-    int id;  // 0: separator
-    const char* caption;
+// Each popup with its items as "id caption" (0: separator).
+const std::vector<std::string> kMenu = {
+    "文件(&F)|32783 新建|32772 打开|32774 另存为|0 |32775 退出",
+    "串口(&C)|1004 下载|1005 上传|0 |32803 串口设置",
+    "转换(&Z)|1026 下载数据转换|0 |32802 万能数据转换",
+    "工具(&T)|32789 记事本|32790 计算器|0 |32811 打印坐标文件|32812 保存为EXCEL文件|32813 "
+    "保存为DXF文件",
+    "帮助(&H)|32782 帮助",
 };
 
-const ExpectedItem kMenu[] = {
-    {"文件(&F)", 32783, "新建"},
-    {"文件(&F)", 32772, "打开"},
-    {"文件(&F)", 32774, "另存为"},
-    {"文件(&F)", 0, ""},
-    {"文件(&F)", 32775, "退出"},
-    {"串口(&C)", 1004, "下载"},
-    {"串口(&C)", 1005, "上传"},
-    {"串口(&C)", 0, ""},
-    {"串口(&C)", 32803, "串口设置"},
-    {"转换(&Z)", 1026, "下载数据转换"},
-    {"转换(&Z)", 0, ""},
-    {"转换(&Z)", 32802, "万能数据转换"},
-    {"工具(&T)", 32789, "记事本"},
-    {"工具(&T)", 32790, "计算器"},
-    {"工具(&T)", 0, ""},
-    {"工具(&T)", 32811, "打印坐标文件"},
-    {"工具(&T)", 32812, "保存为EXCEL文件"},
-    {"工具(&T)", 32813, "保存为DXF文件"},
-    {"帮助(&H)", 32782, "帮助"},
-};
-
-TEST_F(MainWindowTest, menu_hasExactCaptionsIdsAndSeparators) {
-    std::vector<std::string> seen;
-    for (QAction* popupAction : Window().menuBar()->actions()) {
-        for (QAction* item : popupAction->menu()->actions()) {
-            const int id = item->isSeparator() ? 0 : ControlId(item);
-            seen.push_back(popupAction->text().toStdString() + "|" + std::to_string(id) + "|" +
-                           item->text().toStdString());
-        }
-    }
-    std::vector<std::string> expected;
-    for (const ExpectedItem& e : kMenu) {
-        expected.push_back(std::string(e.popup) + "|" + std::to_string(e.id) + "|" + e.caption);
-    }
-    EXPECT_EQ(seen, expected);
-}
-
-TEST_F(MainWindowTest, window_titleControlsAndLayoutBelowToolbar) {
+TEST_F(MainWindowTest, menuAndWindow_exactCaptionsIdsSeparatorsAndLayout) {
     CMainDlg& w = Window();
+    std::vector<std::string> seen;
+    for (QAction* popupAction : w.menuBar()->actions()) {
+        std::string popup = popupAction->text().toStdString();
+        for (QAction* item : popupAction->menu()->actions())
+            popup += "|" + std::to_string(item->isSeparator() ? 0 : ControlId(item)) + " " +
+                     item->text().toStdString();
+        seen.push_back(popup);
+    }
+    EXPECT_EQ(seen, kMenu);
+
     EXPECT_EQ(w.windowTitle().toStdString(), kAppTitle);
     ASSERT_EQ(FindControl<QPlainTextEdit>(&w, 1007), w.m_editText);
     ASSERT_EQ(FindControl<QLineEdit>(&w, 1010), w.m_editStatus);
     EXPECT_TRUE(w.m_editStatus->isReadOnly());
     EXPECT_EQ(w.m_editText->lineWrapMode(), QPlainTextEdit::NoWrap);
-    const QRect bar = w.toolBar()->geometry();
-    EXPECT_GE(w.m_editText->geometry().top(), bar.bottom());
+    EXPECT_GE(w.m_editText->geometry().top(), w.toolBar()->geometry().bottom());
     EXPECT_GT(w.m_editStatus->geometry().top(), w.m_editText->geometry().bottom());
     EXPECT_LE(w.m_editStatus->geometry().bottom(), w.height());
 }
 
 TEST_F(MainWindowTest, toolbar_orderAndTooltips) {
+    // 32814 has no string of its own: no tooltip, not even the caption.
     const std::vector<std::pair<int, std::string>> expected = {
         {32771, "New/Clear"},
         {1001, "Open"},
-        {32814, ""},  // no string of its own: no tooltip, not even the caption
+        {32814, ""},
         {1003, "Exit"},
         {1005, "Upload Coordinate to Total station"},
-        {1004, "Download Coordinate from Total station"},
-    };
-    const QList<QAction*> actions = Window().toolBar()->actions();
-    ASSERT_EQ(actions.size(), qsizetype(expected.size()));
-    for (size_t i = 0; i < expected.size(); ++i) {
-        QAction* action = actions[qsizetype(i)];
-        EXPECT_EQ(ControlId(action), expected[i].first);
-        EXPECT_EQ(action->toolTip().toStdString(), expected[i].second) << expected[i].first;
+        {1004, "Download Coordinate from Total station"}};
+    std::vector<std::pair<int, std::string>> seen;
+    for (QAction* action : Window().toolBar()->actions()) {
         auto* button = qobject_cast<QToolButton*>(Window().toolBar()->widgetForAction(action));
         ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->toolTip().toStdString(), expected[i].second);
+        EXPECT_EQ(button->toolTip(), action->toolTip());
+        seen.emplace_back(ControlId(action), action->toolTip().toStdString());
     }
+    EXPECT_EQ(seen, expected);
 }
 
-TEST(Tooltip, textAfterFirstNewlineOrWholeAndAtMost79Chars) {
+TEST(Tooltip, textAfterFirstNewlineOrWholeAndAtMost79Characters) {
     EXPECT_EQ(TooltipOfString("no newline here"), "no newline here");
     EXPECT_EQ(TooltipOfString("\nOpen\nmore"), "Open\nmore");
     EXPECT_EQ(TooltipOfString(std::string(100, 'x')), std::string(79, 'x'));
-    EXPECT_EQ(TooltipOfString("\n" + std::string(50, 'x') + std::string(40, 'y')).size(), 79u);
     EXPECT_EQ(TooltipOfString("\n下载数据"), "下载数据");  // characters, not bytes, are counted
-    EXPECT_EQ(TooltipFor(0), "");
-    EXPECT_EQ(TooltipFor(1026), "gdkjfd");
-    EXPECT_EQ(TooltipFor(32814), "");
-}
-
-TEST(CommandRouting, toolbarIdsRunTheirMenuTwins) {
-    EXPECT_EQ(RoutedCommandId(32771), 32783);
-    EXPECT_EQ(RoutedCommandId(1001), 32772);
-    EXPECT_EQ(RoutedCommandId(32814), 32774);
-    EXPECT_EQ(RoutedCommandId(1003), 32775);
-    EXPECT_EQ(RoutedCommandId(1004), 1004);
-    EXPECT_EQ(RoutedCommandId(1005), 1005);
-    EXPECT_EQ(RoutedCommandId(0), 0);
-    EXPECT_EQ(RoutedCommandId(4242), 0);
 }
 
 // Triggering a toolbar button asks the desktop exactly what its menu twin asks.
@@ -141,60 +109,41 @@ TEST_F(MainWindowTest, toolbarButtons_behaveAsTheirMenuTwins) {
     EXPECT_EQ(Window().m_strText, "keep me");
 }
 
-TEST_F(MainWindowTest, exit_asksAndEndsOnlyOnYes) {
-    CMainDlg& w = Window();
-    int finished = 0;
-    QObject::connect(&w, &QDialog::finished, [&finished](int) { ++finished; });
-    desk.answerMessage(MsgResult::No);
-    MenuAction(32775)->trigger();
-    ASSERT_EQ(desk.calls().size(), 1u);
-    EXPECT_EQ(desk.calls()[0].text, "真的要退出程序吗>>>");
-    EXPECT_EQ(desk.calls()[0].caption, "veltramarlin");
-    EXPECT_EQ(desk.calls()[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(desk.calls()[0].icon, MsgIcon::Question);
-    EXPECT_EQ(finished, 0);
-
-    desk.answerMessage(MsgResult::Yes);
-    MenuAction(32775)->trigger();
-    EXPECT_EQ(finished, 1);
-    EXPECT_EQ(w.result(), QDialog::Rejected);
-}
-
-TEST_F(MainWindowTest, escapeAndCloseBox_endWithoutQuestion_enterDoesNot) {
-    for (int way = 0; way < 2; ++way) {
+// Exit asks and ends on Yes; Escape and the close box end without asking;
+// Enter in the pane is a line break, never the end of the program.
+TEST_F(MainWindowTest, exitEscapeAndCloseBox_endTheProgramEnterDoesNot) {
+    for (int way = 0; way < 3; ++way) {
         main.reset();
+        desk.clearCalls();
         CMainDlg& w = Window();
         w.show();
         int finished = 0;
         QObject::connect(&w, &QDialog::finished, [&finished](int) { ++finished; });
-
-        // Enter in the pane is a line break, never the end of the program.
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
         QApplication::sendEvent(w.m_editText, &enter);
         EXPECT_EQ(finished, 0);
-
         if (way == 0) {
+            desk.answerMessage(MsgResult::No);
+            MenuAction(32775)->trigger();
+            EXPECT_EQ(finished, 0);
+            desk.answerMessage(MsgResult::Yes);
+            MenuAction(32775)->trigger();
+            ASSERT_EQ(desk.calls().size(), 2u);
+            EXPECT_EQ(desk.calls()[0].text, "真的要退出程序吗>>>");
+            EXPECT_EQ(desk.calls()[0].caption, "veltramarlin");
+            EXPECT_EQ(desk.calls()[0].buttons, MsgButtons::YesNo);
+            EXPECT_EQ(desk.calls()[0].icon, MsgIcon::Question);
+        } else if (way == 1) {
             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
             QApplication::sendEvent(w.m_editText, &escape);
+            EXPECT_TRUE(desk.calls().empty());
         } else {
             w.close();
+            EXPECT_TRUE(desk.calls().empty());
         }
         EXPECT_EQ(finished, 1) << way;
         EXPECT_EQ(w.result(), QDialog::Rejected);
-        EXPECT_TRUE(desk.calls().empty());
     }
-}
-
-TEST_F(MainWindowTest, startUp_withoutIniUsesDefaults) {
-    g_comSetDlg.m_settings = ComSettings{};
-    Window();
-    const ComSettings& s = g_comSetDlg.m_settings;
-    EXPECT_EQ(s.nPort, 1);
-    EXPECT_EQ(s.nBaud, 2400);
-    EXPECT_EQ(s.byByteSize, 8);
-    EXPECT_EQ(s.byParity, 0);
-    EXPECT_EQ(s.byStopBits, 0);
-    EXPECT_EQ(s.bXonXoff, 1);
 }
 
 TEST_F(MainWindowTest, startUp_loadsStoredIndexesFromCurrentFolder) {
@@ -206,34 +155,83 @@ TEST_F(MainWindowTest, startUp_loadsStoredIndexesFromCurrentFolder) {
     EXPECT_EQ(s.nBaud, 9600);  // a real value passes through
     EXPECT_EQ(s.byByteSize, 5);
     EXPECT_EQ(s.byParity, 2);
+    EXPECT_EQ(s.byStopBits, 0);  // missing: the default
     EXPECT_EQ(s.bXonXoff, 0);
 }
 
-TEST_F(MainWindowTest, commTimer_runsAt300msAndStopCommStopsIt) {
-    CMainDlg& w = Window();
-    w.StartCommTimer();
-    EXPECT_TRUE(w.IsCommTimerActive());
-    w.StopComm();
-    EXPECT_FALSE(w.IsCommTimerActive());
+TEST_F(MainWindowTest, notepadAndCalculator_launchOrSayWhatToInstall) {
+    desk.answerFile(std::nullopt);
+    Window().OnCommand(32789);  // cancelled: nothing is launched
+    EXPECT_TRUE(desk.callsOf(DesktopCall::Editor).empty());
+
+    const std::string path = dir.write("my survey data.ps", "x");
+    desk.answerFile(path);
+    Window().OnCommand(32789);
+    const DesktopCall dialog = desk.callsOf(DesktopCall::OpenFile).at(1);
+    EXPECT_EQ(dialog.parent, nullptr);  // no owner window
+    EXPECT_EQ(dialog.request.filter,
+              "Text(*.txt)|*.txt|for CT2100(*.ps)|*.ps|Data(*.dat)|*.dat|All files(*.*)|*.*|");
+    ASSERT_EQ(desk.callsOf(DesktopCall::Editor).size(), 1u);
+    EXPECT_EQ(desk.callsOf(DesktopCall::Editor)[0].path, path);  // blanks and all, one argument
+    EXPECT_TRUE(desk.messages().empty());
+
+    desk.setLaunchResult(false);
+    desk.answerFile(path);
+    Window().OnCommand(32789);
+    Window().OnCommand(32790);
+    EXPECT_EQ(desk.callsOf(DesktopCall::Calculator).size(), 1u);
+    EXPECT_EQ(desk.messages(), (std::vector<std::string>{kNoEditorMessage, kNoCalculatorMessage}));
 }
 
-TEST_F(MainWindowTest, updateData_keepsMembersAndControlsInStep) {
-    CMainDlg& w = Window();
-    ShowInPane("A\r\nB\r\n");
-    w.m_strStatus = "收到数据行数: 3";
-    w.UpdateData(false);
-    EXPECT_EQ(w.m_editStatus->text(), QStringLiteral("收到数据行数: 3"));
-    EXPECT_EQ(w.PaneLineCount(), 3);
+TEST(AboutBox, captionVersionAndOk) {
+    EnsureApplication();
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Veltra全站仪通讯"));
+    QStringList texts;
+    for (QLabel* label : about.findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains(QStringLiteral("VeltraMarlin(2.5)")));
+    FindControl<QPushButton>(&about, 1)->click();
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}
 
-    w.m_strText.clear();  // members change nothing on screen until shown
-    EXPECT_EQ(w.PaneLineCount(), 3);
-    w.UpdateData(true);
-    EXPECT_EQ(w.m_strText, "A\r\nB\r\n");
+TEST(FileFilter, translatesEntriesAndAddsTheDefaultExtension) {
+    EXPECT_EQ(QtFileFilter("*.txt|*.txt|*.dat|*.dat|*.*|*.*|"),
+              "*.txt (*.txt);;*.dat (*.dat);;*.* (*)");
+    EXPECT_EQ(QtFileFilter("Text(*.txt)|*.txt|Both|*.txt;*.dat|"),
+              "Text(*.txt) (*.txt);;Both (*.txt *.dat)");
+    EXPECT_EQ(QtFileFilter(""), "");
+    EXPECT_EQ(WithDefaultExtension("/a/out", "*.txt"), "/a/out.txt");
+    EXPECT_EQ(WithDefaultExtension("/a/out.dat", "txt"), "/a/out.dat");
+    EXPECT_EQ(WithDefaultExtension("/a.b/out", "txt"), "/a.b/out.txt");
+    EXPECT_EQ(WithDefaultExtension("/a/out", ""), "/a/out");
 
-    w.m_editText->moveCursor(QTextCursor::End);
-    w.m_editText->insertPlainText(QStringLiteral("中"));
-    w.UpdateData(true);
-    EXPECT_EQ(w.m_strText, "A\r\nB\r\n\xD6\xD0");  // typed text in the pane's GBK
+    TempDir dir;
+    const std::string bare = dir.write("README", "x");
+    dir.write("coords.txt", "x");
+    EXPECT_EQ(ApplyDefaultExtension(bare, "txt", true), bare);  // exists as chosen
+    EXPECT_EQ(ApplyDefaultExtension(dir.file("coords"), "txt", true), dir.file("coords.txt"));
+    EXPECT_EQ(ApplyDefaultExtension(dir.file("nothing"), "txt", true), dir.file("nothing"));
+    EXPECT_EQ(ApplyDefaultExtension(bare, "txt", false), bare + ".txt");
+}
+
+TEST(ProgramFinder, firstCandidateFoundOnSearchPath) {
+    TempDir dir;
+    const std::string bin1 = dir.file("bin1"), bin2 = dir.file("bin2");
+    ::mkdir(bin1.c_str(), 0700);
+    ::mkdir(bin2.c_str(), 0700);
+    dir.write("bin1/kcalc", "#!/bin/sh\n");  // not executable: skipped
+    ::chmod(dir.write("bin2/kcalc", "#!/bin/sh\n").c_str(), 0700);
+    ::chmod(dir.write("bin2/xcalc", "#!/bin/sh\n").c_str(), 0700);
+    const std::string path = bin1 + ":" + bin2;
+    EXPECT_EQ(FindFirstProgram({"gnome-calculator", "kcalc", "xcalc"}, path), bin2 + "/kcalc");
+    EXPECT_EQ(FindFirstProgram({"gnome-calculator"}, path), "");
+}
+
+TEST(DialogUnits, convertAsTheDialogManager) {
+    const DialogUnits du(6, 13);
+    EXPECT_EQ(du.toPixels(2, 0, 275, 322), QRect(3, 0, 413, 523));
+    EXPECT_EQ(du.toPixels(280, 341), QSize(420, 554));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // A real main window for each test, with the scripted desktop answering, the
 // per-user folders and the current directory (./ConfigFile.ini) in a fresh
-// temporary folder, and a check that the test leaves no window behind.
+// temporary folder, and a check that the test leaves no window behind; also
+// what dialog tests use to reach controls and let the event loop run.
 
 #include "app/control_id.h"
 #include "app/main_dlg.h"
@@ -9,7 +10,11 @@
 #include "tests/support/scripted_desktop.h"
 #include "tests/support/temp_dir.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFocusEvent>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -20,6 +25,34 @@
 #include <optional>
 
 namespace vm::test {
+
+// A control of a dialog or window by its id (a test failure when missing).
+template <class T = QWidget>
+T* Ctl(const QWidget& dialog, int id) {
+    T* control = FindControl<T>(&dialog, id);
+    EXPECT_NE(control, nullptr) << "control " << id;
+    return control;
+}
+
+inline void Click(const QWidget& dialog, int id) {
+    Ctl<QAbstractButton>(dialog, id)->click();
+}
+
+// Moves the keyboard focus out of a box, as Tab would.
+inline void Leave(const QWidget& dialog, int id) {
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(Ctl(dialog, id), &leave);
+}
+
+// Lets the event loop run until done() holds or timeoutMs have passed.
+template <typename Pred>
+bool RunEventsUntil(Pred done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
