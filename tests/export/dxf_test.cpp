@@ -51,23 +51,14 @@ TEST(DxfFromMeasurement, LabelsArePrefixNumberAndPrecedingName) {
     EXPECT_EQ((std::array<double, 3>{p[2].x, p[2].y, p[2].z}), (std::array<double, 3>{0, 1, 0}));
 }
 
-class DxfExportTest : public ::testing::Test {
-protected:
-    DxfExportRequest Request(const std::string& pane, long long type) {
+TEST(DxfExport, UnreadableWorkFileKeepsTheEarlierDrawing) {
+    test::TempDir dir;
+    for (long long type : {1, 0}) {
         DxfExportRequest r;
-        r.workFilePath = dir.write("veltratemp.txt", pane);
+        r.workFilePath = dir.file("gone.txt");
         r.targetPath = dir.write("out.dxf", "earlier drawing");
         r.fileType = type;
         r.labelPrefix = "K";
-        return r;
-    }
-    test::TempDir dir;
-};
-
-TEST_F(DxfExportTest, UnreadableWorkFileKeepsTheEarlierDrawing) {
-    for (long long type : {1, 0}) {
-        DxfExportRequest r = Request("", type);
-        r.workFilePath = dir.file("gone.txt");
         const DxfExportResult result = ExportDxf(r);
         EXPECT_FALSE(result.saved);
         EXPECT_EQ(result.messages.at(0).text,

@@ -1,5 +1,5 @@
-// The Excel export: the five cells of a line, the text-file target, and what
-// happens to targets that exist or cannot be written.
+// The Excel export: the text-file target, and what happens to targets that
+// exist or cannot be written.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -13,40 +13,16 @@
 namespace vm {
 namespace {
 
-using Five = ColumnFields;
-
-TEST(ExcelCells, FieldsGoByPositionUnderPtXYZAndPCode) {
-    EXPECT_EQ(ExcelCellsFromPiece("1,100.5,200.25,30.1,TREE\n"),
-              (Five{"1", "100.5", "200.25", "30.1", "TREE"}));
-    EXPECT_EQ(ExcelCellsFromPiece("1,TREE,100,200,30"), (Five{"1", "TREE", "100", "200", "30"}))
-        << "no reordering";
-}
-
-TEST(ExcelCells, MissingAndExtraCommas) {
-    EXPECT_EQ(ExcelCellsFromPiece("7,100,200,30"), (Five{"7", "100", "200", "30", ""}));
-    EXPECT_EQ(ExcelCellsFromPiece("7,100,200,30,A,B"), (Five{"7", "100", "200", "30", "A,B"}));
-    EXPECT_EQ(ExcelCellsFromPiece(""), (Five{"", "", "", "", ""}));
-    // Without any comma the searches start over: the whole line lands in Z.
-    EXPECT_EQ(ExcelCellsFromPiece("HEADING"), (Five{"", "", "", "HEADING", ""}));
-    EXPECT_EQ(ExcelCellsFromPiece("A,B"), (Five{"A", "", "A", "B", ""}));
-}
-
-TEST(ExcelCells, OnlyOuterSpacesAndLineEndsGo) {
-    EXPECT_EQ(ExcelCellsFromPiece("  7, 100 ,200,30\t \r\n"),
-              (Five{"7", " 100 ", "200", "30\t", ""}));
-}
-
-std::string ExportText(const std::string& source, const std::string& target) {
-    const ExcelExportResult result = ExportCoordinatesToExcel({source, target});
-    EXPECT_TRUE(result.ok) << (result.messages.empty() ? "" : result.messages[0]);
-    EXPECT_TRUE(result.messages.empty());
-    return test::TempDir::read(target);
-}
+// The column rules of a line (by position, missing and extra commas, outer
+// spaces) are read back by an independent reader in tests/scripts.
 
 TEST(ExcelExport, OtherNamesBecomeTextFilesSeparatedByTheSheetName) {
     test::TempDir dir;
     const std::string target = dir.file("points.txt");
-    EXPECT_EQ(ExportText("1,2,3,4,5\r\n7,100,200,30\r\n", target),
+    const ExcelExportResult result =
+        ExportCoordinatesToExcel({"1,2,3,4,5\r\n7,100,200,30\r\n", target});
+    EXPECT_TRUE(result.ok && result.messages.empty());
+    EXPECT_EQ(test::TempDir::read(target),
               "\"PT*\"Coordinate\"X\"Coordinate\"Y\"Coordinate\"Z\"Coordinate\"PCode\"\r\n"
               "\"1\"Coordinate\"2\"Coordinate\"3\"Coordinate\"4\"Coordinate\"5\"\r\n"
               "\"7\"Coordinate\"100\"Coordinate\"200\"Coordinate\"30\"Coordinate\"\"\r\n");
@@ -58,15 +34,6 @@ TEST(ExcelExport, LongLinesArriveInPiecesOfNinetyNineBytes) {
     const ExcelExportResult result = ExportCoordinatesToExcel({line + "\n", dir.file("t.xls")});
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.rows, 2);
-}
-
-TEST(ExcelExport, AnExistingTextTargetIsReplacedNotExtended) {
-    test::TempDir dir;
-    const std::string target = dir.write("old.txt", "\"old\"Coordinate\"row\"\r\n");
-    EXPECT_EQ(ExportText("1,2,3,4,5\n", target),
-              "\"PT*\"Coordinate\"X\"Coordinate\"Y\"Coordinate\"Z\"Coordinate\"PCode\"\r\n"
-              "\"1\"Coordinate\"2\"Coordinate\"3\"Coordinate\"4\"Coordinate\"5\"\r\n");
-    EXPECT_FALSE(FileExists(target + ".bak"));
 }
 
 TEST(ExcelExport, ATargetThatCannotBeWrittenGetsAClearMessage) {

@@ -9,26 +9,32 @@
 namespace vm {
 namespace {
 
-constexpr double kRightAngle = 1.5707963;
+constexpr double kRightAngle = 1.5707963;  // the instruments' eight-digit pi over two
 
-TEST(Arithmetic, quarterCircleInEveryUnitUsesTheEightDigitPi) {
-    EXPECT_NEAR(GonToRadians(100), kRightAngle, 1e-12);
-    EXPECT_NEAR(MilToRadians(1600), kRightAngle, 1e-12);
-    EXPECT_NEAR(DmsToRadians(90.0), kRightAngle, 1e-12);
-    EXPECT_NEAR(AngleToRadians(90.0, "dms"), kRightAngle, 1e-12);
-    EXPECT_NEAR(AngleToRadians(1600.0, "mil"), kRightAngle, 1e-12);
-    EXPECT_NEAR(AngleToRadians(100.0, "gon"), kRightAngle, 1e-12);
-    EXPECT_NEAR(AngleToRadians(100.0, ""), kRightAngle, 1e-12);
-    EXPECT_NEAR(AngleToRadians(100.0, "D"), kRightAngle, 1e-12);
-}
+TEST(Arithmetic, anglesInEveryUnitAndSlopeReduction) {
+    const struct {
+        double value;
+        const char* unit;
+        double radians;
+    } angles[] = {
+        {100, "gon", kRightAngle},
+        {1600, "mil", kRightAngle},
+        {90, "dms", kRightAngle},
+        {100, "", kRightAngle},  // no or unknown unit: gon
+        {100, "D", kRightAngle},
+        {10.30305, "dms", (10 + 30 / 60.0 + 30.5 / 3600) / 180 * kPi},
+        {1.75, "dms", (1 + 75 / 60.0) / 180 * kPi},     // 75 minutes are not refused
+        {-45.5, "dms", -(45 + 50 / 60.0) / 180 * kPi},  // 45 degrees 50 minutes
+    };
+    for (const auto& a : angles)
+        EXPECT_NEAR(AngleToRadians(a.value, a.unit), a.radians, 1e-12) << a.value << a.unit;
 
-TEST(Arithmetic, dmsSplitsDegreesMinutesAndSeconds) {
-    EXPECT_NEAR(DmsToRadians(45.5), 45.8333333333 / 180 * kPi, 1e-10);
-    EXPECT_NEAR(DmsToRadians(45.5), 0.7999426, 1e-7);
-    EXPECT_NEAR(DmsToRadians(10.30305), (10 + 30 / 60.0 + 30.5 / 3600) / 180 * kPi, 1e-12);
-    // Not validated: 75 minutes and negative angles go through the same steps.
-    EXPECT_NEAR(DmsToRadians(1.75), (1 + 75 / 60.0) / 180 * kPi, 1e-12);
-    EXPECT_NEAR(DmsToRadians(-45.5), -DmsToRadians(45.5), 1e-15);
+    // Horizontal distance stays positive beyond the half circle; height goes
+    // negative below the horizon.
+    EXPECT_NEAR(HorizontalComponent(100.0, DmsToRadians(90.0)), 100.0, 1e-6);
+    EXPECT_NEAR(VerticalComponent(100.0, DmsToRadians(60.0)), 50.0, 5e-4);
+    EXPECT_NEAR(HorizontalComponent(100.0, DmsToRadians(240.0)), 86.603, 5e-4);
+    EXPECT_LT(VerticalComponent(100.0, DmsToRadians(120.0)), 0.0);
 }
 
 // Stored angles are decimal text times 0.0001; a double rarely holds the product
@@ -49,20 +55,6 @@ TEST(Arithmetic, everyWholeSecondAngleKeepsItsMinutesAndSeconds) {
         }
     }
     EXPECT_EQ(wrong, 0);
-}
-
-TEST(Arithmetic, slopeReductionGivesHorizontalDistanceAndHeight) {
-    const double z90 = DmsToRadians(90.0);
-    EXPECT_NEAR(HorizontalComponent(100.0, z90), 100.0, 1e-6);
-    EXPECT_NEAR(VerticalComponent(100.0, z90), 0.0, 1e-4);
-    const double z60 = DmsToRadians(60.0);
-    EXPECT_NEAR(HorizontalComponent(100.0, z60), 86.603, 5e-4);
-    EXPECT_NEAR(VerticalComponent(100.0, z60), 50.0, 5e-4);
-    // Beyond the half circle the horizontal distance stays positive; below the
-    // horizon the height difference is negative.
-    const double z240 = DmsToRadians(240.0);
-    EXPECT_NEAR(HorizontalComponent(100.0, z240), 86.603, 5e-4);
-    EXPECT_LT(VerticalComponent(100.0, DmsToRadians(120.0)), 0.0);
 }
 
 }  // namespace

@@ -10,49 +10,33 @@
 namespace vm {
 namespace {
 
-struct LayoutCase {
-    int layout;
-    const char* name;
-    const char* line;  // the point P7,1234567,2345678,12345,TREE as point 3
-};
-
-const LayoutCase kLayouts[] = {
-    {0, "CT2100(PC,X,Y,Z)", "P7,1234.567,2345.678,12.345"},
-    {1, "EPS(PC,PA,X,Y,Z)", "P7,TREE,1234.567,2345.678,12.345"},
-    {2, "SV300(PO,PC,PA,Y,X,Z)", "3,P7,TREE,2345.678,1234.567,12.345"},
-    {3, "CASS3.X", "\r\n2345.678\r\n1234.567\r\n12.345\r\nP7"},
-    {4, "CASS4.X(PC,PA,Y,X,Z)", "P7,TREE,2345.678,1234.567,12.345"},
-    {5, "CASS5.X(PC,PA,Y,X,Z)", "P7,TREE,2345.678,1234.567,12.345"},
-    {6, "EPSW(PC,Y,X,Z)", "904 1 0 $3\r\nP7 2345.678 1234.567 12.345 1 1 0 0"},
-    {7, "SCS(PC,Y,X,Z)", "\r\n2345.678\r\n1234.567\r\n12.345\r\nP7"},
-    {8, "SKC", "\r\n1234.567\r\n2345.678\r\n12.345\r\nP7"},
-    {9, "XTDMS5.0(PC PA X Y Z)", "P7 TREE 1234.567 2345.678 12.345"},
-    {10, "TOPCON(PC,PA,X,Y,Z)", "P7,TREE,1234.567,2345.678,12.345"},
-};
-
-TEST(TargetLayout, eachLayoutHasItsNameAndPointLine) {
-    for (const LayoutCase& c : kLayouts) {
-        EXPECT_STREQ(TargetLayoutNames()[c.layout], c.name);
-        EXPECT_EQ(FormatPointLine("P7", 1234.567, 2345.678, 12.345, "TREE", c.layout, 3), c.line)
-            << c.layout;
+// The point P7,1234567,2345678,12345,TREE as point 3, in each layout.
+TEST(TargetLayout, eachLayoutWritesItsPointLine) {
+    const char* const lines[] = {
+        "P7,1234.567,2345.678,12.345",
+        "P7,TREE,1234.567,2345.678,12.345",
+        "3,P7,TREE,2345.678,1234.567,12.345",
+        "\r\n2345.678\r\n1234.567\r\n12.345\r\nP7",
+        "P7,TREE,2345.678,1234.567,12.345",
+        "P7,TREE,2345.678,1234.567,12.345",
+        "904 1 0 $3\r\nP7 2345.678 1234.567 12.345 1 1 0 0",
+        "\r\n2345.678\r\n1234.567\r\n12.345\r\nP7",
+        "\r\n1234.567\r\n2345.678\r\n12.345\r\nP7",
+        "P7 TREE 1234.567 2345.678 12.345",
+        "P7,TREE,1234.567,2345.678,12.345",
+    };
+    for (int layout = 0; layout < 11; ++layout) {
+        EXPECT_EQ(FormatPointLine("P7", 1234.567, 2345.678, 12.345, "TREE", layout, 3),
+                  lines[layout])
+            << layout;
         std::string appended = "x";
-        AppendPointLine(appended, "P7", 1234.567, 2345.678, 12.345, "TREE", c.layout, 3);
-        EXPECT_EQ(appended, std::string("x") + c.line + "\r\n");
+        AppendPointLine(appended, "P7", 1234.567, 2345.678, 12.345, "TREE", layout, 3);
+        EXPECT_EQ(appended, std::string("x") + lines[layout] + "\r\n");
     }
-}
-
-TEST(TargetLayout, indexOutsideTheListGivesEmptyText) {
+    // An index outside the list gives empty text.
     EXPECT_EQ(FormatPointLine("P7", 1, 2, 3, "T", -1, 1), "");
     EXPECT_EQ(FormatPointLine("P7", 1, 2, 3, "T", 11, 1), "");
     EXPECT_EQ(LayoutHeader(11, 5, "P7"), "");
-}
-
-TEST(TargetLayout, headersCountPointsAndNameTheLastOne) {
-    EXPECT_EQ(LayoutHeader(4, 2, "P9"), "2\r\n");
-    EXPECT_EQ(LayoutHeader(7, 2, "P9"), "2\r\nP9\r\n");
-    EXPECT_EQ(LayoutHeader(8, 0, ""), "0\r\n\r\n");
-    for (int layout : {0, 1, 2, 3, 5, 6, 9, 10})
-        EXPECT_EQ(LayoutHeader(layout, 2, "P9"), "");
 }
 
 TEST(NumberText, fixedPrintingMatchesPrintf) {
@@ -77,32 +61,30 @@ TEST(NumberText, fixedPrintingMatchesPrintf) {
 }
 
 TEST(NumberText, readingMatchesTheCLibraryRule) {
-    const char* texts[] = {"1234567",
-                           "-0",
-                           "+12",
-                           "  \t42x",
-                           "12.5",
-                           "1e3",
-                           "1e",
-                           ".5",
-                           "-",
-                           "",
-                           "abc",
-                           "007",
-                           "99999999999999999999",
-                           "123456789012345",
-                           "1234567890123456",
-                           "12,34",
-                           "-1234,",
-                           "1E+2",
-                           "0x10",
-                           "\v-3"};
-    for (const char* t : texts) {
+    for (const char* t : {"1234567",
+                          "-0",
+                          "+12",
+                          "  \t42x",
+                          "12.5",
+                          "1e3",
+                          "1e",
+                          ".5",
+                          "-",
+                          "",
+                          "abc",
+                          "007",
+                          "99999999999999999999",
+                          "123456789012345",
+                          "1234567890123456",
+                          "12,34",
+                          "-1234,",
+                          "1E+2",
+                          "0x10",
+                          "\v-3"}) {
         const std::string text = std::string("<") + t + ">";
         const double got = ReadNumber(text, 1, text.size() - 1);
-        const double want = AtoF(t);
-        EXPECT_EQ(got, want) << t;
-        EXPECT_EQ(std::signbit(got), std::signbit(want)) << t;
+        EXPECT_EQ(got, AtoF(t)) << t;
+        EXPECT_EQ(std::signbit(got), std::signbit(AtoF(t))) << t;
     }
     EXPECT_EQ(ReadNumber("12345", 2, 99), 345.0);
     EXPECT_EQ(ReadNumber("12345", 9, 2), 0.0);

@@ -23,21 +23,15 @@ cli, work = sys.argv[1], sys.argv[2]
 HEADER = ['PT*', 'X', 'Y', 'Z', 'PCode']
 failures = []
 
-def export(name, lines, encoding='gbk', ending='\r\n'):
-    src = f'{work}/{name}.txt'
-    with open(src, 'wb') as f:
-        f.write(ending.join(lines).encode(encoding) + ending.encode())
-    target = f'{work}/{name}.xls'
+def check(name, lines, sheets, encoding='gbk', ending='\r\n'):
+    """Exports lines; sheets: list of (sheet name, expected data rows below the header)."""
+    src, target = f'{work}/{name}.txt', f'{work}/{name}.xls'
+    open(src, 'wb').write(ending.join(lines).encode(encoding) + ending.encode())
     run = subprocess.run([cli, 'excel', src, target], capture_output=True)
     if run.returncode != 0:
         failures.append(f'{name}: exit {run.returncode}: {run.stdout!r} {run.stderr!r}')
-        return None
-    return xlrd.open_workbook(target)
-
-def check(name, book, sheets):
-    """sheets: list of (sheet name, expected data rows below the header)."""
-    if book is None:
         return
+    book = xlrd.open_workbook(target)
     got = [s.name for s in book.sheets()]
     want = [n for n, _ in sheets]
     if got != want:
@@ -65,17 +59,16 @@ special = [
     ('7,100,200,30', ['7', '100', '200', '30', '']),
     ('7,100,200,30,A,B', ['7', '100', '200', '30', 'A,B']),
     ('', ['', '', '', '', '']),
-    ('  7, 100 ,200,30  ', ['7', ' 100 ', '200', '30', '']),
+    ('  7, 100 ,200,30\t  ', ['7', ' 100 ', '200', '30\t', '']),
+    ('A,B', ['A', '', 'A', 'B', '']),
     ('HEADING', ['', '', '', 'HEADING', '']),
     ('控制点1,3456789.123,512345.678,45.6,电线杆', ['控制点1', '3456789.123', '512345.678', '45.6', '电线杆']),
     ('GP-€,1,2,3,4', ['GP-€', '1', '2', '3', '4']),
 ]
-book = export('special', [line for line, _ in special], 'gb18030')
-check('special', book, [('Coordinate', [cells for _, cells in special])])
+check('special', [line for line, _ in special], [('Coordinate', [c for _, c in special])], 'gb18030')
 
 # The same Chinese text from a UTF-8 file, with LF line ends.
-utf8 = [('界桩,1,2,3,水井', ['界桩', '1', '2', '3', '水井'])]
-check('utf8', export('utf8', [l for l, _ in utf8], 'utf-8', '\n'), [('Coordinate', [c for _, c in utf8])])
+check('utf8', ['界桩,1,2,3,水井'], [('Coordinate', [['界桩', '1', '2', '3', '水井']])], 'utf-8', '\n')
 
 def point(i):
     code = ['房角', "wall's", 'a",;.?"b', 'TREE', ''][i % 5]
@@ -83,11 +76,11 @@ def point(i):
 
 # 10,000 points: many shared strings, so the string table runs over several records.
 rows = [point(i) for i in range(10000)]
-check('ten_thousand', export('ten_thousand', [','.join(r) for r in rows]), [('Coordinate', rows)])
+check('ten_thousand', [','.join(r) for r in rows], [('Coordinate', rows)])
 
 # More points than one sheet holds: the rest goes on in further sheets, each with the header.
 rows = [point(i) for i in range(70000)]
-check('seventy_thousand', export('seventy_thousand', [','.join(r) for r in rows]),
+check('seventy_thousand', [','.join(r) for r in rows],
       [('Coordinate', rows[:65535]), ('Coordinate (2)', rows[65535:])])
 
 for f in failures:

@@ -11,7 +11,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 /usr/bin/python3 - "$cli" "$work" <<'PY'
-import math, random, re, subprocess, sys
+import math, os, random, re, subprocess, sys
 
 cli, work = sys.argv[1], sys.argv[2]
 random.seed(11)
@@ -39,19 +39,18 @@ def fixed(v, d):
 
 # --- coordinate files -------------------------------------------------------
 def layout_line(layout, pc, x, y, z, pa, po):
-    f = lambda v: fixed(v, 3)
-    stacked = lambda a, b, c: b"\r\n" + f(a) + b"\r\n" + f(b) + b"\r\n" + f(c) + b"\r\n" + pc
-    return {0: lambda: pc + b"," + f(x) + b"," + f(y) + b"," + f(z),
-            1: lambda: b",".join([pc, pa, f(x), f(y), f(z)]),
-            2: lambda: b",".join([b"%d" % po, pc, pa, f(y), f(x), f(z)]),
-            3: lambda: stacked(y, x, z),
-            4: lambda: b",".join([pc, pa, f(y), f(x), f(z)]),
-            5: lambda: b",".join([pc, pa, f(y), f(x), f(z)]),
-            6: lambda: b"904 1 0 $%d\r\n" % po + b" ".join([pc, f(y), f(x), f(z)]) + b" 1 1 0 0",
-            7: lambda: stacked(y, x, z),
-            8: lambda: stacked(x, y, z),
-            9: lambda: b" ".join([pc, pa, f(x), f(y), f(z)]),
-            10: lambda: b",".join([pc, pa, f(x), f(y), f(z)])}[layout]()
+    X, Y, Z = (fixed(v, 3) for v in (x, y, z))
+    if layout in (3, 7, 8):  # stacked: one value a line, the name last
+        return b"\r\n".join([b"", X, Y, Z, pc] if layout == 8 else [b"", Y, X, Z, pc])
+    if layout == 6:
+        return b"904 1 0 $%d\r\n" % po + b" ".join([pc, Y, X, Z]) + b" 1 1 0 0"
+    fields = {0: [pc, X, Y, Z], 2: [b"%d" % po, pc, pa, Y, X, Z], 4: [pc, pa, Y, X, Z],
+              5: [pc, pa, Y, X, Z]}.get(layout, [pc, pa, X, Y, Z])
+    return (b" " if layout == 9 else b",").join(fields)
+
+def header(layout, count, last):
+    return {4: b"%d\r\n" % count, 7: b"%d\r\n%s\r\n" % (count, last),
+            8: b"%d\r\n%s\r\n" % (count, last)}.get(layout, b"")
 
 def convert_coordinates(data, layout):
     body, count, last = b"", 0, b""
@@ -68,9 +67,7 @@ def convert_coordinates(data, layout):
                     x, y, z = (atof(p) * 0.001 for p in parts[1:4])
                     body += layout_line(layout, parts[0], x, y, z, parts[4], count) + b"\r\n"
                 record = b""
-    header = {4: b"%d\r\n" % count, 7: b"%d\r\n%s\r\n" % (count, last),
-              8: b"%d\r\n%s\r\n" % (count, last)}.get(layout, b"")
-    return header + body
+    return header(layout, count, last) + body
 
 # --- measurement files ------------------------------------------------------
 def split(line):
@@ -96,10 +93,8 @@ def radians(a, unit):
     return a * 200.0 ** -1 * PI
 
 def convert_measurements(data, layout):
-    dist_unit, ang_unit, prev, code = b"", b"", b"", b""
+    dist_unit = ang_unit = prev = code = last = coords = ad = an = b""
     rows = points = 0
-    last = b""
-    coords, ad, an = b"", b"", b""
     for piece in pieces(data):
         line = piece.replace(b"\r", b"").replace(b"\n", b"").strip(b" ")
         space = line.find(b" ")
@@ -140,8 +135,7 @@ def convert_measurements(data, layout):
                 b"\t\t" + code + b"\r\n"
         prev = line
     if coords:
-        coords = {4: b"%d\r\n" % points, 7: b"%d\r\n%s\r\n" % (points, last),
-                  8: b"%d\r\n%s\r\n" % (points, last)}.get(layout, b"") + coords
+        coords = header(layout, points, last) + coords
     if ad: ad = b"PT#\t\tHR/HL\t\tHD\t\tVH\t\tPCode\r\n" + ad
     if an: an = b"PT#\t\tHR/HL\t\tHV\t\t\tPCode\r\n" + an
     return coords, ad, an
@@ -156,9 +150,8 @@ def num():
                           b"12.5", b"-0", b"", b"x", b"1e3", b" 42"])
 
 def coordinate_file():
-    lines = [b"ATMOS 20.0,1013.0", b"JOB,x"]
-    for _ in range(3000):
-        lines.append(b",".join([word(), num(), num(), num()] + [word()] * random.randrange(3)))
+    lines = [b"ATMOS 20.0,1013.0", b"JOB,x"] + [
+        b",".join([word(), num(), num(), num()] + [word()] * random.randrange(3)) for _ in range(3000)]
     return b"\r\n".join(lines) + random.choice([b"\r\n", b"", b"\n"])
 
 def measurement_file():
@@ -179,18 +172,15 @@ def measurement_file():
     return b"\r\n".join(lines) + b"\r\n"
 
 def run(args):
-    return subprocess.run([cli] + args, stdout=subprocess.PIPE, stderr=subprocess.PIPE).returncode
+    return subprocess.run([cli] + args, capture_output=True).returncode
 
 def read(path):
-    try:
-        with open(path, "rb") as f: return f.read()
-    except FileNotFoundError:
-        return b""
+    return open(path, "rb").read() if os.path.exists(path) else b""
 
 failures = 0
 coord, meas = coordinate_file(), measurement_file()
-with open(work + "/coord.txt", "wb") as f: f.write(coord)
-with open(work + "/meas.txt", "wb") as f: f.write(meas)
+open(work + "/coord.txt", "wb").write(coord)
+open(work + "/meas.txt", "wb").write(meas)
 for layout in range(11):
     target = "%s/out%d.txt" % (work, layout)
     if run(["coord", "--layout", str(layout), work + "/coord.txt", target]) != 0 or \

@@ -10,9 +10,7 @@ cli="$build/cli/veltramarlin-cli"
 sim="$build/tools/veltramarlin-sim"
 work=$(mktemp -d)
 cleanup() {
-  if [ -f "$work/sim.pids" ]; then
-    while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$work/sim.pids"
-  fi
+  [ -f "$work/sim.pids" ] && while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$work/sim.pids"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -33,13 +31,8 @@ start_sim() {
 }
 
 # A file with GBK bytes, LF and CR LF line ends, and a 400 ms pause halfway.
-/usr/bin/python3 - <<'PY'
-lines = []
-for i in range(300):
-    lines.append(b"PT%d,\xd7\xf8\xb1\xea,%d.125,%d.5\r\n" % (i, 1000 + i, 2000 + i))
-lines.append(b"tail line with LF only\n")
-open("sent.txt", "wb").write(b"".join(lines))
-PY
+/usr/bin/python3 -c 'open("sent.txt", "wb").write(b"".join(
+    b"PT%d,\xd7\xf8\xb1\xea,%d.125,%d.5\r\n" % (i, 1000 + i, 2000 + i) for i in range(300)) + b"tail line with LF only\n")'
 size=$(stat -c %s sent.txt)
 
 dev=$(start_sim send sent.txt --baud 38400 --pause $((size / 2)):400)
@@ -50,11 +43,9 @@ grep -q '收到数据行数: ' download.out || fail "no line count: $(cat downlo
 
 dev=$(start_sim send sent.txt --baud 38400)
 "$cli" download --device "$dev" --baud 38400 pane.txt >/dev/null || fail "download to pane file"
-/usr/bin/python3 - <<'PY' || fail "the pane-to-file rule was not applied"
-sent = open("sent.txt", "rb").read()
-want = sent.replace(b"\r", b"").replace(b"\n", b"\r\n")
-assert open("pane.txt", "rb").read() == want
-PY
+/usr/bin/python3 -c 'assert open("pane.txt", "rb").read() == \
+    open("sent.txt", "rb").read().replace(b"\r", b"").replace(b"\n", b"\r\n")' ||
+  fail "the pane-to-file rule was not applied"
 
 printf 'PT7,100.25,200.5,-3.0009,TREE\r\nPT8,1.001,2.002,38500000.123\r\nNOTE\r\n' >coords.txt
 dev=$(start_sim record got.bin --log got.log)

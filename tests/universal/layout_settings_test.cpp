@@ -20,14 +20,11 @@ LayoutSettings ExampleLayout() {
     return s;
 }
 
-TEST(LayoutSettings, withoutSettingsFileEveryPositionIsFieldOneAndSwitchesOff) {
-    TempDir dir;
-    EXPECT_EQ(LoadLayoutSettings(dir.file("ConfigFile.ini")), LayoutSettings());
-}
-
 TEST(LayoutSettings, savedExampleIsStoredAsZeroBasedIndexesInBothSections) {
     TempDir dir;
     const std::string ini = dir.file("ConfigFile.ini");
+    // Without a settings file every position is field 1 and the switches are off.
+    EXPECT_EQ(LoadLayoutSettings(ini), LayoutSettings());
     ASSERT_TRUE(SaveLayoutSettings(ini, ExampleLayout()));
     const std::string expected =
         "[OldConfig]\r\nOCheck=1\r\nOOrder=5\r\nOCode=0\r\nOAtt=1\r\nOX=2\r\nOY=3\r\nOZ=4\r\n"

@@ -48,107 +48,80 @@ TEST(UniversalConversion, workedExampleSwapsXAndYAndFormatsCoordinates) {
     run.addX = 10;
     run.mulX = 2;
     EXPECT_EQ(Convert("1,,100.5,0,0\n", run), "1, ,0.000,221.000,0.000\r\n");
+
+    // Grid constants keep every millimetre.
+    run = StraightRun();
+    run.addX = 500000.123;
+    run.addY = 38500000.001;
+    run.mulZ = 1.0001;
+    EXPECT_EQ(Convert("P,A,0.000,0.000,1000\n", run), "P,A,500000.123,38500000.001,1000.100\r\n");
 }
 
-// --- pieces and records -------------------------------------------------------
-
-TEST(UniversalRecords, longLinesArriveAsPiecesOfNinetyNineBytes) {
+// Records: 99-byte pieces, blank lines kept, lone CRs dropped, "@" and "$"
+// removed and "@$$" splitting a record.
+TEST(UniversalRecords, piecesAndMarkers) {
     const std::string b99(99, 'b');
-    const std::string c150(150, 'c');
-    EXPECT_EQ(Records(b99 + "\r\n"), b99 + "\r\n\r\n");  // 99 bytes: a second, empty record
-    EXPECT_EQ(Records(c150 + "\n"), std::string(99, 'c') + "\r\n" + std::string(51, 'c') + "\r\n");
-    EXPECT_EQ(Records(std::string(98, 'd') + "\r\n"), std::string(98, 'd') + "\r\n");
-    // A last line without line end gives only its non-empty pieces.
-    EXPECT_EQ(Records(b99), b99 + "\r\n");
+    const std::pair<std::string, std::string> cases[] = {
+        {b99 + "\r\n", b99 + "\r\n\r\n"},  // 99 bytes: a second, empty record
+        {std::string(150, 'c') + "\n",
+         std::string(99, 'c') + "\r\n" + std::string(51, 'c') + "\r\n"},
+        {std::string(98, 'd') + "\r\n", std::string(98, 'd') + "\r\n"},
+        {b99, b99 + "\r\n"},  // a last line without line end: only non-empty pieces
+        {"a\r\n\r\nb\n", "a\r\n\r\nb\r\n"},
+        {"a\rb\r\n", "ab\r\n"},
+        {"", ""},
+        {"P@1$2\n", "P12\r\n"},
+        {"A@$$B\n", "A\r\nB\r\n"},
+        {"A@$$\n", "A\r\n\r\n"},
+        {"x@\n", "x\r\n"},            // a trailing '@' does not eat the record's end
+        {"x@\r$$y\n", "x\r\ny\r\n"},  // CR goes before the walk
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Records(c.first), c.second) << c.first;
 }
-
-TEST(UniversalRecords, blankLinesAreRecordsAndLoneCarriageReturnsVanish) {
-    EXPECT_EQ(Records("a\r\n\r\nb\n"), "a\r\n\r\nb\r\n");
-    EXPECT_EQ(Records("a\rb\r\n"), "ab\r\n");
-    EXPECT_EQ(Records(""), "");
-}
-
-TEST(UniversalRecords, atAndDollarNeverReachARecordAndTheMarkerSplitsIt) {
-    EXPECT_EQ(Records("P@1$2\n"), "P12\r\n");
-    EXPECT_EQ(Records("A@$$B\n"), "A\r\nB\r\n");
-    EXPECT_EQ(Records("A@$$\n"), "A\r\n\r\n");
-    EXPECT_EQ(Records("x@\n"), "x\r\n");            // a trailing '@' does not eat the record's end
-    EXPECT_EQ(Records("x@\r$$y\n"), "x\r\ny\r\n");  // CR goes before the walk
-}
-
-// --- splitting ----------------------------------------------------------------
 
 TEST(SplitRecord, separatorsAreNeverMergedOrTrimmed) {
     using F = RecordFields;
     EXPECT_EQ(SplitRecord("P7  A 100 200 10", ' '), (F{"P7", "", "A", "100", "200", "10"}));
     EXPECT_EQ(SplitRecord("P7  A 100 200 10", ','), (F{"", "P7  A 100 200 10", "", "", "", ""}));
-    EXPECT_EQ(SplitRecord(",a", ','), (F{"", "a", "", "", "", ""}));
-    EXPECT_EQ(SplitRecord("a,b", ','), (F{"a", "b", "", "", "", ""}));
-    EXPECT_EQ(SplitRecord("1,2,3,4,5,6,7,8", ','), (F{"1", "2", "3", "4", "5", "6,7,8"}));
-    EXPECT_EQ(SplitRecord("1,2,3,4,5,", ','), (F{"1", "2", "3", "4", "5", ""}));
-    EXPECT_EQ(SplitRecord(" 1 ,", ','), (F{" 1 ", "", "", "", "", ""}));
-    EXPECT_EQ(SplitRecord("", ','), (F{"", "", "", "", "", ""}));
+    EXPECT_EQ(SplitRecord(" 1 ,,2,3,4,5,6", ','), (F{" 1 ", "", "2", "3", "4", "5,6"}));
 }
 
-// --- fill order and separators ---------------------------------------------------
-
-TEST(BuildTargetRecord, aGapInTheTargetLeavesNoEmptyColumnButATrailingSeparator) {
-    UniversalConversionRun run = StraightRun();
-    run.layout.target = {0, 5, 1, 2, 4, 5};  // P 1, X 2, Y 3, Z 5, attribute and sequence 6
-    run.layout.attributeEnabled = false;
-    long long counter = -1;
-    EXPECT_EQ(BuildTargetRecord(SplitRecord("P,A,1,2,3,9", ','), run, counter),
-              "P,1.000,2.000,3.000,\r\n");
+// Fill order and separators: a gap leaves a trailing separator, switched-off
+// items still count in the separator step, an empty attribute becomes a space,
+// later items overwrite earlier ones, missing coordinates stay empty.
+TEST(BuildTargetRecord, fillOrderAndSeparators) {
+    const struct {
+        ColumnLayout target;
+        bool attribute;
+        char separator;
+        double addX;
+        const char* record;
+        const char* out;
+    } cases[] = {
+        {{0, 5, 1, 2, 4, 5}, false, ',', 0, "P,A,1,2,3,9", "P,1.000,2.000,3.000,\r\n"},
+        {{0, 0, 1, 2, 3, 5}, false, ',', 0, "12,A,1,2,3", "12,,1.000,2.000,3.000\r\n"},
+        {{0, 0, 1, 2, 3, 5}, false, ' ', 0, "12,A,1,2,3", "12  1.000 2.000 3.000\r\n"},
+        // The last field is the count of filled fields less one, not the last
+        // filled position: with field 2 left empty, Y at field 4 counts as last.
+        {{0, 1, 2, 3, 4, 5}, false, ',', 0, "12,A,1,2,3", "12,1.000,2.0003.000,\r\n"},
+        {{0, 1, 2, 3, 4, 5}, true, ',', 0, "7,,1,2,3", "7, ,1.000,2.000,3.000\r\n"},
+        // X over the point number; an empty X wipes it and yields no number.
+        {{0, 1, 0, 2, 3, 5}, true, ',', 0, "P9,A,5,6,7", "5.000,,A,6.000,7.000\r\n"},
+        {{0, 1, 0, 2, 3, 5}, true, ',', 0, "P9,A,,6,7", "A,6.0007.000,\r\n"},
+        {{0, 1, 2, 3, 4, 5}, true, ',', 1, "P1,A,x,  2.5e1m", "P1,A,1.000,25.000\r\n"},
+        {{0, 1, 2, 3, 4, 5}, true, ',', 1, "P1", "P1,\r\n"},  // no separator: field 2
+    };
+    for (const auto& c : cases) {
+        UniversalConversionRun run = StraightRun();
+        run.layout.target = c.target;
+        run.layout.attributeEnabled = c.attribute;
+        run.targetSeparator = c.separator;
+        run.addX = c.addX;
+        long long counter = -1;
+        EXPECT_EQ(BuildTargetRecord(SplitRecord(c.record, ','), run, counter), c.out) << c.record;
+    }
 }
-
-TEST(BuildTargetRecord, switchedOffItemsStillCountInTheSeparatorStep) {
-    UniversalConversionRun run = StraightRun();
-    run.layout.target = {0, 0, 1, 2, 3, 5};  // attribute off, sharing the point number's field
-    run.layout.attributeEnabled = false;
-    long long counter = -1;
-    EXPECT_EQ(BuildTargetRecord(SplitRecord("12,A,1,2,3", ','), run, counter),
-              "12,,1.000,2.000,3.000\r\n");
-    run.targetSeparator = ' ';
-    EXPECT_EQ(BuildTargetRecord(SplitRecord("12,A,1,2,3", ','), run, counter),
-              "12  1.000 2.000 3.000\r\n");
-    // The last field is the count of filled fields less one, not the last
-    // filled position: with field 2 left empty, Y at field 4 counts as last.
-    run.layout.target = {0, 1, 2, 3, 4, 5};
-    run.targetSeparator = ',';
-    EXPECT_EQ(BuildTargetRecord(SplitRecord("12,A,1,2,3", ','), run, counter),
-              "12,1.000,2.0003.000,\r\n");
-}
-
-TEST(BuildTargetRecord, emptyAttributeBecomesASpaceWithItsSeparator) {
-    UniversalConversionRun run = StraightRun();
-    long long counter = -1;
-    EXPECT_EQ(BuildTargetRecord(SplitRecord("7,,1,2,3", ','), run, counter),
-              "7, ,1.000,2.000,3.000\r\n");
-}
-
-TEST(BuildTargetRecord, laterItemsOverwriteEarlierOnesAtTheSamePosition) {
-    UniversalConversionRun run = StraightRun();
-    run.layout.target = {0, 1, 0, 2, 3, 5};  // X written over the point number
-    long long counter = -1;
-    // Field 1 holds X's number and is visited twice (point number and X).
-    EXPECT_EQ(BuildTargetRecord(SplitRecord("P9,A,5,6,7", ','), run, counter),
-              "5.000,,A,6.000,7.000\r\n");
-    // An empty X wipes the point number and yields no number; three fields
-    // are left, so Y at field 3 counts as the last.
-    EXPECT_EQ(BuildTargetRecord(SplitRecord("P9,A,,6,7", ','), run, counter), "A,6.0007.000,\r\n");
-}
-
-TEST(BuildTargetRecord, missingCoordinatesStayEmptyAndTextReadsAsZero) {
-    UniversalConversionRun run = StraightRun();
-    run.addX = 1;
-    long long counter = -1;
-    EXPECT_EQ(BuildTargetRecord(SplitRecord("P1,A,x,  2.5e1m", ','), run, counter),
-              "P1,A,1.000,25.000\r\n");
-    // Without a separator the record is field 2, here the attribute.
-    EXPECT_EQ(BuildTargetRecord(SplitRecord("P1", ','), run, counter), "P1,\r\n");
-}
-
-// --- numbering -----------------------------------------------------------------
 
 TEST(UniversalNumbering, minusOneCopiesSourceNumbersUntilARecordHasNone) {
     UniversalConversionRun run = StraightRun();
@@ -171,31 +144,13 @@ TEST(UniversalNumbering, startNumberCountsEveryRecordAndRestartsEachRun) {
     EXPECT_EQ(Convert(source, first), "1,A\r\n2\r\n3,B\r\n");
     EXPECT_EQ(first.startNumber, 4);
     UniversalConversionRun second = run;  // a new run takes the start number again
-    EXPECT_EQ(Convert(source, second), "1,A\r\n2\r\n3,B\r\n");
+    second.headerCount = true;            // the count includes the blank record
+    EXPECT_EQ(Convert(source, second), "3\r\n1,A\r\n2\r\n3,B\r\n");
+    UniversalConversionRun empty = RecordRun();
+    EXPECT_EQ(Convert("", empty), "");
+    empty.headerCount = true;
+    EXPECT_EQ(Convert("", empty), "0\r\n");
 }
-
-// --- constants -----------------------------------------------------------------
-
-TEST(UniversalConstants, gridConstantsKeepEveryMillimetre) {
-    UniversalConversionRun run = StraightRun();
-    run.addX = 500000.123;
-    run.addY = 38500000.001;
-    run.mulZ = 1.0001;
-    EXPECT_EQ(Convert("P,A,0.000,0.000,1000\n", run), "P,A,500000.123,38500000.001,1000.100\r\n");
-}
-
-// --- header count --------------------------------------------------------------
-
-TEST(UniversalHeaderCount, countsEveryRecordIncludingBlanksAndEmptyFiles) {
-    UniversalConversionRun run = RecordRun();
-    run.headerCount = true;
-    EXPECT_EQ(Convert("", run), "0\r\n");
-    EXPECT_EQ(Convert("P1\n\nP2", run), "3\r\nP1\r\n\r\nP2\r\n");
-    UniversalConversionRun plain = RecordRun();
-    EXPECT_EQ(Convert("", plain), "");
-}
-
-// --- malformed input -----------------------------------------------------------
 
 TEST(UniversalConversion, anyBytesAndAnyPositionsGiveOneLinePerRecord) {
     std::mt19937 rng(5);
@@ -225,9 +180,7 @@ TEST(UniversalConversion, anyBytesAndAnyPositionsGiveOneLinePerRecord) {
     }
 }
 
-// --- whole runs: paths, files and messages ---------------------------------------
-
-TEST(ConvertLayoutFile, missingPathsStopWithTheirMessageAndTouchNothing) {
+TEST(ConvertLayoutFile, missingOrUnreadablePathsStopWithTheirMessageAndTouchNothing) {
     TempDir dir;
     UniversalConversionRun run = StraightRun();
     run.targetPath = dir.file("out.txt");
@@ -243,6 +196,18 @@ TEST(ConvertLayoutFile, missingPathsStopWithTheirMessageAndTouchNothing) {
     ASSERT_EQ(r.messages.size(), 1u);
     EXPECT_EQ(r.messages[0].text, "选择要保存的文件!!!");
     EXPECT_FALSE(FileExists(dir.file("out.txt")));
+
+    // An unreadable source leaves the target untouched, without success.
+    run.sourcePath = dir.file("missing.txt");
+    run.targetPath = dir.write("out.txt", "old contents");
+    r = ConvertLayoutFile(run);
+    EXPECT_FALSE(r.success);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_TRUE(r.messages[0].failure);
+    EXPECT_NE(r.messages[0].text.find("无法读取文件"), std::string::npos);
+    run.sourcePath = dir.path();  // a folder is not a file to convert
+    EXPECT_FALSE(ConvertLayoutFile(run).success);
+    EXPECT_EQ(TempDir::read(run.targetPath), "old contents");
 }
 
 TEST(ConvertLayoutFile, sameSourceAndTargetReplacesTheFileByItsConvertedForm) {
@@ -253,23 +218,6 @@ TEST(ConvertLayoutFile, sameSourceAndTargetReplacesTheFileByItsConvertedForm) {
     EXPECT_TRUE(ConvertLayoutFile(run).success);
     EXPECT_EQ(TempDir::read(run.targetPath),
               "2\r\n1,A,1.000,2.000,3.000\r\n2,B,4.000,5.000,6.000\r\n");
-}
-
-TEST(ConvertLayoutFile, unreadableSourceLeavesTargetUntouchedWithoutSuccess) {
-    TempDir dir;
-    UniversalConversionRun run = StraightRun();
-    run.sourcePath = dir.file("missing.txt");
-    run.targetPath = dir.write("out.txt", "old contents");
-    const UniversalConversionResult r = ConvertLayoutFile(run);
-    EXPECT_FALSE(r.success);
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_TRUE(r.messages[0].failure);
-    EXPECT_NE(r.messages[0].text.find("无法读取文件"), std::string::npos);
-    EXPECT_EQ(TempDir::read(run.targetPath), "old contents");
-
-    run.sourcePath = dir.path();  // a folder is not a file to convert
-    EXPECT_FALSE(ConvertLayoutFile(run).success);
-    EXPECT_EQ(TempDir::read(run.targetPath), "old contents");
 }
 
 TEST(ConvertLayoutFile, unwritableTargetReportsFailureAndKeepsTheCounter) {
