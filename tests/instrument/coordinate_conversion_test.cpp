@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include "common/file_io.h"
-#include "instrument/conversion_run.h"
 #include "instrument/coordinate_conversion.h"
 #include "tests/support/temp_dir.h"
 
@@ -122,23 +121,6 @@ TEST_F(CoordinateFile, failedWriteKeepsTheOldTargetWhole) {
     ::chmod(locked.c_str(), 0700);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(TempDir::read(old), "previous result\r\n");
-}
-
-TEST_F(CoordinateFile, runChecksWhichSourceIsSet) {
-    DownloadConversionInput input;
-    ConversionResult r = RunDownloadConversion(input);
-    EXPECT_EQ(r.status, "先选择一种要转换的文件");
-    EXPECT_EQ(r.messages, std::vector<std::string>{"没有文件可以转换"});
-    input.measSource = input.coordSource = source;
-    r = RunDownloadConversion(input);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.status, "两种格式的文件不可以同时转换");
-    EXPECT_EQ(r.messages, std::vector<std::string>{"两种格式的文件不可以同时转换"});
-    input.measSource.clear();
-    input.coordTarget = target;
-    input.options.layout = 0;
-    EXPECT_TRUE(RunDownloadConversion(input).ok);
-    EXPECT_EQ(TempDir::read(target), "P7,1234.567,2345.678,12.345\r\n");
 }
 
 }  // namespace
