@@ -157,8 +157,8 @@ TEST_F(DownloadConvertTest, BrowseRecordsTheChosenPathCancelKeepsItTypingAndLeav
     EXPECT_EQ(g_strMeasSource, "/data/meas.txt");
     auto* measBox = Ctl<QLineEdit>(*dialog, 1071);
     EXPECT_EQ(measBox->text(), "/data/meas.txt");
-    const DesktopCall open = desk.callsOf(DesktopCall::OpenFile).at(0);
-    EXPECT_EQ(open.request.filter, "Text(*.txt)|*.txt|Data(*.dat)|*.dat|All files(*.*)|*.*|");
+    EXPECT_EQ(desk.callsOf(DesktopCall::OpenFile).at(0).request.filter,
+              "Text(*.txt)|*.txt|Data(*.dat)|*.dat|All files(*.*)|*.*|");
 
     measBox->setText("/typed/meas.txt");
     EXPECT_EQ(g_strMeasSource, "/data/meas.txt");  // not before the box is left
@@ -169,15 +169,20 @@ TEST_F(DownloadConvertTest, BrowseRecordsTheChosenPathCancelKeepsItTypingAndLeav
     EXPECT_TRUE(g_strMeasSource.empty());
 }
 
-TEST_F(DownloadConvertTest, BothSourcesOrNoSourceAreRefusedWithTheirMessages) {
+// Both sources or none are refused with their messages; a run goes on off the
+// window's thread and the dialog stays open.
+TEST_F(DownloadConvertTest, RunRefusesTwoSourcesOrNoneElseGoesOnOffTheWindowThread) {
+    std::string source;
+    for (int i = 1; i <= 20000; ++i)
+        source += "P" + std::to_string(i) + ",1234567,2345678,12345,TREE\r\n";
     auto dialog = Opened(0);
+    dialog->show();
     g_strMeasSource = dir.write("m.txt", "");
     g_strCoordSource = dir.write("c.txt", "");
     Click(*dialog, 1);
     ASSERT_TRUE(WaitForRun(*dialog));
     EXPECT_EQ(Status(*dialog), "两种格式的文件不可以同时转换");
     EXPECT_EQ(desk.messages(), (std::vector<std::string>{"两种格式的文件不可以同时转换"}));
-
     desk.clearCalls();
     g_strMeasSource.clear();
     g_strCoordSource.clear();
@@ -185,15 +190,8 @@ TEST_F(DownloadConvertTest, BothSourcesOrNoSourceAreRefusedWithTheirMessages) {
     ASSERT_TRUE(WaitForRun(*dialog));
     EXPECT_EQ(Status(*dialog), "先选择一种要转换的文件");
     EXPECT_EQ(desk.messages(), (std::vector<std::string>{"没有文件可以转换"}));
-}
 
-TEST_F(DownloadConvertTest, RunGoesOnOffTheWindowThreadAndTheDialogStaysOpen) {
-    std::string source;
-    for (int i = 1; i <= 20000; ++i)
-        source += "P" + std::to_string(i) + ",1234567,2345678,12345,TREE\r\n";
     g_strCoordTarget = dir.file("out.txt");
-    auto dialog = Opened(0);
-    dialog->show();
     desk.answerFile(dir.write("coord.txt", source));
     Click(*dialog, 1076);
 

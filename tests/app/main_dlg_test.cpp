@@ -1,12 +1,12 @@
 // The main window's resources and routing: menu 129, toolbar 179 and its
-// tooltips, the exit rules, the serial settings loaded at start-up, the tool
-// launchers and the About box; and the helpers every dialog relies on:
-// file-dialog filters, the program search and dialog units.
+// tooltips, the exit rules, the tool launchers and the About box; and the
+// helpers every dialog relies on: file-dialog filters, the program search and
+// dialog units. (The serial settings loaded at start-up from the current folder
+// are what the Download and Upload tests run on.)
 #include "tests/app/main_window_fixture.h"
 
 #include "app/about_dlg.h"
 #include "app/app_info.h"
-#include "app/com_set_dlg.h"
 #include "app/dialog_units.h"
 #include "app/file_filter.h"
 #include "app/main_commands.h"
@@ -21,8 +21,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
-
-#include <fstream>
 
 #include <sys/stat.h>
 
@@ -98,9 +96,8 @@ TEST_F(MainWindowTest, toolbarButtons_behaveAsTheirMenuTwins) {
             ShowInPane("keep me");
             desk.clearCalls();
             action->trigger();  // every question and dialog is cancelled / answered No
-            for (const DesktopCall& call : desk.calls()) {
+            for (const DesktopCall& call : desk.calls())
                 asked[i].push_back(std::to_string(call.kind) + call.text + call.request.filter);
-            }
             ++i;
         }
         EXPECT_FALSE(asked[0].empty()) << toolId;
@@ -144,19 +141,6 @@ TEST_F(MainWindowTest, exitEscapeAndCloseBox_endTheProgramEnterDoesNot) {
         EXPECT_EQ(finished, 1) << way;
         EXPECT_EQ(w.result(), QDialog::Rejected);
     }
-}
-
-TEST_F(MainWindowTest, startUp_loadsStoredIndexesFromCurrentFolder) {
-    std::ofstream(dir.file("ConfigFile.ini"))
-        << "[ComConfig]\r\nPort=1\r\nBaud=9600\r\nCharacter=5\r\nParity=2\r\nProtocol=1\r\n";
-    Window();
-    const ComSettings& s = g_comSetDlg.m_settings;
-    EXPECT_EQ(s.nPort, 2);
-    EXPECT_EQ(s.nBaud, 9600);  // a real value passes through
-    EXPECT_EQ(s.byByteSize, 5);
-    EXPECT_EQ(s.byParity, 2);
-    EXPECT_EQ(s.byStopBits, 0);  // missing: the default
-    EXPECT_EQ(s.bXonXoff, 0);
 }
 
 TEST_F(MainWindowTest, notepadAndCalculator_launchOrSayWhatToInstall) {
