@@ -100,22 +100,9 @@ TEST(SpreadSheetSplit, CursorAndErrors) {
     EXPECT_FALSE(sheet.SplitRow(cells, -1));
 }
 
-TEST(SpreadSheetSplit, WorkbookValuesComeBackWholeAndGapsHoldSpaces) {
-    test::TempDir dir;
-    CSpreadSheet sheet(dir.file("w.xls"), "S", false);
-    sheet.DeferWrites();
-    ASSERT_TRUE(sheet.SetHeaderRow({"A", "B"}, false));
-    const Cells tricky{"a\",;.?\"b", "it's"};
-    ASSERT_TRUE(sheet.PutRow(tricky, 0, false));
-    Cells cells;
-    ASSERT_TRUE(sheet.SplitRow(cells, 2));
-    EXPECT_EQ(cells, tricky);
-    // A gap before a row placed past the end holds quoted spaces.
-    ASSERT_TRUE(sheet.PutRow({"1", "2"}, 4, false));
-    EXPECT_EQ(sheet.StoredRows()[2], "\" \",;.?\" \"");
-}
-
-TEST(SpreadSheetWorkbookRules, HeaderAndRowErrors) {
+// A workbook sheet: header and row rules with their error texts, values with
+// quoted separators coming back whole, and gap rows of quoted spaces.
+TEST(SpreadSheetWorkbook, RulesValuesAndGaps) {
     test::TempDir dir;
     CSpreadSheet sheet(dir.file("w.xls"), "S", false);
     sheet.DeferWrites();
@@ -132,6 +119,14 @@ TEST(SpreadSheetWorkbookRules, HeaderAndRowErrors) {
               "Number of columns in new header row cannot be less than the number of columns in "
               "previous header row");
     EXPECT_EQ(sheet.RowCount(), 1);
+
+    const Cells tricky{"a\",;.?\"b", "it's"};
+    ASSERT_TRUE(sheet.PutRow(tricky, 0, false));
+    Cells cells;
+    ASSERT_TRUE(sheet.SplitRow(cells, 2));
+    EXPECT_EQ(cells, tricky);
+    ASSERT_TRUE(sheet.PutRow({"1", "2"}, 4, false));  // past the end: a gap row first
+    EXPECT_EQ(sheet.StoredRows()[2], "\" \",;.?\" \"");
 }
 
 TEST(SpreadSheetSave, FailureKeepsTheOldFileAndSaysWhy) {

@@ -22,17 +22,8 @@ def atof(b):
     m = NUMBER.match(b)
     return float(m.group(1)) if m else 0.0
 
-def pieces(data):
-    out, i, n = [], 0, len(data)
-    while i < n:
-        piece = bytearray()
-        while i < n and len(piece) < 99:
-            if data[i:i + 2] == b"\r\n":
-                piece += b"\n"; i += 2; break
-            c = data[i:i + 1]; piece += c; i += 1
-            if c == b"\n": break
-        out.append(bytes(piece))
-    return out
+def pieces(data):  # at most 99 bytes each, a CR LF counting as one LF
+    return re.findall(rb"[^\n]{0,98}\n|[^\n]{1,99}", data.replace(b"\r\n", b"\n"))
 
 def fixed(v, d):
     return (b"%%.%df" % d) % v
@@ -154,22 +145,18 @@ def coordinate_file():
         b",".join([word(), num(), num(), num()] + [word()] * random.randrange(3)) for _ in range(3000)]
     return b"\r\n".join(lines) + random.choice([b"\r\n", b"", b"\n"])
 
-def measurement_file():
-    lines = []
-    for _ in range(4000):
-        r = random.random()
-        if r < 0.03:
-            lines.append(b"UNITS " + random.choice([b"m,d", b"ft,m", b"m,g", b"M,D", b"m"]))
-        elif r < 0.35:
-            lines.append(b"SS " + word() + b",1.600," + word())
-        elif r < 0.4:
-            lines.append(random.choice([b"STN A,1.5,", b"BS B,0", b"ATMOS 20,1013", b"xyz 1,2,3",
-                                        b"XYZ", b"", b"  junk\tline ", b"N" * 150]))
-        else:
-            tag = random.choice([b"XYZ", b"BKB", b"HD", b"SD", b"HV"])
-            fields = ([word()] if tag == b"BKB" else []) + [num() for _ in range(random.randrange(1, 4))]
-            lines.append(b" " * random.randrange(2) + tag + b" " + b",".join(fields))
-    return b"\r\n".join(lines) + b"\r\n"
+def measurement_line():
+    r = random.random()
+    if r < 0.03:
+        return b"UNITS " + random.choice([b"m,d", b"ft,m", b"m,g", b"M,D", b"m"])
+    if r < 0.35:
+        return b"SS " + word() + b",1.600," + word()
+    if r < 0.4:
+        return random.choice([b"STN A,1.5,", b"BS B,0", b"ATMOS 20,1013", b"xyz 1,2,3", b"XYZ", b"",
+                              b"  junk\tline ", b"N" * 150])
+    tag = random.choice([b"XYZ", b"BKB", b"HD", b"SD", b"HV"])
+    fields = ([word()] if tag == b"BKB" else []) + [num() for _ in range(random.randrange(1, 4))]
+    return b" " * random.randrange(2) + tag + b" " + b",".join(fields)
 
 def run(args):
     return subprocess.run([cli] + args, capture_output=True).returncode
@@ -178,7 +165,8 @@ def read(path):
     return open(path, "rb").read() if os.path.exists(path) else b""
 
 failures = 0
-coord, meas = coordinate_file(), measurement_file()
+coord = coordinate_file()
+meas = b"\r\n".join(measurement_line() for _ in range(4000)) + b"\r\n"
 open(work + "/coord.txt", "wb").write(coord)
 open(work + "/meas.txt", "wb").write(meas)
 for layout in range(11):
