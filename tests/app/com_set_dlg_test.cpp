@@ -1,21 +1,17 @@
 // The serial settings dialog: what it shows, what OK stores and applies, what
 // Cancel leaves alone, and the Send time check.
-#include "app/com_set_dlg.h"
+#include "tests/app/main_window_fixture.h"
 
-#include "app/control_id.h"
+#include "app/com_set_dlg.h"
 #include "common/file_io.h"
 #include "common/ini_file.h"
-#include "tests/support/gui_app.h"
-#include "tests/support/scripted_desktop.h"
-#include "tests/support/temp_dir.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <gtest/gtest.h>
-
+#include <array>
 #include <fstream>
 
 namespace vm::test {
@@ -80,19 +76,14 @@ TEST_F(ComSetDlgTest, ok_appliesAndStoresEveryChoiceKeepingOtherLines_roundTrip)
         EXPECT_EQ(w.result(), QDialog::Accepted);
     }
     const ComSettings& s = owner.m_settings;
-    EXPECT_EQ(s.nPort, 2);
-    EXPECT_EQ(s.nBaud, 9600);
-    EXPECT_EQ(s.byParity, 2);
-    EXPECT_EQ(s.byByteSize, 7);
-    EXPECT_EQ(s.byStopBits, 2);
-    EXPECT_EQ(s.bXonXoff, 0);
-    EXPECT_EQ(Stored("Port"), "1");
-    EXPECT_EQ(Stored("Baud"), "4");
-    EXPECT_EQ(Stored("Parity"), "2");
-    EXPECT_EQ(Stored("Character"), "0");
-    EXPECT_EQ(Stored("Stopbit"), "2");
-    EXPECT_EQ(Stored("Protocol"), "1");
-    EXPECT_EQ(Stored("SendTime"), "250");
+    EXPECT_EQ(
+        (std::array<int, 6>{s.nPort, s.nBaud, s.byParity, s.byByteSize, s.byStopBits, s.bXonXoff}),
+        (std::array<int, 6>{2, 9600, 2, 7, 2, 0}));
+    std::string stored;  // list indexes, and the time as typed
+    for (const char* key :
+         {"Port", "Baud", "Parity", "Character", "Stopbit", "Protocol", "SendTime"})
+        stored += Stored(key) + " ";
+    EXPECT_EQ(stored, "1 4 2 0 2 1 250 ");
     EXPECT_EQ(IniGetString(Ini(), "Other", "Key", ""), "1");
     EXPECT_EQ(Stored("Device3"), "/dev/ttyUSB0");
     EXPECT_EQ(LoadComSettings(Ini()).nBaud, 9600);  // what the next start loads
