@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
-
 #include "common/file_io.h"
 #include "instrument/coordinate_conversion.h"
 #include "tests/support/temp_dir.h"
@@ -101,26 +97,6 @@ TEST_F(CoordinateFile, unreadableSourceIsReportedAndWritesNothing) {
         EXPECT_FALSE(r.detail.empty());
     }
     EXPECT_FALSE(FileExists(target));
-}
-
-// A disk that fills up mid-write, made with a file size limit (works as root too).
-TEST_F(CoordinateFile, failedWriteKeepsTheOldTargetWhole) {
-    std::string many;
-    for (int i = 0; i < 2000; ++i)
-        many += "P" + std::to_string(i) + ",1,2,3,C\r\n";
-    const std::string big = dir.write("big.txt", many);
-    const std::string old = dir.write("old.txt", "previous result\r\n");
-    struct rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ConversionResult r = ConvertCoordinateFile({big, old, 0});
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(TempDir::read(old), "previous result\r\n");
 }
 
 }  // namespace
