@@ -13,7 +13,7 @@ namespace {
 
 using test::TempDir;
 
-TEST(Ini, readsCaseInsensitivelyWithIntegerPrefixRules) {
+TEST(Ini, readsAndWritesCaseInsensitivelyWithIntegerPrefixRules) {
     TempDir dir;
     const std::string ini = dir.write("c.ini", "[comconfig]\r\nBAUD = 4\r\nPort=-3x\r\nEmpty=\r\n");
     EXPECT_EQ(IniGetInt(ini, "ComConfig", "Baud", 2), 4);
@@ -22,16 +22,15 @@ TEST(Ini, readsCaseInsensitivelyWithIntegerPrefixRules) {
     EXPECT_EQ(IniGetInt(ini, "ComConfig", "Missing", 9), 9);
     EXPECT_EQ(IniGetInt(ini, "Other", "Baud", 2), 2);
     EXPECT_EQ(IniGetInt(dir.file("absent.ini"), "ComConfig", "Baud", 2), 2);
-}
 
-TEST(Ini, writeKeepsOtherLinesAndCreatesFileAndSection) {
-    TempDir dir;
-    const std::string ini = dir.file("new.ini");
-    ASSERT_TRUE(IniWriteInt(ini, "ComConfig", "Baud", 3));
-    ASSERT_TRUE(IniWriteString(ini, "tempvar", "filetype", "1"));
-    ASSERT_TRUE(IniWriteInt(ini, "comconfig", "BAUD", 5));
-    ASSERT_TRUE(IniWriteInt(ini, "ComConfig", "Port", 1));
-    EXPECT_EQ(TempDir::read(ini), "[ComConfig]\r\nBAUD=5\r\nPort=1\r\n[tempvar]\r\nfiletype=1\r\n");
+    // A write keeps every other line and creates the file and section.
+    const std::string created = dir.file("new.ini");
+    ASSERT_TRUE(IniWriteInt(created, "ComConfig", "Baud", 3));
+    ASSERT_TRUE(IniWriteString(created, "tempvar", "filetype", "1"));
+    ASSERT_TRUE(IniWriteInt(created, "comconfig", "BAUD", 5));
+    ASSERT_TRUE(IniWriteInt(created, "ComConfig", "Port", 1));
+    EXPECT_EQ(TempDir::read(created),
+              "[ComConfig]\r\nBAUD=5\r\nPort=1\r\n[tempvar]\r\nfiletype=1\r\n");
 
     const std::string kept = dir.write("kept.ini", "; note\n[A]\nx=1\n\n[B]\ny=2\n");
     ASSERT_TRUE(IniWriteString(kept, "A", "z", "3"));
@@ -39,7 +38,8 @@ TEST(Ini, writeKeepsOtherLinesAndCreatesFileAndSection) {
 }
 
 TEST(Ini, writeIntoUnwritableFolderFailsWithMessageAndKeepsFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores folder permissions";
     TempDir dir;
     const std::string ini = dir.write("ro.ini", "[A]\r\nx=1\r\n");
     ::chmod(dir.path().c_str(), 0500);
@@ -50,7 +50,8 @@ TEST(Ini, writeIntoUnwritableFolderFailsWithMessageAndKeepsFile) {
     EXPECT_EQ(TempDir::read(ini), "[A]\r\nx=1\r\n");
 }
 
-TEST(WriteFileAtomic, replacesWholeAndLeavesNoTemporaryOnFailure) {
+// A write replaces the whole file or leaves it; a failure names the file and why.
+TEST(FileIo, writesWholeFilesAndReportsFailures) {
     TempDir dir;
     const std::string target = dir.write("t.txt", "old");
     ASSERT_TRUE(WriteFileAtomic(target, std::string("new\0bytes", 9)));
@@ -62,21 +63,8 @@ TEST(WriteFileAtomic, replacesWholeAndLeavesNoTemporaryOnFailure) {
     EXPECT_NE(error.message.find("missing/x.txt"), std::string::npos);
     EXPECT_FALSE(WriteFileAtomic(dir.path(), "x", &error));
     EXPECT_EQ(error.code, EISDIR);
-}
 
-TEST(WriteFileAtomic, ownerOnlyFilesAreNotReadableByOthers) {
-    TempDir dir;
-    const std::string target = dir.file("work.txt");
-    ASSERT_TRUE(WriteFileAtomic(target, "x", nullptr, FileMode::OwnerOnly));
-    struct stat st {};
-    ASSERT_EQ(::stat(target.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
-}
-
-TEST(ReadFileBytes, reportsMissingFilesAndFolders) {
-    TempDir dir;
     std::string bytes;
-    FileError error;
     EXPECT_FALSE(ReadFileBytes(dir.file("none"), bytes, &error));
     EXPECT_NE(error.message.find("无法读取文件"), std::string::npos);
     EXPECT_FALSE(ReadFileBytes(dir.path(), bytes, &error));

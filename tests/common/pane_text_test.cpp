@@ -1,11 +1,7 @@
 // The pane-to-file rule: CR never written, every LF written as CR LF.
 #include "common/pane_text.h"
 
-#include "tests/support/temp_dir.h"
-
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 namespace vm {
 namespace {
@@ -19,20 +15,6 @@ TEST(PaneToFile, lineEndCases) {
     EXPECT_EQ(PaneToFileBytes("last line"), "last line");  // no break added
     const std::string other = std::string("\0\x01\xD6\xD0\xFF\t", 6);
     EXPECT_EQ(PaneToFileBytes(other), other);
-}
-
-TEST(PaneToFile, writeReplacesFileAndHonoursOwnerOnly) {
-    test::TempDir dir;
-    const std::string path = dir.write("pane.txt", "old contents that are longer");
-    ASSERT_TRUE(WritePaneToFile(path, "a\nb", nullptr, FileMode::OwnerOnly));
-    EXPECT_EQ(test::TempDir::read(path), "a\r\nb");
-    struct stat st {};
-    ASSERT_EQ(::stat(path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
-
-    ASSERT_TRUE(WritePaneToFile(path, ""));
-    EXPECT_TRUE(FileExists(path));
-    EXPECT_EQ(test::TempDir::read(path), "");
 }
 
 TEST(PaneLines, countsCrLfPairsOnly) {

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "common/line_reader.h"
 #include "common/number.h"
 #include "common/text.h"
@@ -7,7 +12,7 @@
 namespace vm {
 namespace {
 
-TEST(Mid, clampsNegativeStartCountAndOverrun) {
+TEST(TextHelpers, clampOutOfRangePositionsAsTheFieldReadersExpect) {
     EXPECT_EQ(Mid("abcdef", -3, 2), "ab");
     EXPECT_EQ(Mid("abcdef", 2, -1), "");
     EXPECT_EQ(Mid("abcdef", 4, 100), "ef");
@@ -15,72 +20,49 @@ TEST(Mid, clampsNegativeStartCountAndOverrun) {
     EXPECT_EQ(Mid("abcdef", 100, 1), "");
     EXPECT_EQ(MidFrom("abcdef", 3), "def");
     EXPECT_EQ(MidFrom("abcdef", -1), "abcdef");
-}
-
-TEST(FindChar, returnsMinusOneAtOrPastEndAndRestartsFromZeroAfterAFailure) {
+    // FindChar: -1 at or past the end, so a search after a failed one restarts from 0.
     EXPECT_EQ(FindChar("a,b,c", ',', 0), 1);
     EXPECT_EQ(FindChar("a,b,c", ',', 2), 3);
     EXPECT_EQ(FindChar("a,b,c", ',', 4), -1);
     EXPECT_EQ(FindChar("a,b,c", ',', 5), -1);
     const long long failed = FindChar("abc", ',', 0);
     EXPECT_EQ(FindChar("a,b", ',', failed + 1), 1);
-}
-
-TEST(CleanPiece, removesEveryCrLfAndTrimsOnlySpaces) {
+    // CleanPiece: every CR and LF removed, only spaces trimmed.
     EXPECT_EQ(CleanPiece("  a\rb \n"), "ab");
     EXPECT_EQ(CleanPiece("\tx \t"), "\tx \t");
     EXPECT_EQ(CleanPiece("   "), "");
 }
 
-std::vector<std::string> Pieces(const std::string& bytes) {
-    LineReader reader(bytes);
-    std::vector<std::string> out;
-    std::string piece;
-    while (reader.Next(piece)) out.push_back(piece);
-    return out;
-}
-
-TEST(LineReader, turnsCrLfIntoLfAndKeepsLoneCr) {
-    EXPECT_EQ(Pieces("a\r\nb\rc\nd"), (std::vector<std::string>{"a\n", "b\rc\n", "d"}));
-    EXPECT_TRUE(Pieces("").empty());
-}
-
-TEST(LineReader, cutsLongLinesInto99BytePieces) {
-    const std::string line(250, 'x');
-    const auto pieces = Pieces(line + "\r\nend");
-    ASSERT_EQ(pieces.size(), 4u);
-    EXPECT_EQ(pieces[0].size(), 99u);
-    EXPECT_EQ(pieces[1].size(), 99u);
-    EXPECT_EQ(pieces[2], std::string(52, 'x') + "\n");
-    EXPECT_EQ(pieces[3], "end");
-}
-
-TEST(LineReader, aCrLfStraddlingThePieceLimitStaysOneLineEnd) {
-    const auto pieces = Pieces(std::string(98, 'y') + "\r\nz");
-    ASSERT_EQ(pieces.size(), 2u);
-    EXPECT_EQ(pieces[0], std::string(98, 'y') + "\n");
-    EXPECT_EQ(pieces[1], "z");
-}
-
-TEST(LineReader, keepsNulAndHighBytes) {
-    const std::string bytes("\xb5\xe3\0x\n", 5);
-    const auto pieces = Pieces(bytes);
-    ASSERT_EQ(pieces.size(), 1u);
-    EXPECT_EQ(pieces[0], bytes);
+// Lines of a file as the upload and the converters read them: CR LF becomes
+// LF, a lone CR stays, and a line longer than 99 bytes comes in 99-byte pieces.
+TEST(LineReader, piecesOfTheBytes) {
+    const std::string x(250, 'x'), y(98, 'y');
+    using Pieces = std::vector<std::string>;
+    const std::pair<std::string, Pieces> rows[] = {
+        {"", {}},
+        {"a\r\nb\rc\nd", {"a\n", "b\rc\n", "d"}},
+        {x + "\r\nend", {x.substr(0, 99), x.substr(99, 99), x.substr(198) + "\n", "end"}},
+        {y + "\r\nz", {y + "\n", "z"}},  // a CR LF across the piece limit is one line end
+        {std::string("\xb5\xe3\0x\n", 5), {std::string("\xb5\xe3\0x\n", 5)}},  // NUL and high bytes
+    };
+    for (const auto& [bytes, expected] : rows) {
+        LineReader reader(bytes);
+        Pieces got;
+        std::string piece;
+        while (reader.Next(piece))
+            got.push_back(piece);
+        EXPECT_EQ(got, expected) << bytes.substr(0, 12);
+    }
 }
 
 TEST(AtoF, followsTheCLibraryPrefixRule) {
-    EXPECT_DOUBLE_EQ(AtoF("  12.5abc"), 12.5);
-    EXPECT_DOUBLE_EQ(AtoF("-0.0005"), -0.0005);
-    EXPECT_DOUBLE_EQ(AtoF("+3e2x"), 300.0);
-    EXPECT_DOUBLE_EQ(AtoF("3e"), 3.0);
-    EXPECT_DOUBLE_EQ(AtoF(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(AtoF("5."), 5.0);
-    EXPECT_DOUBLE_EQ(AtoF("abc"), 0.0);
-    EXPECT_DOUBLE_EQ(AtoF("."), 0.0);
-    EXPECT_DOUBLE_EQ(AtoF(""), 0.0);
-    EXPECT_DOUBLE_EQ(AtoF("0x1A"), 0.0);
-    EXPECT_DOUBLE_EQ(AtoF("inf"), 0.0);
+    const std::pair<const char*, double> rows[] = {
+        {"  12.5abc", 12.5}, {"-0.0005", -0.0005}, {"+3e2x", 300.0}, {"3e", 3.0},
+        {".5", 0.5},         {"5.", 5.0},          {"abc", 0.0},     {".", 0.0},
+        {"", 0.0},           {"0x1A", 0.0},        {"inf", 0.0},
+    };
+    for (const auto& [text, value] : rows)
+        EXPECT_DOUBLE_EQ(AtoF(text), value) << text;
 }
 
 TEST(AtoI, takesSignAndLeadingDigitsAndSaturates) {

@@ -1,7 +1,10 @@
+// The serial settings as stored in ConfigFile.ini, and where each port is.
 #include <gtest/gtest.h>
 
-#include "serial/com_config.h"
+#include <tuple>
+
 #include "serial/com_settings.h"
+#include "serial/port_device.h"
 #include "tests/support/temp_dir.h"
 
 namespace vm {
@@ -9,56 +12,36 @@ namespace {
 
 using test::TempDir;
 
-TEST(LoadComSettings, withoutIniFileOpensCom1At2400EightNoneOneWithXonXoff) {
-    TempDir dir;
-    const ComSettings s = LoadComSettings(dir.file("ConfigFile.ini"));
-    EXPECT_EQ(s.nPort, 1);
-    EXPECT_EQ(s.nBaud, 2400);
-    EXPECT_EQ(s.byByteSize, 8);
-    EXPECT_EQ(s.byParity, 0);
-    EXPECT_EQ(s.byStopBits, 0);
-    EXPECT_EQ(s.bXonXoff, 1);
+TEST(LoadComSettings, mapsListIndexesAndPassesOtherStoredValuesThrough) {
+    using Values = std::tuple<int, int, int, int, int, int>;  // port baud bits parity stop xon
+    const std::pair<const char*, Values> rows[] = {
+        {nullptr, {1, 2400, 8, 0, 0, 1}},  // no file: COM1 at 2400 8N1 with XON/XOFF
+        {"Port=7\r\nBaud=4\r\nCharacter=0\r\nProtocol=1\r\n", {8, 9600, 7, 0, 0, 0}},
+        // A hand-edited file with real values still works.
+        {"Baud=9600\r\nPort=11\r\nCharacter=5\r\nParity=2\r\nStopbit=1\r\nProtocol=7\r\n",
+         {11, 9600, 5, 2, 1, 7}},
+        {"Port=8\r\nBaud=6\r\nCharacter=261\r\n", {8, 38400, 5, 0, 0, 1}},  // low 8 bits
+    };
+    for (const auto& [stored, expected] : rows) {
+        TempDir dir;
+        const std::string ini =
+            stored ? dir.write("ConfigFile.ini", std::string("[ComConfig]\r\n") + stored)
+                   : dir.file("ConfigFile.ini");
+        const ComSettings s = LoadComSettings(ini);
+        EXPECT_EQ(Values(s.nPort, s.nBaud, s.byByteSize, s.byParity, s.byStopBits, s.bXonXoff),
+                  expected)
+            << (stored ? stored : "no file");
+    }
 }
 
-TEST(LoadComSettings, storedValuesOutsideTheListsPassThrough) {
+TEST(PortDevicePath, namedDeviceWinsElseTheBuiltInUart) {
     TempDir dir;
-    const std::string ini =
-        dir.write("ConfigFile.ini",
-                  "[ComConfig]\r\nBaud=9600\r\nPort=11\r\nCharacter=5\r\nParity=2\r\nStopbit=1\r\n"
-                  "Protocol=1\r\n");
-    const ComSettings s = LoadComSettings(ini);
-    EXPECT_EQ(s.nBaud, 9600);
-    EXPECT_EQ(s.nPort, 11);
-    EXPECT_EQ(s.byByteSize, 5);
-    EXPECT_EQ(s.byParity, 2);
-    EXPECT_EQ(s.byStopBits, 1);
-    EXPECT_EQ(s.bXonXoff, 0);
-}
-
-TEST(CComConfig, mapsEveryListIndex) {
-    const CComConfig map;
-    EXPECT_EQ(map.MapBaud(4), 9600);
-    EXPECT_EQ(map.MapBaud(6), 38400);
-    EXPECT_EQ(map.MapPort(7), 8);
-    EXPECT_EQ(map.MapPort(8), 8);
-    EXPECT_EQ(map.MapByteSize(0), 7);
-    EXPECT_EQ(map.MapByteSize(0x105), 5);
-    EXPECT_EQ(map.MapProtocol(0), 1);
-    EXPECT_EQ(map.MapProtocol(7), 7);
-}
-
-TEST(StoredComConfig, writeThenReadRoundTrips) {
-    TempDir dir;
-    StoredComConfig s;
-    s.port = 3;
-    s.baud = 5;
-    s.sendTime = 750;
-    ASSERT_TRUE(WriteStoredComConfig(dir.file("c.ini"), s));
-    const StoredComConfig back = ReadStoredComConfig(dir.file("c.ini"));
-    EXPECT_EQ(back.port, 3);
-    EXPECT_EQ(back.baud, 5);
-    EXPECT_EQ(back.sendTime, 750);
-    EXPECT_EQ(back.protocol, 0);
+    const std::string ini = dir.write(
+        "ConfigFile.ini", "[comconfig]\r\nPort=2\r\ndevice3=/dev/ttyUSB0\r\nDevice4=\r\n");
+    EXPECT_EQ(PortDevicePath(ini, 3), "/dev/ttyUSB0");
+    EXPECT_EQ(PortDevicePath(ini, 1), "/dev/ttyS0");
+    EXPECT_EQ(PortDevicePath(ini, 4), "/dev/ttyS3");  // an empty entry names nothing
+    EXPECT_EQ(PortDevicePath(dir.file("missing.ini"), 11), "/dev/ttyS10");
 }
 
 }  // namespace

@@ -1,59 +1,54 @@
+// How a coordinate line is cut into the three pieces the instrument takes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 #include "serial/point_pieces.h"
 
 namespace vm {
 namespace {
 
-TEST(SplitPointLine, sendsNameAndCoordinatesInWholeMillimetres) {
-    PointPieces p = SplitPointLine("PT7,100.25,200.5,-3.0009,TREE");
-    ASSERT_TRUE(p.converted);
-    EXPECT_EQ(p.first, "PT7,100250,");
-    EXPECT_EQ(p.second, "200500,");
-    EXPECT_EQ(p.third, "-3000,TREE");
-
-    p = SplitPointLine("PT7,100.25,200.5,-3.0009");
-    EXPECT_EQ(p.third, "-3000,") << "without a code the Z piece still ends in a comma";
-
-    // A code holding a comma: everything after the fourth comma goes out unchanged.
-    p = SplitPointLine("P1,1,2,3,TREE,OAK");
-    EXPECT_EQ(p.third, "3000,TREE,OAK");
-}
-
-TEST(SplitPointLine, aLineWithoutACommaIsNotConverted) {
+TEST(SplitPointLine, piecesOfTheLineShapesFoundInFiles) {
+    struct Row {
+        const char* line;
+        const char *first, *second, *third;
+    } rows[] = {
+        {"PT7,100.25,200.5,-3.0009", "PT7,100250,", "200500,", "-3000,"},  // no code: still a comma
+        {"P1,1,2,3,TREE,OAK", "P1,1000,", "2000,", "3000,TREE,OAK"},       // a code holding a comma
+        // Text after a number up to the next comma is ignored.
+        {"A, 12.5m ,x7,  -0.5e1 trailing", "A,12500,", "0,", "-5000,"},
+        // One comma only: the second search fails, so the third starts over at
+        // the first comma and the name's leading digits become the Y value.
+        {"12,5", "12,0,", "1000,", "5000,"},
+        // Grid coordinates with the zone in front need more than 32 bits.
+        {"P,38512345.678,4123456.789,52.1", "P,38512345678,", "4123456789,", "52100,"},
+    };
+    for (const Row& r : rows) {
+        const PointPieces p = SplitPointLine(r.line);
+        EXPECT_TRUE(p.converted) << r.line;
+        EXPECT_EQ(p.first, r.first) << r.line;
+        EXPECT_EQ(p.second, r.second) << r.line;
+        EXPECT_EQ(p.third, r.third) << r.line;
+    }
     EXPECT_FALSE(SplitPointLine("HEADER 12.5").converted);
     EXPECT_FALSE(SplitPointLine("").converted);
 }
 
-TEST(SplitPointLine, textAfterANumberUpToTheNextCommaIsIgnored) {
-    const PointPieces p = SplitPointLine("A, 12.5m ,x7,  -0.5e1 trailing");
-    EXPECT_EQ(p.first, "A,12500,");
-    EXPECT_EQ(p.second, "0,");
-    EXPECT_EQ(p.third, "-5000,");
-}
-
-TEST(SplitPointLine, aShortLineSearchesAgainFromTheStart) {
-    // One comma only: the second search fails, so the third starts over at the
-    // first comma and the name's leading digits become the Y value.
-    const PointPieces p = SplitPointLine("12,5");
-    EXPECT_EQ(p.first, "12,0,");
-    EXPECT_EQ(p.second, "1000,");
-    EXPECT_EQ(p.third, "5000,");
-}
-
-TEST(WholeMillimetres, truncatesSubMillimetreFractionsTowardZero) {
-    EXPECT_EQ(WholeMillimetres("-0.0005"), 0);
-    EXPECT_EQ(WholeMillimetres("-1.2345"), -1234);
-    EXPECT_EQ(WholeMillimetres("0.9999"), 999);
-    EXPECT_EQ(WholeMillimetres("abc"), 0);
-    EXPECT_EQ(WholeMillimetres("-"), 0);
-    EXPECT_EQ(WholeMillimetres("."), 0);
-    EXPECT_EQ(WholeMillimetres(".5"), 500);
-    EXPECT_EQ(WholeMillimetres("7."), 7000);
-    EXPECT_EQ(WholeMillimetres("1e"), 1000) << "an exponent without digits is not part of it";
-    EXPECT_EQ(WholeMillimetres("\t+2.5E-2x"), 25);
+TEST(WholeMillimetres, takesTheLeadingNumberAndTruncatesTowardZero) {
+    // "1e": an exponent without digits is not part of the number.
+    const std::pair<const char*, long long> rows[] = {
+        {"-0.0005", 0}, {"-1.2345", -1234}, {"0.9999", 999}, {"abc", 0},
+        {"-", 0},       {".", 0},           {".5", 500},     {"7.", 7000},
+        {"1e", 1000},   {"\t+2.5E-2x", 25}, {"4.35", 4350},  {"1.001", 1001},
+    };
+    for (const auto& [text, mm] : rows)
+        EXPECT_EQ(WholeMillimetres(text), mm) << text;
+    // Beyond 32 bits (grid coordinates with the zone in front), and saturating.
+    EXPECT_EQ(WholeMillimetres("2147483.648"), 2147483648LL);
+    EXPECT_EQ(WholeMillimetres("9e99"), INT64_MAX);
+    EXPECT_EQ(WholeMillimetres("-9e99"), INT64_MIN);
 }
 
 TEST(WholeMillimetres, exactDecimalMillimetresAreNeverOneLow) {
@@ -65,16 +60,6 @@ TEST(WholeMillimetres, exactDecimalMillimetresAreNeverOneLow) {
                       std::abs(mm) % 1000);
         ASSERT_EQ(WholeMillimetres(text), mm) << text;
     }
-    EXPECT_EQ(WholeMillimetres("4.35"), 4350);
-    EXPECT_EQ(WholeMillimetres("1.001"), 1001);
-}
-
-TEST(WholeMillimetres, gridCoordinatesWithTheZoneInFrontDoNotOverflow) {
-    EXPECT_EQ(WholeMillimetres("38500000.123"), 38500000123LL);
-    EXPECT_EQ(WholeMillimetres("2147483.648"), 2147483648LL);
-    EXPECT_EQ(SplitPointLine("P,38512345.678,4123456.789,52.1").first, "P,38512345678,");
-    EXPECT_EQ(WholeMillimetres("9e99"), INT64_MAX);
-    EXPECT_EQ(WholeMillimetres("-9e99"), INT64_MIN);
 }
 
 }  // namespace

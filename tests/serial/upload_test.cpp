@@ -1,68 +1,17 @@
 // The upload worker against a simulated instrument that records what arrives.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <future>
-#include <mutex>
+#include <optional>
 #include <vector>
 
 #include "common/file_io.h"
-#include "serial/comm_tick.h"
-#include "serial/serial_port.h"
 #include "serial/transfer_texts.h"
 #include "tests/serial/pty_link.h"
-#include "tests/support/temp_dir.h"
 
 namespace vm {
 namespace {
 
-using test::PtyLink;
-using test::TempDir;
-
-UploadPacing Fast() {
-    UploadPacing p;
-    p.pieceGapMs = p.lineGapMs = p.endDelayMs = 20;
-    p.cancelDelayMs = 50;
-    p.flowStepMs = 50;
-    p.flowSteps = 6;
-    return p;
-}
-
-struct Upload {
-    PtyLink link;
-    TempDir dir;
-    CSerialPort port;
-    CUploadWorker worker;
-    std::string pane = "old pane";
-    std::atomic<int> finished{0};
-    std::mutex mutex;
-    std::vector<std::string> messages;
-
-    explicit Upload(UploadPacing pacing = Fast()) : worker(port, pacing) {}
-
-    UploadHooks Hooks(const std::string& path, bool choose = true) {
-        UploadHooks h;
-        h.chooseFile = [path, choose](std::string& chosen) {
-            chosen = path;
-            return choose;
-        };
-        h.showMessage = [this](const std::string& text) {
-            std::lock_guard<std::mutex> lock(mutex);
-            messages.push_back(text);
-        };
-        h.finished = [this] { ++finished; };
-        return h;
-    }
-    TransferStart Start(const std::string& path, bool choose = true) {
-        return StartUpload(port, link.choice, worker, Hooks(path, choose), pane);
-    }
-    std::future<sim::Recording> Record(sim::RecordPlan plan = {}) {
-        if (plan.timeoutMs == 60000)
-            plan.timeoutMs = 10000;
-        return std::async(std::launch::async,
-                          [this, plan] { return sim::RecordUpload(link.pty, plan); });
-    }
-};
+using test::Upload;
 
 // When each byte of the recording arrived, in milliseconds.
 std::vector<double> ByteTimes(const sim::Recording& rec) {
@@ -72,10 +21,18 @@ std::vector<double> ByteTimes(const sim::Recording& rec) {
     return times;
 }
 
+std::string Lines(const char* prefix, int count, const char* rest = "") {
+    std::string lines;
+    for (int i = 0; i < count; ++i)
+        lines += prefix + std::to_string(i) + rest + "\r\n";
+    return lines;
+}
+
 TEST(Upload, sendsEachPointInThreePiecesWithPausesAndEndsWithEot) {
     Upload u{UploadPacing()};
     const std::string file = u.dir.write(
-        "coords.txt", "PT7,100.25,200.5,-3.0009,TREE\r\nPT8,100.25,200.5,-3.0009\nNOTE\r\n");
+        "coords.txt",
+        "PT7,100.25,200.5,-3.0009,TREE\r\nPT8,100.25,200.5,-3.0009\n\xB2\xE2\xC1\xBF NOTE\r\n");
     auto recording = u.Record();
     const TransferStart start = u.Start(file);
     ASSERT_TRUE(start.started);
@@ -88,52 +45,64 @@ TEST(Upload, sendsEachPointInThreePiecesWithPausesAndEndsWithEot) {
     const std::string piece3 = piece2 + "200500,";
     const std::string line1 = piece3 + "-3000,TREE\r\n";
     const std::string line2 = "PT8,100250,200500,-3000,\r\n";
-    ASSERT_EQ(rec.bytes, line1 + line2 + "NOTE\r\n\x04");
+    ASSERT_EQ(rec.bytes, line1 + line2 + "\xB2\xE2\xC1\xBF NOTE\r\n\x04")
+        << "every byte as it stands";
+    // Pauses after the first and the second piece, after the line and before EOT.
     const std::vector<double> at = ByteTimes(rec);
-    EXPECT_GE(at[piece2.size()] - at[piece2.size() - 1], 250) << "pause after the first piece";
-    EXPECT_GE(at[piece3.size()] - at[piece3.size() - 1], 250) << "pause after the second piece";
-    EXPECT_GE(at[line1.size()] - at[line1.size() - 1], 250) << "pause after the line";
-    EXPECT_GE(at.back() - at[at.size() - 2], 250) << "pause before EOT";
+    for (const size_t next : {piece2.size(), piece3.size(), line1.size(), at.size() - 1})
+        EXPECT_GE(at[next] - at[next - 1], 250) << "no pause before byte " << next;
 
     const UploadTexts texts = GetUploadTexts();
     EXPECT_EQ(texts.status, "发送了 3 行,文件已经全部发送>>>");
-    EXPECT_EQ(texts.log, "PT7,100.25,200.5,-3.0009,TREE\r\nPT8,100.25,200.5,-3.0009\r\nNOTE\r\n");
+    EXPECT_EQ(
+        texts.log,
+        "PT7,100.25,200.5,-3.0009,TREE\r\nPT8,100.25,200.5,-3.0009\r\n\xB2\xE2\xC1\xBF NOTE\r\n");
     EXPECT_EQ(u.finished, 1);
     EXPECT_FALSE(u.port.IsOpen());
 }
 
-TEST(Upload, anEmptyFileSendsOnlyEotAndALongLineGoesAsTwo) {
-    {
-        Upload u;
-        auto recording = u.Record();
-        ASSERT_TRUE(u.Start(u.dir.write("empty.txt", "")).started);
-        EXPECT_EQ(recording.get().bytes, "\x04");
-        u.worker.Wait();
-        EXPECT_EQ(GetUploadTexts().status, "发送了 0 行,文件已经全部发送>>>");
-    }
-    Upload u;
+// Nothing chosen or an unreadable file closes the port without sending
+// anything, not even EOT; an empty file sends EOT only; a line longer than 99
+// bytes goes out as two.
+TEST(Upload, theChosenFileDecidesWhatIsSentAndShown) {
     const std::string line(150, 'x');
-    auto recording = u.Record();
-    ASSERT_TRUE(u.Start(u.dir.write("long.txt", line + "\r\n")).started);
-    EXPECT_EQ(recording.get().bytes, line.substr(0, 99) + "\r\n" + line.substr(99) + "\r\n\x04");
-    u.worker.Wait();
-    EXPECT_EQ(GetUploadTexts().status, "发送了 2 行,文件已经全部发送>>>");
+    const std::string done = "文件已经全部发送>>>";
+    const struct {
+        bool choose;
+        std::optional<std::string> file;  // none: the file does not exist
+        std::string sent, status;         // no status: the read failure, also shown as a message
+    } rows[] = {
+        {false, "", "", "文件未打开，串口被关闭"},
+        {true, std::nullopt, "", ""},
+        {true, "", "\x04", "发送了 0 行," + done},
+        {true, line + "\r\n", line.substr(0, 99) + "\r\n" + line.substr(99) + "\r\n\x04",
+         "发送了 2 行," + done},
+    };
+    for (const auto& r : rows) {
+        Upload u;
+        const std::string path = r.file ? u.dir.write("f.txt", *r.file) : u.dir.file("none.txt");
+        ASSERT_TRUE(u.Start(path, r.choose).started);
+        u.worker.Wait();
+        EXPECT_EQ(u.link.Receive(1000, 200, true), r.sent) << r.status;
+        const std::string status = r.status.empty() ? ReadFailureMessage(path, ENOENT) : r.status;
+        EXPECT_EQ(GetUploadTexts().status, status);
+        EXPECT_EQ(u.messages, std::vector<std::string>(r.status.empty() ? 1 : 0, status));
+        EXPECT_EQ(u.finished, 1);
+        EXPECT_FALSE(u.port.IsOpen());
+    }
 }
 
 TEST(Upload, aDownloadStartedMeanwhileStopsItAfterTheLineInProgress) {
-    UploadPacing pacing = Fast();
+    UploadPacing pacing = test::FastPacing();
     pacing.lineGapMs = 300;
     Upload u{pacing};
-    std::string lines;
-    for (int i = 0; i < 20; ++i)
-        lines += "L" + std::to_string(i) + "\r\n";
-    ASSERT_TRUE(u.Start(u.dir.write("lines.txt", lines)).started);
+    ASSERT_TRUE(u.Start(u.dir.write("lines.txt", Lines("L", 20))).started);
     ASSERT_EQ(u.link.Receive(4).substr(0, 4), "L0\r\n");
 
     CCommTicker ticker;
     ASSERT_TRUE(StartDownload(u.port, u.link.choice, ticker, u.pane).started);
     u.worker.Wait();
-    const std::string rest = u.link.ReceiveUntilEot(1000);
+    const std::string rest = u.link.Receive(std::string::npos, 1000, true);
     EXPECT_TRUE(rest == "" || rest == "L1\r\n") << rest;
     EXPECT_TRUE(u.port.IsOpen()) << "the port belongs to the download now";
     EXPECT_EQ(u.finished, 0);
@@ -143,86 +112,51 @@ TEST(Upload, aDownloadStartedMeanwhileStopsItAfterTheLineInProgress) {
 }
 
 TEST(Upload, aSecondUploadWaitsForTheFirstToFinishItsLine) {
-    UploadPacing pacing = Fast();
+    UploadPacing pacing = test::FastPacing();
     pacing.pieceGapMs = 300;
     Upload u{pacing};
-    std::string lines;
-    for (int i = 0; i < 20; ++i)
-        lines += "A" + std::to_string(i) + ",1,2,3\r\n";
-    ASSERT_TRUE(u.Start(u.dir.write("a.txt", lines)).started);
-    const std::string first = u.link.Receive(8);
-    ASSERT_EQ(first, "A0,1000,");
+    ASSERT_TRUE(u.Start(u.dir.write("a.txt", Lines("A", 20, ",1,2,3"))).started);
+    ASSERT_EQ(u.link.Receive(8), "A0,1000,");
     ASSERT_TRUE(u.Start(u.dir.write("b.txt", "B1,4,5,6\r\n")).started);
-    const std::string rest = u.link.ReceiveUntilEot();
+    const std::string rest = u.link.Receive(std::string::npos, 5000, true);
     u.worker.Wait();
     // The first upload's line in progress, then the whole second one, never mixed.
     EXPECT_EQ(rest, "2000,3000,\r\nB1,4000,5000,6000,\r\n\x04");
     EXPECT_EQ(u.finished, 1);
 }
 
-TEST(Upload, xoffHoldsTheNextLineUntilXon) {
-    UploadPacing pacing = Fast();
-    pacing.flowSteps = 40;
-    pacing.lineGapMs = 300;  // time for the instrument's XOFF to arrive
-    Upload u{pacing};
-    sim::RecordPlan plan;
-    plan.xoffAfterLines = 1;
-    plan.xonAfterMs = 800;
-    auto recording = u.Record(plan);
-    ASSERT_TRUE(u.Start(u.dir.write("c.txt", "ONE\r\nTWO\r\n")).started);
-    const sim::Recording rec = recording.get();
-    u.worker.Wait();
-    ASSERT_EQ(rec.bytes, "ONE\r\nTWO\r\n\x04");
-    const std::vector<double> at = ByteTimes(rec);
-    EXPECT_GE(at[5] - at[4], 700) << "the second line waited for XON";
-    EXPECT_TRUE(u.messages.empty());
-}
-
-TEST(Upload, anInstrumentThatNeverResumesGetsEotAndAMessage) {
-    UploadPacing pacing = Fast();
-    pacing.lineGapMs = 300;  // time for the instrument's XOFF to arrive
-    Upload u{pacing};
-    sim::RecordPlan plan;
-    plan.xoffAfterLines = 1;
-    plan.xonAfterMs = -1;
-    auto recording = u.Record(plan);
-    ASSERT_TRUE(u.Start(u.dir.write("c.txt", "ONE\r\nTWO\r\n")).started);
-    EXPECT_EQ(recording.get().bytes, "ONE\r\n\x04");
-    u.worker.Wait();
-    ASSERT_EQ(u.messages.size(), 1u);
-    EXPECT_EQ(u.messages[0], "The totalstation didn't response!");
-    EXPECT_EQ(u.finished, 1);
-    EXPECT_FALSE(u.port.IsOpen());
-}
-
-TEST(Upload, noFileOrAnUnreadableOneClosesThePortWithoutSending) {
-    {
-        Upload u;
-        ASSERT_TRUE(u.Start("", false).started);
+// XOFF holds the next line until XON; an instrument that never resumes gets
+// EOT and the user a message.
+TEST(Upload, xoffHoldsTheNextLineUntilXonOrGivesUpWithAMessage) {
+    for (const int xonAfterMs : {800, -1}) {
+        UploadPacing pacing = test::FastPacing();
+        pacing.flowSteps = xonAfterMs > 0 ? 40 : 6;
+        pacing.lineGapMs = 300;  // time for the instrument's XOFF to arrive
+        Upload u{pacing};
+        sim::RecordPlan plan;
+        plan.xoffAfterLines = 1;
+        plan.xonAfterMs = xonAfterMs;
+        auto recording = u.Record(plan);
+        ASSERT_TRUE(u.Start(u.dir.write("c.txt", "ONE\r\nTWO\r\n")).started);
+        const sim::Recording rec = recording.get();
         u.worker.Wait();
-        EXPECT_EQ(GetUploadTexts().status, "文件未打开，串口被关闭");
         EXPECT_EQ(u.finished, 1);
         EXPECT_FALSE(u.port.IsOpen());
-        EXPECT_EQ(u.link.Receive(1, 100), "");
+        if (xonAfterMs > 0) {
+            ASSERT_EQ(rec.bytes, "ONE\r\nTWO\r\n\x04");
+            const std::vector<double> at = ByteTimes(rec);
+            EXPECT_GE(at[5] - at[4], 700) << "the second line waited for XON";
+            EXPECT_TRUE(u.messages.empty());
+        } else {
+            EXPECT_EQ(rec.bytes, "ONE\r\n\x04");
+            EXPECT_EQ(u.messages, std::vector<std::string>{"The totalstation didn't response!"});
+        }
     }
-    Upload u;
-    const std::string missing = u.dir.file("missing.txt");
-    ASSERT_TRUE(u.Start(missing).started);
-    u.worker.Wait();
-    const std::string expected = ReadFailureMessage(missing, ENOENT);
-    EXPECT_EQ(GetUploadTexts().status, expected);
-    ASSERT_EQ(u.messages.size(), 1u);
-    EXPECT_EQ(u.messages[0], expected);
-    EXPECT_EQ(u.finished, 1);
-    EXPECT_EQ(u.link.Receive(1, 100), "") << "not even EOT";
 }
 
 TEST(Upload, aDeviceThatGoesAwayEndsItWithAClearStatus) {
     Upload u;
-    std::string lines;
-    for (int i = 0; i < 50; ++i)
-        lines += "L" + std::to_string(i) + "\r\n";
-    ASSERT_TRUE(u.Start(u.dir.write("lines.txt", lines)).started);
+    ASSERT_TRUE(u.Start(u.dir.write("lines.txt", Lines("L", 50))).started);
     ASSERT_EQ(u.link.Receive(4).substr(0, 4), "L0\r\n");
     u.link.pty.HangUp();
     u.worker.Wait();
@@ -231,26 +165,18 @@ TEST(Upload, aDeviceThatGoesAwayEndsItWithAClearStatus) {
     EXPECT_FALSE(u.port.IsOpen());
 }
 
-TEST(UploadTick, showsTheTranscriptAndStatusAndNotesFlowControl) {
+// During an upload the tick takes what the instrument sends off the line, so
+// it notes the instrument's XON/XOFF for the worker.
+TEST(UploadTick, notesTheInstrumentsFlowControlForTheWorker) {
     Upload u;
-    {
-        std::lock_guard<std::mutex> lock(g_commMutex);
-        g_nCommMode = COMM_SEND;
-        g_strSendLog = "P1,1,2,3\r\n";
-        g_strSendStatus = "Sent Data: 1";
-    }
     ASSERT_TRUE(OpenPort(u.port, u.link.choice));
-    u.link.Send(std::string("ack") + kXoff, &u.port);
+    SetCommMode(COMM_SEND);
     CCommTicker ticker;
-    std::string pane = "typed";
-    const TickResult tick = ticker.OnTimer(u.port, pane);
-    EXPECT_TRUE(tick.paneReplaced);
-    EXPECT_FALSE(tick.finished);
-    EXPECT_EQ(pane, "P1,1,2,3\r\n");
-    EXPECT_EQ(tick.status, "Sent Data: 1");
+    u.link.Send(std::string("ack") + kXoff, &u.port);
+    EXPECT_TRUE(ticker.OnTimer(u.port, u.pane).paneReplaced);
     EXPECT_EQ(GetFlowState(), std::string(1, kXoff));
     u.link.Send(std::string(1, kXon) + "x", &u.port);
-    ticker.OnTimer(u.port, pane);
+    ticker.OnTimer(u.port, u.pane);
     EXPECT_EQ(GetFlowState(), std::string(1, kXon));
 }
 
