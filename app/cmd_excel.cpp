@@ -22,9 +22,8 @@ int g_openDelayMs = kExcelOpenDelayMs;
 void OpenLater(CMainDlg& dlg, const std::string& path) {
     QPointer<CMainDlg> owner(&dlg);
     QTimer::singleShot(g_openDelayMs, &dlg, [owner, path] {
-        if (owner && !desktop().OpenWithViewer(owner, path)) {
-            desktop().MessageBox(owner, std::string(kNoViewerMessage) + path);
-        }
+        if (owner)
+            ViewFile(owner, path);
     });
 }
 

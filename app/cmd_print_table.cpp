@@ -34,9 +34,7 @@ void PrintCoordinateTable(CMainDlg& dlg, const ColumnOrder& order) {
         desktop().MessageBox(&dlg, message);
     if (!result.written)
         return;
-    if (!desktop().OpenWithViewer(&dlg, request.tablePath)) {
-        desktop().MessageBox(&dlg, std::string(kNoViewerMessage) + request.tablePath);
-    }
+    ViewFile(&dlg, request.tablePath);
 }
 
 }  // namespace vm

@@ -4,8 +4,7 @@
 // X, Y and Z stand and whether the file has a code column at all. It opens
 // with the defaults every time; nothing is stored.
 
-#include <QDialog>
-
+#include "app/modal_dlg.h"
 #include "export/column_order.h"
 
 class QCheckBox;
@@ -15,20 +14,15 @@ namespace vm {
 
 class CMainDlg;
 
-class CColumnOrderDlg : public QDialog {
+class CColumnOrderDlg : public CModalDlg {
 public:
-    static constexpr int kIdOk = 1;
-    static constexpr int kIdCancel = 2;
-
     explicit CColumnOrderDlg(QWidget* parent = nullptr);
 
     // Meaningful after the dialog closed with kIdOk.
     ColumnOrder m_order;
 
-    // Sets up the defaults and runs the dialog: kIdOk or kIdCancel.
-    int DoModal();
     // Title, ticked check box, lists PT# 1, PCode 2, X 3, Y 4, Z 5.
-    bool OnInitDialog();
+    bool OnInitDialog() override;
     // The check box: the PCode list follows it and PT#, X, Y, Z move to the
     // columns of a file with or without code; the PCode list keeps its choice.
     void OnPCodeBox();

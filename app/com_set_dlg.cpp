@@ -1,15 +1,13 @@
 #include "app/com_set_dlg.h"
 
 #include "app/app_icon.h"
-#include "app/control_id.h"
+#include "app/control_table.h"
 #include "app/desktop.h"
-#include "app/dialog_units.h"
 #include "app/ui_fonts.h"
 #include "common/user_paths.h"
 #include "serial/port_device.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,16 +18,17 @@ CComSetDlg g_comSetDlg;
 
 namespace {
 
-struct ListSpec {
+// Each setting is a list framed by a group box with the setting's name.
+struct SettingList {
     int id;
     const char* group;
     int groupY;
-    int listHeight;
+    int listHeight;  // of the open list
     QStringList entries;
 };
 
-const std::vector<ListSpec>& ListSpecs() {
-    static const std::vector<ListSpec> specs = {
+const std::vector<SettingList>& SettingLists() {
+    static const std::vector<SettingList> lists = {
         {1010, "1 Com Port", 11, 127, {"1", "2", "3", "4", "5", "6", "7", "8"}},
         {1011,
          "2 Baud Rate(bps)",
@@ -41,7 +40,27 @@ const std::vector<ListSpec>& ListSpecs() {
         {1014, "5 Stop Bits", 139, 59, {"1", "1.5", "2"}},
         {1016, "6 Protocol", 171, 59, {"XON/XOFF", "NONE"}},
     };
-    return specs;
+    return lists;
+}
+
+// The frame, each setting's group box and list, the buttons, the Send time and
+// the device line, in this order.
+std::vector<ControlRow> ControlRows() {
+    std::vector<ControlRow> rows = {{kStaticId, ControlKind::Group, "Com Set", 6, 1, 89, 204}};
+    for (const SettingList& list : SettingLists()) {
+        rows.push_back({kStaticId, ControlKind::Group, list.group, 16, list.groupY, 68, 26});
+        // A combo box is as tall as its edit part; listHeight is that of the open list.
+        rows.push_back({list.id, ControlKind::List, "", 25, list.groupY + 9, 51, 12});
+    }
+    const ControlRow rest[] = {
+        {1, ControlKind::DefaultButton, "OK", 106, 97, 44, 15},
+        {2, ControlKind::FocusButton, "Cancel", 106, 127, 44, 15},
+        {kStaticId, ControlKind::Label, "Send time", 107, 25, 37, 8},
+        {1066, ControlKind::Edit, "", 109, 41, 32, 12},
+        {CComSetWindow::kDeviceLabelId, ControlKind::Label, "", 100, 150, 58, 50},
+    };
+    rows.insert(rows.end(), std::begin(rest), std::end(rest));
+    return rows;
 }
 
 void Select(QComboBox* list, int index) {
@@ -72,47 +91,22 @@ CComSetWindow::CComSetWindow(CComSetDlg& owner, QWidget* parent, const std::stri
 }
 
 void CComSetWindow::CreateControls() {
-    const DialogUnits du = DialogUnits::ForFont(font());
-    auto* frame = new QGroupBox(QStringLiteral("Com Set"), this);
-    SetControlId(frame, kStaticId);
-    du.place(frame, 6, 1, 89, 204);
-    for (const ListSpec& spec : ListSpecs()) {
-        auto* group = new QGroupBox(QString::fromUtf8(spec.group), this);
-        SetControlId(group, kStaticId);
-        du.place(group, 16, spec.groupY, 68, 26);
-        auto* list = new QComboBox(this);
-        SetControlId(list, spec.id);
-        list->addItems(spec.entries);
-        list->setMaxVisibleItems(std::max(1, (spec.listHeight - 12) / 8));
-        // A combo box is as tall as its edit part; the template's height is that of the open list.
-        du.place(list, 25, spec.groupY + 9, 51, 12);
-        list->raise();
+    const std::vector<ControlRow> rows = ControlRows();
+    MakeControls(this, 161, 206, rows.data(), rows.size());
+    for (const SettingList& setting : SettingLists()) {
+        QComboBox* list = List(setting.id);
+        list->addItems(setting.entries);
+        list->setMaxVisibleItems(std::max(1, (setting.listHeight - 12) / 8));
     }
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    SetControlId(ok, 1);
-    ok->setDefault(true);
-    du.place(ok, 106, 97, 44, 15);
-    connect(ok, &QPushButton::clicked, this, [this] { OnOK(); });
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    SetControlId(cancel, 2);
-    du.place(cancel, 106, 127, 44, 15);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(FindControl<QPushButton>(this, 1), &QPushButton::clicked, this, [this] { OnOK(); });
+    connect(FindControl<QPushButton>(this, 2), &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* sendLabel = new QLabel(QStringLiteral("Send time"), this);
-    SetControlId(sendLabel, kStaticId);
-    du.place(sendLabel, 107, 25, 37, 8);
-    m_sendTime = new QLineEdit(this);
-    SetControlId(m_sendTime, 1066);
-    du.place(m_sendTime, 109, 41, 32, 12);
-
-    m_device = new QLabel(this);
-    SetControlId(m_device, kDeviceLabelId);
+    m_sendTime = FindControl<QLineEdit>(this, 1066);
+    m_device = FindControl<QLabel>(this, kDeviceLabelId);
     m_device->setWordWrap(true);
     m_device->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    du.place(m_device, 100, 150, 58, 50);
     connect(List(1010), qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this] { ShowDevice(); });
-    setFixedSize(du.toPixels(161, 206));
 }
 
 void CComSetWindow::OnInitDialog() {

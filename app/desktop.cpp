@@ -16,12 +16,6 @@ namespace {
 QString FromUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
-QString FromPath(const std::string& p) {
-    return QFile::decodeName(QByteArray::fromStdString(p));
-}
-std::string ToPath(const QString& p) {
-    return QFile::encodeName(p).toStdString();
-}
 
 QMessageBox::Icon QtIcon(MsgIcon icon) {
     switch (icon) {
@@ -84,16 +78,17 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogReques
     if (save)
         dialog.setDefaultSuffix(FromUtf8(BareExtension(request.defaultExt)));
     if (!request.initialName.empty())
-        dialog.selectFile(FromPath(request.initialName));
+        dialog.selectFile(PathText(request.initialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return ApplyDefaultExtension(ToPath(dialog.selectedFiles().first()), request.defaultExt, !save);
+    return ApplyDefaultExtension(PathBytes(dialog.selectedFiles().first()), request.defaultExt,
+                                 !save);
 }
 
 bool StartFirstOf(const std::vector<std::string>& candidates, const QStringList& arguments) {
     const std::string program = FindFirstProgram(candidates);
-    return !program.empty() && QProcess::startDetached(FromPath(program), arguments);
+    return !program.empty() && QProcess::startDetached(PathText(program), arguments);
 }
 
 class QtDesktop : public Desktop {
@@ -116,11 +111,11 @@ public:
     }
 
     bool OpenWithViewer(QWidget*, const std::string& path) override {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(FromPath(path)));
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(PathText(path)));
     }
 
     bool StartTextEditor(QWidget*, const std::string& path) override {
-        return StartFirstOf(TextEditorCandidates(), {FromPath(path)});
+        return StartFirstOf(TextEditorCandidates(), {PathText(path)});
     }
 
     bool StartCalculator(QWidget*) override { return StartFirstOf(CalculatorCandidates(), {}); }
@@ -129,6 +124,27 @@ public:
 Desktop* g_installed = nullptr;
 
 }  // namespace
+
+FileDialogRequest TextDataFileRequest() {
+    FileDialogRequest request;
+    request.filter = "Text(*.txt)|*.txt|Data(*.dat)|*.dat|All files(*.*)|*.*|";
+    request.defaultExt = "*.txt";
+    request.confirmOverwrite = true;
+    return request;
+}
+
+QString PathText(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string PathBytes(const QString& text) {
+    return QFile::encodeName(text).toStdString();
+}
+
+void ViewFile(QWidget* parent, const std::string& path) {
+    if (!desktop().OpenWithViewer(parent, path))
+        desktop().MessageBox(parent, std::string(kNoViewerMessage) + path);
+}
 
 Desktop& desktop() {
     static QtDesktop qtDesktop;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+class QString;
 class QWidget;
 
 namespace vm {
@@ -31,6 +32,14 @@ struct FileDialogRequest {
     bool confirmOverwrite = true;
     std::string title;  // empty: the desktop's own title
 };
+
+// Text, data or any file, "*.txt" appended to a name without extension: the
+// files the conversion dialogs read and write and upload sends.
+FileDialogRequest TextDataFileRequest();
+
+// A path's bytes as a text box shows them, and a box's text as path bytes.
+QString PathText(const std::string& path);
+std::string PathBytes(const QString& text);
 
 class Desktop {
 public:
@@ -68,5 +77,9 @@ inline constexpr const char* kNoCalculatorMessage =
     "找不到计算器程序。请安装一个计算器（如 gnome-calculator、kcalc、galculator 或 "
     "mate-calc）后再试。";
 inline constexpr const char* kNoViewerMessage = "没有可以打开这个文件的程序：";
+
+// Hands path to the desktop's viewer; when nothing could open it the user is
+// told, as a viewer that never starts would otherwise leave a command silently dead.
+void ViewFile(QWidget* parent, const std::string& path);
 
 }  // namespace vm

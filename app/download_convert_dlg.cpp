@@ -3,14 +3,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 #include "app/app_icon.h"
-#include "app/control_id.h"
+#include "app/control_table.h"
 #include "app/desktop.h"
 #include "app/download_convert_hints.h"
 #include "app/download_convert_paths.h"
@@ -21,24 +19,7 @@ namespace vm {
 
 namespace {
 
-constexpr char kFileFilter[] = "Text(*.txt)|*.txt|Data(*.dat)|*.dat|All files(*.*)|*.*|";
 constexpr char kStatusRunning[] = "开始转换........";
-
-FileDialogRequest BrowseRequest() {
-    FileDialogRequest request;
-    request.filter = kFileFilter;
-    request.defaultExt = "*.txt";
-    request.confirmOverwrite = true;
-    return request;
-}
-
-std::string PathOf(const QLineEdit* edit) {
-    return QFile::encodeName(edit->text()).toStdString();
-}
-
-QString ShownPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 // The status box shows every "\r\n" of a status text as one line break.
 QString ShownStatus(const std::string& status) {
@@ -97,14 +78,15 @@ bool CDownloadConvertDlg::OnInitDialog() {
     g_strMeasSource.clear();
     g_strCoordSource.clear();
     if (m_nMode == 1) {
-        EnableIds({1071, 1072, 1078, 1076, 1079, 1084, 1085}, false);
+        EnableControls(this, {1071, 1072, 1078, 1076, 1079, 1084, 1085}, false);
         g_strMeasSource = WorkFilePath();
     } else if (m_nMode == 2) {
-        EnableIds({1072, 1073, 1074, 1075, 1067, 1068, 1069, 1071, 1080, 1081, 1078, 1076}, false);
+        EnableControls(
+            this, {1072, 1073, 1074, 1075, 1067, 1068, 1069, 1071, 1080, 1081, 1078, 1076}, false);
         g_strCoordSource = WorkFilePath();
     }
     FindControl<QCheckBox>(this, 1067)->setChecked(true);
-    EnableIds({1082, 1074, 1083, 1075}, false);
+    EnableControls(this, {1082, 1074, 1083, 1075}, false);
 
     m_comboLayout->clear();
     const auto& names = TargetLayoutNames();
@@ -121,31 +103,27 @@ bool CDownloadConvertDlg::OnInitDialog() {
 
 void CDownloadConvertDlg::DoDataExchange(bool save) {
     if (save) {
-        m_strMeasFile = PathOf(m_editMeasFile);
-        m_strCoordFile = PathOf(m_editCoordFile);
+        m_strMeasFile = PathBytes(m_editMeasFile->text());
+        m_strCoordFile = PathBytes(m_editCoordFile->text());
         return;
     }
-    m_editMeasFile->setText(ShownPath(m_strMeasFile));
-    m_editCoordFile->setText(ShownPath(m_strCoordFile));
+    m_editMeasFile->setText(PathText(m_strMeasFile));
+    m_editCoordFile->setText(PathText(m_strCoordFile));
     m_editStatus->setPlainText(ShownStatus(m_strStatus));
 }
 
 void CDownloadConvertDlg::ConnectControls() {
-    const auto onClick = [this](int id, void (CDownloadConvertDlg::*handler)()) {
-        connect(FindControl<QAbstractButton>(this, id), &QAbstractButton::clicked, this,
-                [this, handler] { (this->*handler)(); });
-    };
-    onClick(1067, &CDownloadConvertDlg::OnCoordExtractBox);
-    onClick(1068, &CDownloadConvertDlg::OnAngleDistBox);
-    onClick(1069, &CDownloadConvertDlg::OnAngleBox);
-    onClick(1072, &CDownloadConvertDlg::OnBrowseMeasSource);
-    onClick(1073, &CDownloadConvertDlg::OnBrowseCoordExtractTarget);
-    onClick(1074, &CDownloadConvertDlg::OnBrowseAngleDistTarget);
-    onClick(1075, &CDownloadConvertDlg::OnBrowseAngleTarget);
-    onClick(1076, &CDownloadConvertDlg::OnBrowseCoordSource);
-    onClick(1079, &CDownloadConvertDlg::OnBrowseCoordTarget);
-    onClick(1, &CDownloadConvertDlg::OnOK);
-    onClick(2, &CDownloadConvertDlg::reject);
+    OnClicked(this, 1067, &CDownloadConvertDlg::OnCoordExtractBox);
+    OnClicked(this, 1068, &CDownloadConvertDlg::OnAngleDistBox);
+    OnClicked(this, 1069, &CDownloadConvertDlg::OnAngleBox);
+    OnClicked(this, 1072, &CDownloadConvertDlg::OnBrowseMeasSource);
+    OnClicked(this, 1073, &CDownloadConvertDlg::OnBrowseCoordExtractTarget);
+    OnClicked(this, 1074, &CDownloadConvertDlg::OnBrowseAngleDistTarget);
+    OnClicked(this, 1075, &CDownloadConvertDlg::OnBrowseAngleTarget);
+    OnClicked(this, 1076, &CDownloadConvertDlg::OnBrowseCoordSource);
+    OnClicked(this, 1079, &CDownloadConvertDlg::OnBrowseCoordTarget);
+    OnClicked(this, 1, &CDownloadConvertDlg::OnOK);
+    OnClicked(this, 2, &CDownloadConvertDlg::reject);
     for (int id = 1080; id <= 1085; ++id) {
         connect(FindControl<QAbstractButton>(this, id), &QAbstractButton::clicked, this,
                 [this, id] { OnViewFile(id); });
@@ -172,36 +150,31 @@ void CDownloadConvertDlg::PreTranslateMessage(QObject* receiver, QEvent* event) 
     m_wndHint.RelayMouseMove(mapFromGlobal(move->globalPosition().toPoint()));
 }
 
-void CDownloadConvertDlg::EnableIds(std::initializer_list<int> ids, bool enable) {
-    for (int id : ids)
-        FindControl<QWidget>(this, id)->setEnabled(enable);
-}
-
 bool CDownloadConvertDlg::IsTicked(int checkBoxId) const {
     return FindControl<QCheckBox>(this, checkBoxId)->checkState() == Qt::Checked;
 }
 
 void CDownloadConvertDlg::OnCoordExtractBox() {
-    EnableIds({1081, 1073, 1077}, IsTicked(1067));
+    EnableControls(this, {1081, 1073, 1077}, IsTicked(1067));
 }
 
 void CDownloadConvertDlg::OnAngleDistBox() {
-    EnableIds({1082, 1074}, IsTicked(1068));
+    EnableControls(this, {1082, 1074}, IsTicked(1068));
 }
 
 void CDownloadConvertDlg::OnAngleBox() {
-    EnableIds({1083, 1075}, IsTicked(1069));
+    EnableControls(this, {1083, 1075}, IsTicked(1069));
 }
 
 bool CDownloadConvertDlg::BrowseForSource(std::string& path) {
-    const auto chosen = desktop().GetOpenFileName(this, BrowseRequest());
+    const auto chosen = desktop().GetOpenFileName(this, TextDataFileRequest());
     if (chosen)
         path = *chosen;
     return chosen.has_value();
 }
 
 bool CDownloadConvertDlg::BrowseForTarget(std::string& path) {
-    const auto chosen = desktop().GetSaveFileName(this, BrowseRequest());
+    const auto chosen = desktop().GetSaveFileName(this, TextDataFileRequest());
     if (chosen)
         path = *chosen;
     return chosen.has_value();
@@ -239,11 +212,8 @@ void CDownloadConvertDlg::OnBrowseCoordTarget() {
 
 void CDownloadConvertDlg::OnViewFile(int buttonId) {
     const std::string* path = ViewedPath(buttonId);
-    if (!path || path->empty())
-        return;
-    // A desktop without any viewer would otherwise leave the button silently dead.
-    if (!desktop().OpenWithViewer(this, *path))
-        desktop().MessageBox(this, std::string(kNoViewerMessage) + *path);
+    if (path && !path->empty())
+        ViewFile(this, *path);
 }
 
 void CDownloadConvertDlg::OnMeasSourceLeave() {
@@ -280,11 +250,11 @@ void CDownloadConvertDlg::OnOK() {
         OnMeasSourceLeave();
     if (focusWidget() == m_editCoordFile)
         OnCoordSourceLeave();
-    SetRunning(true);
+    ShowRunning(this, true);
     m_strStatus = kStatusRunning;
     UpdateData(false);
     m_worker.Start(GatherRunInput(), [this](const ConversionResult& result) {
-        SetRunning(false);
+        ShowRunning(this, false);
         ShowRunResult(result);
     });
 }
@@ -300,14 +270,6 @@ void CDownloadConvertDlg::ShowRunResult(const ConversionResult& result) {
     UpdateData(false);
     if (!result.messagesBeforeStatus)
         showMessages();
-}
-
-void CDownloadConvertDlg::SetRunning(bool running) {
-    EnableIds({1, 2}, !running);
-    if (running)
-        setCursor(Qt::BusyCursor);
-    else
-        unsetCursor();
 }
 
 void CDownloadConvertDlg::reject() {

@@ -58,7 +58,6 @@ private:
     void CreateControls();
     void ConnectControls();
     void PreTranslateMessage(QObject* receiver, QEvent* event);
-    void EnableIds(std::initializer_list<int> ids, bool enable);
 
     void OnCoordExtractBox();
     void OnAngleDistBox();
@@ -77,7 +76,6 @@ private:
     bool BrowseForTarget(std::string& path);
     DownloadConversionInput GatherRunInput() const;
     void ShowRunResult(const ConversionResult& result);
-    void SetRunning(bool running);
     bool IsTicked(int checkBoxId) const;
 
     QLineEdit* m_editMeasFile = nullptr;

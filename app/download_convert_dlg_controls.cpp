@@ -2,38 +2,27 @@
 // (263 x 210) and each carrying its id. Group boxes come first so that the
 // controls they frame lie above them, for the hint look-up too.
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
-#include "app/control_id.h"
-#include "app/dialog_units.h"
+#include "app/control_table.h"
 #include "app/download_convert_dlg.h"
 
 namespace vm {
 
 namespace {
 
-enum class Kind { Group, Edit, Button, DefaultButton, Check, Combo, Status };
+using Kind = ControlKind;
 
-struct ControlSpec {
-    int id;
-    Kind kind;
-    const char* caption;
-    int x, y, width, height;
-};
-
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {1036, Kind::Group, "测量文件转换", 7, 4, 249, 100},
     {1086, Kind::Group, "坐标文件转换", 7, 108, 249, 52},
     {1071, Kind::Edit, "", 14, 18, 150, 13},
     {1072, Kind::Button, "打开位置...", 168, 17, 50, 14},
     {1080, Kind::Button, "查看", 222, 17, 28, 14},
     {1067, Kind::Check, "坐标转换", 14, 40, 48, 10},
-    {1077, Kind::Combo, "", 66, 38, 98, 13},
+    {1077, Kind::List, "", 66, 38, 98, 13},
     {1073, Kind::Button, "保存位置...", 168, 37, 50, 14},
     {1081, Kind::Button, "查看", 222, 37, 28, 14},
     {1068, Kind::Check, "角度距离", 14, 61, 48, 10},
@@ -47,50 +36,15 @@ constexpr ControlSpec kControls[] = {
     {1084, Kind::Button, "查看", 222, 121, 28, 14},
     {1079, Kind::Button, "保存位置...", 168, 140, 50, 14},
     {1085, Kind::Button, "查看", 222, 140, 28, 14},
-    {1087, Kind::Status, "", 7, 166, 184, 38},
+    {1087, Kind::StatusBox, "", 7, 166, 184, 38},
     {1, Kind::DefaultButton, "转换", 198, 166, 58, 16},
     {2, Kind::Button, "放弃", 198, 188, 58, 16},
 };
 
-QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
-        case Kind::Group:
-            return new QGroupBox(caption, parent);
-        case Kind::Edit:
-            return new QLineEdit(parent);
-        case Kind::Check:
-            return new QCheckBox(caption, parent);
-        case Kind::Combo:
-            return new QComboBox(parent);
-        case Kind::Status: {
-            auto* status = new QPlainTextEdit(parent);
-            status->setReadOnly(true);
-            return status;
-        }
-        case Kind::DefaultButton: {
-            auto* button = new QPushButton(caption, parent);
-            button->setDefault(true);
-            return button;
-        }
-        case Kind::Button:
-            break;
-    }
-    auto* button = new QPushButton(caption, parent);
-    button->setAutoDefault(false);
-    return button;
-}
-
 }  // namespace
 
 void CDownloadConvertDlg::CreateControls() {
-    const DialogUnits units = DialogUnits::ForFont(font());
-    setFixedSize(units.toPixels(263, 210));
-    for (const ControlSpec& spec : kControls) {
-        QWidget* control = MakeControl(spec, this);
-        SetControlId(control, spec.id);
-        units.place(control, spec.x, spec.y, spec.width, spec.height);
-    }
+    MakeControls(this, 263, 210, kControls);
     m_editMeasFile = FindControl<QLineEdit>(this, 1071);
     m_editCoordFile = FindControl<QLineEdit>(this, 1078);
     m_editStatus = FindControl<QPlainTextEdit>(this, 1087);

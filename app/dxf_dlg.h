@@ -3,7 +3,7 @@
 // says whether the text pane holds a measurement file or a coordinate file.
 // The type is remembered in the per-user ConfigFile.ini ("tempvar"/"filetype").
 
-#include <QDialog>
+#include "app/modal_dlg.h"
 
 #include <string>
 
@@ -14,20 +14,16 @@ namespace vm {
 
 class CMainDlg;
 
-class CDxfDlg : public QDialog {
+class CDxfDlg : public CModalDlg {
 public:
-    static constexpr int kIdOk = 1;
-    static constexpr int kIdCancel = 2;
-
     explicit CDxfDlg(QWidget* parent = nullptr);
 
     std::string m_strDxfPath;    // path box 1100 (path bytes), empty at start
     long long m_nFileType = -1;  // after OK: the list index stored, -1 nothing chosen
     std::string m_strIniPath;    // where the type is kept (the per-user settings)
 
-    int DoModal();
     // Fills the type list and selects the stored type (none when outside 0-1).
-    bool OnInitDialog();
+    bool OnInitDialog() override;
     // A save dialog for *.dxf; its path goes into the path box.
     void OnBrowse();
     // An empty path is refused with "选择保存位置" and the dialog stays open;

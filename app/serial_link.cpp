@@ -9,17 +9,6 @@
 #include "serial/serial_port.h"
 
 namespace vm {
-namespace {
-
-FileDialogRequest UploadFileRequest() {
-    FileDialogRequest request;
-    request.filter = "Text(*.txt)|*.txt|Data(*.dat)|*.dat|All files(*.*)|*.*|";
-    request.defaultExt = "*.txt";
-    return request;
-}
-
-}  // namespace
-
 CSerialLink::CSerialLink(CMainDlg& dlg)
     : QObject(&dlg), m_dlg(dlg), m_worker(std::make_unique<CUploadWorker>(g_serialPort)) {
     setObjectName(QStringLiteral("serialLink"));
@@ -54,7 +43,7 @@ bool CSerialLink::ChooseFile(std::string& path) {
     std::future<std::optional<std::string>> chosen = answer->get_future();
     QMetaObject::invokeMethod(
         this,
-        [answer] { answer->set_value(desktop().GetOpenFileName(nullptr, UploadFileRequest())); },
+        [answer] { answer->set_value(desktop().GetOpenFileName(nullptr, TextDataFileRequest())); },
         Qt::QueuedConnection);
     while (chosen.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
         if (m_closing)

@@ -2,14 +2,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QThread>
 
 #include "app/app_icon.h"
-#include "app/control_id.h"
+#include "app/control_table.h"
 #include "app/desktop.h"
 #include "common/file_io.h"
 #include "common/user_paths.h"
@@ -19,8 +17,6 @@ namespace vm {
 namespace {
 
 constexpr const char* kCaption = "万能数据转换";
-constexpr const char* kFilter = "Text(*.txt)|*.txt|Data(*.dat)|*.dat|All files(*.*)|*.*|";
-constexpr const char* kDefaultExt = "*.txt";
 
 constexpr int kNumberBoxes[] = {1068, 1065, 1066, 1067, 1069, 1070, 1071};
 
@@ -33,26 +29,10 @@ int* Item(ColumnLayout& c, int i) {
     return items[i];
 }
 
-QString FromPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::string ToPath(const QString& text) {
-    return QFile::encodeName(text).toStdString();
-}
-
-FileDialogRequest FileRequest() {
-    FileDialogRequest request;
-    request.filter = kFilter;
-    request.defaultExt = kDefaultExt;
-    request.confirmOverwrite = true;
-    return request;
-}
-
 }  // namespace
 
 CUniversalConvertDlg::CUniversalConvertDlg(QWidget* parent)
-    : QDialog(parent), m_strIniPath(UserIniPath()) {
+    : CModalDlg(parent), m_strIniPath(UserIniPath()) {
     CreateControls();
     setWindowIcon(AppIcon());
     setWindowTitle(QString::fromUtf8(kCaption));
@@ -65,30 +45,20 @@ CUniversalConvertDlg::~CUniversalConvertDlg() {
 }
 
 void CUniversalConvertDlg::ConnectControls() {
-    const auto onClick = [this](int id, void (CUniversalConvertDlg::*handler)()) {
-        connect(FindControl<QAbstractButton>(this, id), &QAbstractButton::clicked, this,
-                [this, handler] { (this->*handler)(); });
-    };
-    onClick(1053, &CUniversalConvertDlg::OnBrowseSource);
-    onClick(1054, &CUniversalConvertDlg::OnBrowseTarget);
-    onClick(1051, &CUniversalConvertDlg::OnNumberingBox);
-    onClick(1049, &CUniversalConvertDlg::OnAttributeBox);
-    onClick(1057, &CUniversalConvertDlg::OnSourceComma);
-    onClick(1058, &CUniversalConvertDlg::OnSourceSpace);
-    onClick(1061, &CUniversalConvertDlg::OnTargetComma);
-    onClick(1062, &CUniversalConvertDlg::OnTargetSpace);
-    onClick(1072, &CUniversalConvertDlg::OnViewSource);
-    onClick(1073, &CUniversalConvertDlg::OnViewTarget);
-    onClick(1, &CUniversalConvertDlg::OnOK);
-    connect(FindControl<QPushButton>(this, 2), &QPushButton::clicked, this,
-            &CUniversalConvertDlg::reject);
+    OnClicked(this, 1053, &CUniversalConvertDlg::OnBrowseSource);
+    OnClicked(this, 1054, &CUniversalConvertDlg::OnBrowseTarget);
+    OnClicked(this, 1051, &CUniversalConvertDlg::OnNumberingBox);
+    OnClicked(this, 1049, &CUniversalConvertDlg::OnAttributeBox);
+    OnClicked(this, 1057, &CUniversalConvertDlg::OnSourceComma);
+    OnClicked(this, 1058, &CUniversalConvertDlg::OnSourceSpace);
+    OnClicked(this, 1061, &CUniversalConvertDlg::OnTargetComma);
+    OnClicked(this, 1062, &CUniversalConvertDlg::OnTargetSpace);
+    OnClicked(this, 1072, &CUniversalConvertDlg::OnViewSource);
+    OnClicked(this, 1073, &CUniversalConvertDlg::OnViewTarget);
+    OnClicked(this, 1, &CUniversalConvertDlg::OnOK);
+    OnClicked(this, 2, &CUniversalConvertDlg::reject);
     for (const int id : kNumberBoxes)
         Box(id)->installEventFilter(this);
-}
-
-int CUniversalConvertDlg::DoModal() {
-    OnInitDialog();
-    return exec() == QDialog::Accepted ? kIdOk : kIdCancel;
 }
 
 bool CUniversalConvertDlg::OnInitDialog() {
@@ -113,8 +83,8 @@ void CUniversalConvertDlg::ApplyLayout(const LayoutSettings& layout) {
 
 bool CUniversalConvertDlg::UpdateData(bool saveAndValidate) {
     if (!saveAndValidate) {
-        Box(1055)->setText(FromPath(m_strSourcePath));
-        Box(1056)->setText(FromPath(m_strTargetPath));
+        Box(1055)->setText(PathText(m_strSourcePath));
+        Box(1056)->setText(PathText(m_strTargetPath));
         Box(1068)->setText(QString::number(m_nStartNumber));
         const std::pair<int, double> numbers[] = {{1065, m_fAddX}, {1066, m_fAddY},
                                                   {1067, m_fAddZ}, {1071, m_fMulZ},
@@ -123,8 +93,8 @@ bool CUniversalConvertDlg::UpdateData(bool saveAndValidate) {
             Box(id)->setText(QString::fromStdString(FormatNumberBox(value)));
         return true;
     }
-    m_strSourcePath = ToPath(Box(1055)->text());
-    m_strTargetPath = ToPath(Box(1056)->text());
+    m_strSourcePath = PathBytes(Box(1055)->text());
+    m_strTargetPath = PathBytes(Box(1056)->text());
     const auto refuse = [this](int id, const char* message) {
         // The message box takes the focus from the box: that is not the user leaving it.
         m_inExchange = true;
@@ -147,14 +117,15 @@ bool CUniversalConvertDlg::UpdateData(bool saveAndValidate) {
 }
 
 void CUniversalConvertDlg::OnBrowseSource() {
-    if (const std::optional<std::string> path = desktop().GetOpenFileName(this, FileRequest())) {
+    if (const std::optional<std::string> path =
+            desktop().GetOpenFileName(this, TextDataFileRequest())) {
         m_strSourcePath = *path;
         UpdateData(false);
     }
 }
 
 void CUniversalConvertDlg::OnBrowseTarget() {
-    const std::optional<std::string> path = desktop().GetSaveFileName(this, FileRequest());
+    const std::optional<std::string> path = desktop().GetSaveFileName(this, TextDataFileRequest());
     if (!path)
         return;
     m_strTargetPath = *path;
@@ -209,17 +180,13 @@ bool CUniversalConvertDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CUniversalConvertDlg::OnViewSource() {
-    if (m_strSourcePath.empty())
-        return;
-    if (!desktop().OpenWithViewer(this, m_strSourcePath))
-        desktop().MessageBox(this, std::string(kNoViewerMessage) + m_strSourcePath);
+    if (!m_strSourcePath.empty())
+        ViewFile(this, m_strSourcePath);
 }
 
 void CUniversalConvertDlg::OnViewTarget() {
-    if (m_strTargetPath.empty())
-        return;
-    if (!desktop().OpenWithViewer(this, m_strTargetPath))
-        desktop().MessageBox(this, std::string(kNoViewerMessage) + m_strTargetPath);
+    if (!m_strTargetPath.empty())
+        ViewFile(this, m_strTargetPath);
 }
 
 LayoutSettings CUniversalConvertDlg::LayoutFromControls() const {
@@ -265,7 +232,7 @@ void CUniversalConvertDlg::OnOK() {
     };
     const auto shared = std::make_shared<Shared>();
     shared->run = run;
-    SetRunning(true);
+    ShowRunning(this, true);
     m_thread = QThread::create([shared] { shared->result = ConvertLayoutFile(shared->run); });
     m_thread->setParent(this);
     // Queued to the dialog's thread: the result is shown where the dialog lives.
@@ -273,7 +240,7 @@ void CUniversalConvertDlg::OnOK() {
         m_thread->wait();
         m_thread->deleteLater();
         m_thread = nullptr;
-        SetRunning(false);
+        ShowRunning(this, false);
         FinishRun(shared->run, shared->result);
     });
     m_thread->start();
@@ -288,15 +255,6 @@ void CUniversalConvertDlg::FinishRun(const UniversalConversionRun& run,
         desktop().MessageBox(this, m.text, m.caption, MsgButtons::Ok,
                              m.failure ? MsgIcon::Warning : MsgIcon::None);
     }
-}
-
-void CUniversalConvertDlg::SetRunning(bool running) {
-    for (const int id : {kIdOk, kIdCancel})
-        FindControl<QWidget>(this, id)->setEnabled(!running);
-    if (running)
-        setCursor(Qt::BusyCursor);
-    else
-        unsetCursor();
 }
 
 void CUniversalConvertDlg::reject() {

@@ -5,7 +5,7 @@
 // "退出". The layouts are loaded on opening and stored at every "转换"; the
 // other options start afresh at every opening.
 
-#include <QDialog>
+#include "app/modal_dlg.h"
 
 #include <memory>
 #include <string>
@@ -19,11 +19,8 @@ class QThread;
 
 namespace vm {
 
-class CUniversalConvertDlg : public QDialog {
+class CUniversalConvertDlg : public CModalDlg {
 public:
-    static constexpr int kIdOk = 1;
-    static constexpr int kIdCancel = 2;
-
     explicit CUniversalConvertDlg(QWidget* parent = nullptr);
     // Waits for a run still going: its target is written completely or not at all.
     ~CUniversalConvertDlg() override;
@@ -36,9 +33,8 @@ public:
     double m_fMulX = 1, m_fMulY = 1, m_fMulZ = 1;
     std::string m_strIniPath;  // where the layouts are kept (the per-user settings)
 
-    int DoModal();
     // Fills the lists, ticks both "逗号" boxes and shows the stored layout.
-    bool OnInitDialog();
+    bool OnInitDialog() override;
     // true: boxes -> members, in the order 1055, 1056, 1068, 1065, 1066, 1067,
     // 1071, 1070, 1069, stopping with the standard message at the first box
     // that holds no number (later members keep their values); false: members -> boxes.
@@ -73,7 +69,6 @@ private:
     void CreateControls();
     void ConnectControls();
     void ApplyLayout(const LayoutSettings& layout);
-    void SetRunning(bool running);
     void FinishRun(const UniversalConversionRun& run, const UniversalConversionResult& result);
     void PickPair(int ticked, int unticked);
     bool IsTicked(int id) const;

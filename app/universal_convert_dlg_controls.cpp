@@ -2,32 +2,16 @@
 // (327 x 255) and each carrying its id. Group boxes come first so that the
 // controls they frame lie above them.
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
-#include "app/control_id.h"
-#include "app/dialog_units.h"
+#include "app/control_table.h"
 #include "app/universal_convert_dlg.h"
 
 namespace vm {
 namespace {
 
-enum class Kind { Group, Label, List, Check, Edit, Button, DefaultButton };
-
-struct ControlSpec {
-    int id;
-    Kind kind;
-    const char* caption;
-    int x, y, width, height;
-};
-
+using Kind = ControlKind;
 constexpr int kS = kStaticId;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {kS, Kind::Group, "待转换文件相关信息:", 7, 5, 313, 76},
     {kS, Kind::Group, "分隔符", 256, 14, 58, 36},
     {kS, Kind::Label, "点号", 14, 19, 36, 8},
@@ -87,36 +71,6 @@ constexpr ControlSpec kControls[] = {
     {2, Kind::Button, "退出", 180, 233, 56, 15},
 };
 
-QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
-        case Kind::Group:
-            return new QGroupBox(caption, parent);
-        case Kind::Label:
-            return new QLabel(caption, parent);
-        case Kind::List: {
-            auto* list = new QComboBox(parent);  // a drop-down list, not editable
-            for (int n = 1; n <= kLayoutPositions; ++n)
-                list->addItem(QString::number(n));
-            return list;
-        }
-        case Kind::Check:
-            return new QCheckBox(caption, parent);
-        case Kind::Edit:
-            return new QLineEdit(parent);
-        case Kind::DefaultButton: {
-            auto* button = new QPushButton(caption, parent);
-            button->setDefault(true);
-            return button;
-        }
-        case Kind::Button:
-            break;
-    }
-    auto* button = new QPushButton(caption, parent);
-    button->setAutoDefault(false);
-    return button;
-}
-
 // "Tahoma" 10 pt; the families after it show the Chinese captions.
 QFont DialogFont() {
     QFont font;
@@ -129,14 +83,9 @@ QFont DialogFont() {
 
 void CUniversalConvertDlg::CreateControls() {
     setFont(DialogFont());
-    const DialogUnits units = DialogUnits::ForFont(font());
-    setFixedSize(units.toPixels(327, 255));
-    for (const ControlSpec& spec : kControls) {
-        QWidget* control = MakeControl(spec, this);
-        if (spec.id != kStaticId)
-            SetControlId(control, spec.id);
-        units.place(control, spec.x, spec.y, spec.width, spec.height);
-    }
+    MakeControls(this, 327, 255, kControls);
+    FillNumbered(this, {1046, 1039, 1040, 1041, 1047, 1050, 1042, 1043, 1044, 1045, 1048, 1052},
+                 kLayoutPositions);
 }
 
 }  // namespace vm

@@ -1,0 +1,93 @@
+#include "app/control_table.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace vm {
+namespace {
+
+QWidget* NewControl(ControlKind kind, const QString& caption, QWidget* parent) {
+    switch (kind) {
+        case ControlKind::Group:
+            return new QGroupBox(caption, parent);
+        case ControlKind::Label:
+            return new QLabel(caption, parent);
+        case ControlKind::Check:
+            return new QCheckBox(caption, parent);
+        case ControlKind::Edit:
+            return new QLineEdit(parent);
+        case ControlKind::PathBox: {
+            auto* box = new QPlainTextEdit(parent);
+            box->setLineWrapMode(QPlainTextEdit::NoWrap);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            box->setTabChangesFocus(true);
+            return box;
+        }
+        case ControlKind::StatusBox: {
+            auto* status = new QPlainTextEdit(parent);
+            status->setReadOnly(true);
+            return status;
+        }
+        case ControlKind::List:
+            return new QComboBox(parent);
+        case ControlKind::DefaultButton: {
+            auto* button = new QPushButton(caption, parent);
+            button->setDefault(true);
+            return button;
+        }
+        case ControlKind::FocusButton:
+            return new QPushButton(caption, parent);  // a dialog's buttons are auto-default
+        case ControlKind::Button:
+            break;
+    }
+    auto* button = new QPushButton(caption, parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QWidget* MakeControl(const ControlRow& row, QWidget* parent, const DialogUnits& units) {
+    QWidget* control = NewControl(row.kind, QString::fromUtf8(row.caption), parent);
+    if (row.id != kStaticId)
+        SetControlId(control, row.id);
+    units.place(control, row.x, row.y, row.width, row.height);
+    return control;
+}
+
+}  // namespace
+
+DialogUnits MakeControls(QWidget* dialog, int width, int height, const ControlRow* rows,
+                         std::size_t count) {
+    const DialogUnits units = DialogUnits::ForFont(dialog->font());
+    dialog->setFixedSize(units.toPixels(width, height));
+    for (std::size_t i = 0; i < count; ++i)
+        MakeControl(rows[i], dialog, units);
+    return units;
+}
+
+void FillNumbered(const QWidget* dialog, std::initializer_list<int> listIds, int count) {
+    for (const int id : listIds) {
+        QComboBox* list = FindControl<QComboBox>(dialog, id);
+        for (int n = 1; n <= count; ++n)
+            list->addItem(QString::number(n));
+    }
+}
+
+void EnableControls(const QWidget* dialog, std::initializer_list<int> ids, bool enable) {
+    for (const int id : ids)
+        FindControl<QWidget>(dialog, id)->setEnabled(enable);
+}
+
+void ShowRunning(QWidget* dialog, bool running) {
+    EnableControls(dialog, {1, 2}, !running);
+    if (running)
+        dialog->setCursor(Qt::BusyCursor);
+    else
+        dialog->unsetCursor();
+}
+
+}  // namespace vm
