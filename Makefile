@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: all deps build run test test-plain test-asan build-asan bench fuzz format clean
+.PHONY: all deps build run test test-plain test-asan test-fuzz build-asan bench fuzz format clean
 
 all: build
 
@@ -37,7 +37,11 @@ test-asan: build-asan
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
 
-test: test-plain test-asan
+# A short, fixed libFuzzer run of every parser; fails on any finding.
+test-fuzz: deps
+	bash scripts/fuzz.sh 12
+
+test: test-plain test-asan test-fuzz
 
 bench: build
 	bash bench/run.sh $(BUILD)
