@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "common/file_io.h"
+#include "tests/support/cli_runner.h"
 #include "tests/support/temp_dir.h"
 
 namespace vm {
@@ -28,10 +29,7 @@ namespace {
 
 using test::TempDir;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
+using test::CliRun;
 
 // Runs veltramarlin-cli in folder with its per-user folders inside it; with
 // fileSizeLimit > 0 no file may grow past that many bytes (SIGXFSZ ignored, so
@@ -57,7 +55,7 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& folder,
                                static_cast<rlim_t>(fileSizeLimit)};
             ::setrlimit(RLIMIT_FSIZE, &limit);
         }
-        const std::string cli = std::string(VM_BINARY_DIR) + "/cli/veltramarlin-cli";
+        const std::string cli = test::CliPath();
         std::vector<char*> argv{const_cast<char*>(cli.c_str())};
         for (const std::string& a : args)
             argv.push_back(const_cast<char*>(a.c_str()));

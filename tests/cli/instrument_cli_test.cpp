@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <string>
 
 #include "common/file_io.h"
+#include "tests/support/cli_runner.h"
 #include "tests/support/temp_dir.h"
 
 namespace vm {
@@ -13,35 +12,11 @@ namespace {
 
 using test::TempDir;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
+using test::CliRun;
 
-std::string Quote(const std::string& word) {
-    std::string q = "'";
-    for (char c : word)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-// Runs veltramarlin-cli with args; stdout captured, stderr dropped.
+// Runs veltramarlin-cli with args.
 CliRun Cli(const std::vector<std::string>& args) {
-    std::string command = Quote(std::string(VM_BINARY_DIR) + "/cli/veltramarlin-cli");
-    for (const std::string& a : args)
-        command += " " + Quote(a);
-    command += " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return test::RunCliCommand(args);
 }
 
 const char kMeasurement[] =

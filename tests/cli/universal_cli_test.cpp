@@ -1,12 +1,11 @@
 // veltramarlin-cli universal against the engine the dialog calls: the same bytes.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "tests/support/cli_runner.h"
 #include "tests/support/temp_dir.h"
 #include "universal/universal_conversion.h"
 
@@ -15,36 +14,13 @@ namespace {
 
 using test::TempDir;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
+using test::CliRun;
 
-std::string Quote(const std::string& word) {
-    std::string q = "'";
-    for (char c : word)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-// Runs "veltramarlin-cli universal ARGS"; stdout captured, stderr dropped.
+// Runs veltramarlin-cli universal with args.
 CliRun Universal(const std::vector<std::string>& args) {
-    std::string command =
-        Quote(std::string(VM_BINARY_DIR) + "/cli/veltramarlin-cli") + " universal";
-    for (const std::string& a : args)
-        command += " " + Quote(a);
-    command += " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    std::vector<std::string> all{"universal"};
+    all.insert(all.end(), args.begin(), args.end());
+    return test::RunCliCommand(all);
 }
 
 const char kSource[] =
