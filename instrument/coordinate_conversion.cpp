@@ -125,13 +125,8 @@ ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
         return result;
     }
     CoordinateConverter converter(input.layout, FileSizeOf(input.source));
-    FileError readError;
-    const bool read = ForEachFilePiece(
-        input.source, [&](const std::string& piece) { converter.AddPiece(piece); }, &readError);
-    if (!read) {
-        result.status = messages::kSourceOpenFailed;
-        result.messages = {messages::kSourceOpenFailed};
-        result.detail = readError.message;
+    if (!ReadConversionSource(
+            input.source, [&](const std::string& piece) { converter.AddPiece(piece); }, result)) {
         return result;
     }
     const CoordinateOutput output = converter.Finish();

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "common/line_reader.h"
+#include "instrument/conversion_messages.h"
 
 namespace vm {
 namespace {
@@ -81,6 +82,18 @@ bool ForEachFilePiece(const std::string& path,
     }
     ForEachPiece(pending, onPiece);
     return true;
+}
+
+bool ReadConversionSource(const std::string& source,
+                          const std::function<void(const std::string& piece)>& onPiece,
+                          ConversionResult& result) {
+    FileError readError;
+    if (ForEachFilePiece(source, onPiece, &readError))
+        return true;
+    result.status = messages::kSourceOpenFailed;
+    result.messages = {messages::kSourceOpenFailed};
+    result.detail = readError.message;
+    return false;
 }
 
 }  // namespace vm

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/file_io.h"
+#include "instrument/conversion_result.h"
 
 namespace vm {
 
@@ -19,5 +20,12 @@ bool ForEachFilePiece(const std::string& path,
 // The same over bytes already in memory.
 void ForEachPiece(const std::string& bytes,
                   const std::function<void(const std::string& piece)>& onPiece);
+
+// Feeds every piece of a conversion's source file to onPiece. When the source
+// cannot be read, result gets the message both instrument conversions show and
+// the system's reason, and the answer is false.
+bool ReadConversionSource(const std::string& source,
+                          const std::function<void(const std::string& piece)>& onPiece,
+                          ConversionResult& result);
 
 }  // namespace vm

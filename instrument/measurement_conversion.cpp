@@ -227,13 +227,8 @@ ConversionResult ConvertMeasurementFile(const MeasurementConversionInput& input)
         return result;
     }
     MeasurementConverter converter(input.options);
-    FileError readError;
-    const bool read = ForEachFilePiece(
-        input.source, [&](const std::string& piece) { converter.AddPiece(piece); }, &readError);
-    if (!read) {
-        result.status = messages::kSourceOpenFailed;
-        result.messages = {messages::kSourceOpenFailed};
-        result.detail = readError.message;
+    if (!ReadConversionSource(
+            input.source, [&](const std::string& piece) { converter.AddPiece(piece); }, result)) {
         return result;
     }
     const MeasurementOutputs outputs = converter.Finish();
