@@ -6,15 +6,15 @@
 #include <cstdint>
 #include <string>
 
-#include "common/line_reader.h"
 #include "fuzz_files.h"
+#include "marked_records.h"
 #include "instrument/coordinate_conversion.h"
 #include "instrument/target_layout.h"
 
 namespace {
 
-// The records of the file by the marking rule, without any shortcut: each piece
-// loses CR and LF and gets "@$$"; '@' and '$' never reach a record, "@$$" ends one.
+// Points found by a plain walk over the marked records: a record with four
+// commas is a point named by what stands before its first comma.
 struct Walk {
     long long points = 0;
     std::string lastName;
@@ -22,29 +22,15 @@ struct Walk {
 
 Walk PlainWalk(const std::string& bytes) {
     Walk walk;
-    vm::LineReader reader(bytes);
-    std::string piece, record;
-    while (reader.Next(piece)) {
-        std::string marked;
-        for (char c : piece)
-            if (c != '\r' && c != '\n')
-                marked.push_back(c);
-        marked += "@$$";
-        for (size_t i = 0; i < marked.size(); ++i) {
-            if (marked[i] != '@' && marked[i] != '$')
-                record.push_back(marked[i]);
-            if (marked.compare(i, 3, "@$$") != 0)
-                continue;
-            size_t from = 0, commas = 0, first = std::string::npos;
-            for (size_t c; commas < 4 && (c = record.find(',', from)) != std::string::npos;
-                 from = c + 1, ++commas)
-                if (commas == 0)
-                    first = c;
-            if (commas == 4) {
-                ++walk.points;
-                walk.lastName = record.substr(0, first);
-            }
-            record.clear();
+    for (const std::string& record : vm::fuzz::MarkedRecords(bytes)) {
+        size_t from = 0, commas = 0, first = std::string::npos;
+        for (size_t c; commas < 4 && (c = record.find(',', from)) != std::string::npos;
+             from = c + 1, ++commas)
+            if (commas == 0)
+                first = c;
+        if (commas == 4) {
+            ++walk.points;
+            walk.lastName = record.substr(0, first);
         }
     }
     return walk;

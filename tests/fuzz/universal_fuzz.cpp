@@ -9,35 +9,13 @@
 #include <string_view>
 #include <vector>
 
-#include "common/line_reader.h"
+#include "marked_records.h"
 #include "universal/layout_records.h"
 #include "universal/universal_conversion.h"
 
 namespace {
 
 constexpr size_t kSettingsBytes = 16;
-
-std::vector<std::string> ReferenceRecords(const std::string& bytes) {
-    std::vector<std::string> records;
-    vm::LineReader reader(bytes);
-    std::string piece, record;
-    while (reader.Next(piece)) {
-        std::string marked;
-        for (char c : piece)
-            if (c != '\r' && c != '\n')
-                marked.push_back(c);
-        marked += "@$$";
-        for (size_t i = 0; i < marked.size(); ++i) {
-            if (marked[i] != '@' && marked[i] != '$')
-                record.push_back(marked[i]);
-            if (marked.compare(i, 3, "@$$") == 0) {
-                records.push_back(record);
-                record.clear();
-            }
-        }
-    }
-    return records;
-}
 
 vm::RecordFields ReferenceSplit(const std::string& record, char separator) {
     vm::RecordFields fields;
@@ -96,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data) + kSettingsBytes,
                             size - kSettingsBytes);
 
-    const std::vector<std::string> expected = ReferenceRecords(bytes);
+    const std::vector<std::string> expected = vm::fuzz::MarkedRecords(bytes);
     vm::LayoutRecordReader reader(bytes);
     std::string_view record;
     size_t index = 0;
