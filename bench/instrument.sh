@@ -53,28 +53,11 @@ write(work + "/coord.txt", coordinate)
 write(work + "/meas.txt", measurement)
 PY
 
-/usr/bin/python3 - "$work" "$cli" <<'PY'
-import os, subprocess, sys, time
+/usr/bin/python3 - "$work" "$cli" "$(dirname "$0")" <<'PY'
+import os, sys
 work, cli = sys.argv[1], sys.argv[2]
-
-def measure(argv):
-    """Best wall time and best processor time (user + system) of 3 runs, and
-    the largest peak resident size in bytes. The machine may be shared: the
-    processor time shows the program's own cost when the wall time is inflated
-    by other work."""
-    wall, cpu, peak = None, None, 0
-    for _ in range(3):
-        start = time.perf_counter()
-        proc = subprocess.Popen(argv, stdout=subprocess.DEVNULL)
-        _, status, usage = os.wait4(proc.pid, 0)
-        elapsed = time.perf_counter() - start
-        if status != 0:
-            sys.exit("failed: %s" % " ".join(argv))
-        used = usage.ru_utime + usage.ru_stime
-        wall = elapsed if wall is None else min(wall, elapsed)
-        cpu = used if cpu is None else min(cpu, used)
-        peak = max(peak, usage.ru_maxrss * 1024)
-    return wall, max(cpu, 1e-3), peak
+sys.path.insert(0, sys.argv[3])
+from measure import measure
 
 def report(label, source, argv):
     size = os.path.getsize(source)

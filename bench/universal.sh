@@ -27,28 +27,13 @@ with open(path, "wb") as f:
     f.write("".join(lines).encode())
 PY
 
-/usr/bin/python3 - "$work" "$cli" <<'PY'
-import os, subprocess, sys, time
+/usr/bin/python3 - "$work" "$cli" "$(dirname "$0")" <<'PY'
+import os, sys
 work, cli = sys.argv[1], sys.argv[2]
+sys.path.insert(0, sys.argv[3])
+from measure import measure
 source = os.path.join(work, "source.txt")
 size_mb = os.path.getsize(source) / 1e6
-
-# Best wall time and best CPU time (user + system) of 3 runs, and the peak
-# resident memory. On a shared machine the CPU time is the steadier figure.
-def measure(argv):
-    best, cpu, peak = None, None, 0
-    for _ in range(3):
-        start = time.perf_counter()
-        proc = subprocess.Popen(argv, stdout=subprocess.DEVNULL)
-        _, status, usage = os.wait4(proc.pid, 0)
-        elapsed = time.perf_counter() - start
-        if status != 0:
-            sys.exit("failed: %s" % " ".join(argv))
-        used = usage.ru_utime + usage.ru_stime
-        best = elapsed if best is None else min(best, elapsed)
-        cpu = used if cpu is None else min(cpu, used)
-        peak = max(peak, usage.ru_maxrss)
-    return best, cpu, peak / 1024
 
 runs = [
     ("cat", ["sh", "-c", 'cat "$0" > /dev/null', source]),
@@ -66,5 +51,5 @@ print("%-10s %8s %8s %8s %12s %14s" % ("command", "wall s", "MB/s", "CPU s", "MB
 for name, argv in runs:
     seconds, cpu, peak = measure(argv)
     print("%-10s %8.3f %8.1f %8.3f %12.1f %14.1f" % (
-        name, seconds, size_mb / seconds, cpu, size_mb / max(cpu, 1e-6), peak))
+        name, seconds, size_mb / seconds, cpu, size_mb / cpu, peak / 1024 / 1024))
 PY
