@@ -65,16 +65,29 @@ TEST_F(SerialCommandsTest, downloadFillsThePaneAndEndsByItself) {
     EXPECT_TRUE(desk.messages().empty());
 }
 
-TEST_F(SerialCommandsTest, aMissingPortShowsBothFailureTextsAndKeepsThePane) {
-    UseDevice(dir.file("no-such-port"));
-    ShowInPane("kept");
-    ASSERT_TRUE(Window().OnCommand(1004));
-    EXPECT_EQ(StatusLine(), "ComPort 1打开失败，没有这个串口，或者该串口被其它程序占用>>>");
-    ASSERT_EQ(desk.calls().size(), 1u);
-    EXPECT_EQ(desk.calls()[0].text, "Com1打开失败!");
-    EXPECT_EQ(desk.calls()[0].icon, MsgIcon::Stop);
-    EXPECT_EQ(Window().m_strText, "kept");
-    EXPECT_FALSE(Window().IsCommTimerActive());
+// Both failure texts, then the device port 1 stands for and the reason.
+TEST_F(SerialCommandsTest, aPortThatCannotBeOpenedShowsTheDeviceAndTheReason) {
+    const std::string plain = dir.write("plain.txt", "x");
+    const std::pair<std::string, std::string> rows[] = {
+        {dir.file("no-such-port"), "找不到这个设备（未连接、已拔出或名称有误）"},
+        {plain, "这不是串口设备"},
+    };
+    for (const auto& [device, reason] : rows) {
+        desk.clearCalls();
+        UseDevice(device);
+        ShowInPane("kept");
+        for (int command : {1004, 1005}) {
+            ASSERT_TRUE(Window().OnCommand(command));
+            EXPECT_EQ(StatusLine(),
+                      "ComPort 1打开失败，没有这个串口，或者该串口被其它程序占用>>> " + device +
+                          "：" + reason);
+            ASSERT_FALSE(desk.calls().empty());
+            EXPECT_EQ(desk.calls().back().text, "Com1打开失败!\n" + device + "：" + reason);
+            EXPECT_EQ(desk.calls().back().icon, MsgIcon::Stop);
+            EXPECT_EQ(Window().m_strText, "kept");
+            EXPECT_FALSE(Window().IsCommTimerActive());
+        }
+    }
 }
 
 TEST_F(SerialCommandsTest, uploadSendsTheChosenFileAndShowsItsTranscript) {
