@@ -131,6 +131,7 @@ TEST_F(PortOpen, aPortHeldByATerminalProgramIsRefusedNamingIt) {
                                 link.choice.devicePath + " </dev/null >/dev/null 2>&1";
     const pid_t holder = ::fork();
     if (holder == 0) {
+        ::setsid();  // its own session: what it signals on leaving stays there
         ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
