@@ -192,11 +192,12 @@ void CComSetWindow::ShowDevice() {
         m_device->setText(QStringLiteral("设备：未选择串口"));
         return;
     }
+    // A discovered device shows its short kernel path; the stable name that is
+    // stored (too long for the label) is in the tip.
     const SerialPortInfo* device = ChosenDiscovered();
-    const QString path =
-        QString::fromStdString(device ? device->stableName : PortDevicePath(m_iniPath, index + 1));
-    m_device->setText(QStringLiteral("设备：\n") + path);
-    m_device->setToolTip(path);
+    const std::string path = device ? device->devicePath : PortDevicePath(m_iniPath, index + 1);
+    m_device->setText(QStringLiteral("设备：\n") + QString::fromStdString(path));
+    m_device->setToolTip(QString::fromStdString(device ? device->stableName : path));
 }
 
 bool CComSetWindow::OnOK() {

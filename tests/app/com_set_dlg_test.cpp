@@ -114,7 +114,8 @@ TEST_F(ComSetDlgTest, discoveredDevice_storedByStableName_foundAgainAfterReplug)
         ASSERT_EQ(w.List(1010)->count(), 10);
         EXPECT_EQ(w.List(1010)->itemText(9), "USB 串口 FT232R USB UART (/dev/ttyUSB0)");
         w.List(1010)->setCurrentIndex(9);
-        EXPECT_TRUE(w.DeviceLabel()->text().contains(QString::fromStdString(byId)));
+        EXPECT_TRUE(w.DeviceLabel()->text().endsWith("/dev/ttyUSB0"));
+        EXPECT_TRUE(w.DeviceLabel()->toolTip().endsWith(QString::fromStdString(byId)));
         w.List(1011)->setCurrentIndex(8);  // 115200
         w.List(1016)->setCurrentIndex(2);  // RTS/CTS
         ASSERT_TRUE(w.OnOK());

@@ -82,18 +82,6 @@ TEST_F(PortOpen, everyFailureTellsTheDeviceAndTheReason) {
         EXPECT_EQ(pane, "kept");
         EXPECT_FALSE(port.IsOpen());
     }
-    // A numbered port is named by its number, then by the device it stands for.
-    CSerialPort port;
-    PortChoice numbered = free.choice;
-    numbered.devicePath.clear();
-    numbered.settings.nPort = 200;
-    ASSERT_FALSE(OpenPort(port, numbered));
-    const TransferStart none = FailedStart(port, numbered);
-    EXPECT_EQ(none.status,
-              "ComPort 200打开失败，没有这个串口，或者该串口被其它程序占用>>> "
-              "/dev/ttyS199：" +
-                  kNotFound);
-    EXPECT_EQ(none.message, "Com200打开失败!\n/dev/ttyS199：" + kNotFound);
 }
 
 // Stale locks (their process is gone) are cleared; ours holds our process id

@@ -52,29 +52,5 @@ TEST(CSerialPort, thePortIsOursAloneWhileOpen) {
     EXPECT_TRUE(OpenPort(other, link.choice)) << "and free again once closed";
 }
 
-// Both commands tell which port failed, in the status line and a message box,
-// and leave the pane as it was.
-TEST(StartTransfer, aMissingPortIsReportedWithItsDeviceAndThePaneKept) {
-    test::Upload u;
-    u.link.choice.devicePath = "/dev/veltramarlin-no-such-port";
-    u.pane = "kept";
-    CCommTicker ticker;
-    for (const TransferStart& start :
-         {StartDownload(u.port, u.link.choice, ticker, u.pane), u.Start(u.dir.file("a.txt"))}) {
-        EXPECT_FALSE(start.started);
-        EXPECT_EQ(
-            start.status,
-            "/dev/veltramarlin-no-such-port打开失败，没有这个串口，或者该串口被其它程序占用>>> "
-            "找不到这个设备（未连接、已拔出或名称有误）");
-        EXPECT_EQ(
-            start.message,
-            "/dev/veltramarlin-no-such-port打开失败!\n找不到这个设备（未连接、已拔出或名称有误）");
-        EXPECT_EQ(u.pane, "kept");
-        EXPECT_FALSE(u.port.IsOpen());
-    }
-    u.worker.Wait();
-    EXPECT_EQ(u.finished, 0) << "no upload ran";
-}
-
 }  // namespace
 }  // namespace vm
