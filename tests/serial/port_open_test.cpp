@@ -107,6 +107,9 @@ TEST_F(PortOpen, aStaleLockIsReplacedAndOursIsRemovedAfterwards) {
     lost.link.pty.HangUp();
     EXPECT_TRUE(lost.Tick().portLost);
     EXPECT_FALSE(FileExists(lockFile)) << "removed after the device vanished";
+
+    SetPortLockFolders({locks.file("not-there")});
+    EXPECT_TRUE(test::Download().start.started) << "a folder that takes no locks does not stop it";
 }
 
 // A terminal program that holds the port (here picocom, which keeps the device
