@@ -16,8 +16,8 @@ std::string NamedDevice(const std::string& iniPath, int port) {
 int PortNumberForDevice(const std::string& iniPath, const SerialPortInfo& device,
                         const std::vector<SerialPortInfo>& discovered) {
     for (int n = 1; n <= kNumberedPorts; ++n) {
-        const std::string named = NamedDevice(iniPath, n);
-        if (named == device.stableName || named == device.devicePath)
+        const std::string path = PortDevicePath(iniPath, n);
+        if (path == device.stableName || path == device.devicePath)
             return n;
     }
     for (int n = 1; n <= kNumberedPorts; ++n) {

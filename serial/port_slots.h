@@ -14,9 +14,9 @@ namespace vm {
 
 inline constexpr int kNumberedPorts = 8;
 
-// The port number (1-8) for device: the one whose Device<n> names it already;
-// else the first whose Device<n> is empty and whose built-in port
-// /dev/ttyS<n-1> is not among the discovered ones; else 8.
+// The port number (1-8) for device: the one that stands for it already (by
+// its Device<n> entry, or as the built-in port /dev/ttyS<n-1>); else the first whose Device<n> is
+// empty and whose built-in port /dev/ttyS<n-1> is not among the discovered ones; else 8.
 int PortNumberForDevice(const std::string& iniPath, const SerialPortInfo& device,
                         const std::vector<SerialPortInfo>& discovered);
 

@@ -138,6 +138,9 @@ TEST_F(ComSetDlgTest, discoveredDevice_storedByStableName_foundAgainAfterReplug)
     EXPECT_EQ(Shown(again, 1016), "RTS/CTS");
     ASSERT_TRUE(again.OnOK());
     EXPECT_EQ(Stored("Port"), "1") << "the same number again";
+    again.List(1010)->setCurrentIndex(8);  // the on-board port keeps its own number
+    ASSERT_TRUE(again.OnOK());
+    EXPECT_EQ(Stored("Port"), "0");
 }
 
 TEST_F(ComSetDlgTest, sendTime_refusedOutsideRangeOrNotInteger) {
