@@ -55,10 +55,14 @@ ConfigureResult Configure(int fd, int32_t nBaud, uint8_t byByteSize, uint8_t byP
         return ConfigureResult::FramingRefused;
     if (nBaud <= 0)
         return ConfigureResult::SpeedRefused;
+    // Rates with a terminal constant go the usual way; the others are set
+    // exactly once the rest of the attributes are in place.
     speed_t speed{};
     const bool listed = BaudToSpeed(nBaud, speed);
-    if (listed && !ApplyLineParameters(attrs, nBaud, byByteSize, byParity, byStopBits))
-        return ConfigureResult::FramingRefused;
+    if (listed) {
+        cfsetispeed(&attrs, speed);
+        cfsetospeed(&attrs, speed);
+    }
     if (::tcsetattr(fd, TCSANOW, &attrs) != 0)
         return errno == EINVAL ? ConfigureResult::SpeedRefused : ConfigureResult::Failed;
     if (!listed && !SetAnySpeed(fd, nBaud))

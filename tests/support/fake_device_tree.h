@@ -9,7 +9,8 @@ namespace vm::test {
 struct FakeUsbDevice {
     std::string kernel;  // "ttyUSB0" (a USB-serial converter) or "ttyACM0" (CDC-ACM)
     std::string vendorId, productId, manufacturer, product, serial;
-    std::string byId;  // name of its link in dev/serial/by-id ("" for none)
+    std::string byId;  // its link's name in dev/serial/by-id ("" for none); a later
+                       // device with the same name takes the link over (a re-plug)
 };
 
 class FakeDeviceTree {
@@ -17,20 +18,18 @@ public:
     explicit FakeDeviceTree(const std::string& root) : m_root(root) {}
 
     void AddUsb(const FakeUsbDevice& device);
-    // An on-board port: type is its UART type attribute ("" for none), subsystem
-    // its bus ("pnp", "platform", ...).
-    void AddOnboard(const std::string& kernel, const std::string& type,
-                    const std::string& subsystem);
+    // An on-board port: type is its UART type attribute ("" for none), bus
+    // its subsystem ("pnp", "platform", ...).
+    void AddOnboard(const std::string& kernel, const std::string& type, const std::string& bus);
     // A terminal without a device behind it (virtual console, Bluetooth link).
-    void AddVirtual(const std::string& kernel);
-    // Points the by-id link name at kernel (a re-plugged adapter).
-    void LinkById(const std::string& name, const std::string& kernel);
+    void AddVirtual(const std::string& kernel) const;
 
 private:
-    std::string Dir(const std::string& path) const;  // made with parents
     void Write(const std::string& path, const std::string& text) const;
     void Link(const std::string& target, const std::string& path) const;
-    void ClassEntry(const std::string& kernel, const std::string& device) const;
+    // The device folder with its bus and driver, and the tty class entry below it.
+    void Device(const std::string& device, const std::string& kernel, const std::string& bus,
+                const std::string& driver) const;
 
     std::string m_root;
     int m_usbCount = 0;
