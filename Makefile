@@ -76,19 +76,22 @@ fuzz:
 
 # The programs and their desktop files into PREFIX (default /usr/local; DESTDIR
 # honoured), with sudo when PREFIX is not yours. `make uninstall` removes what
-# the last install wrote.
+# the last install wrote (kept apart from cmake's manifest, which cpack overwrites).
 ROOT_IF_NEEDED = p="$(DESTDIR)$(PREFIX)"; while [ ! -e "$$p" ]; do p=$$(dirname "$$p"); done; \
   if [ -w "$$p" ]; then sudo=; else sudo=sudo; fi
 install: programs
-	@$(ROOT_IF_NEEDED); set -x; $$sudo cmake --install $(BUILD) --prefix "$(PREFIX)"
+	@$(ROOT_IF_NEEDED); set -x; $$sudo cmake --install $(BUILD) --prefix "$(PREFIX)"; \
+	  cp $(BUILD)/install_manifest.txt $(BUILD)/installed-files.txt; \
+	  $$sudo rm -f $(BUILD)/install_manifest.txt
 	@if [ -z "$(DESTDIR)" ] && command -v update-mime-database > /dev/null; then \
-	  $(ROOT_IF_NEEDED); $$sudo update-mime-database "$(PREFIX)/share/mime"; fi
+	  $(ROOT_IF_NEEDED); $$sudo update-mime-database "$(PREFIX)/share/mime" > /dev/null; fi
 
 uninstall:
-	@test -f $(BUILD)/install_manifest.txt || { echo "nothing installed from $(BUILD)"; exit 1; }
-	@$(ROOT_IF_NEEDED); set -x; xargs -d '\n' $$sudo rm -f < $(BUILD)/install_manifest.txt
+	@test -f $(BUILD)/installed-files.txt || { echo "nothing installed from $(BUILD)"; exit 1; }
+	@$(ROOT_IF_NEEDED); set -x; xargs -d '\n' $$sudo rm -f < $(BUILD)/installed-files.txt
+	rm -f $(BUILD)/installed-files.txt
 	@if [ -z "$(DESTDIR)" ] && command -v update-mime-database > /dev/null; then \
-	  $(ROOT_IF_NEEDED); $$sudo update-mime-database "$(PREFIX)/share/mime"; fi
+	  $(ROOT_IF_NEEDED); $$sudo update-mime-database "$(PREFIX)/share/mime" > /dev/null; fi
 
 # build/veltramarlin_VERSION-1_ARCH.deb
 package: programs
