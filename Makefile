@@ -84,14 +84,14 @@ install: programs
 	  cp $(BUILD)/install_manifest.txt $(BUILD)/installed-files.txt; \
 	  $$sudo rm -f $(BUILD)/install_manifest.txt
 	@if [ -z "$(DESTDIR)" ] && command -v update-mime-database > /dev/null; then \
-	  $(ROOT_IF_NEEDED); $$sudo update-mime-database "$(PREFIX)/share/mime" > /dev/null; fi
+	  $(ROOT_IF_NEEDED); $$sudo update-mime-database "$(PREFIX)/share/mime" > /dev/null 2>&1; fi
 
 uninstall:
 	@test -f $(BUILD)/installed-files.txt || { echo "nothing installed from $(BUILD)"; exit 1; }
 	@$(ROOT_IF_NEEDED); set -x; xargs -d '\n' $$sudo rm -f < $(BUILD)/installed-files.txt
 	rm -f $(BUILD)/installed-files.txt
 	@if [ -z "$(DESTDIR)" ] && command -v update-mime-database > /dev/null; then \
-	  $(ROOT_IF_NEEDED); $$sudo update-mime-database "$(PREFIX)/share/mime" > /dev/null; fi
+	  $(ROOT_IF_NEEDED); $$sudo update-mime-database "$(PREFIX)/share/mime" > /dev/null 2>&1; fi
 
 # build/veltramarlin_VERSION-1_ARCH.deb
 package: programs
