@@ -25,8 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VM_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The Chinese interface needs a CJK font; the desktop's viewer opens written files.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, xdg-utils")
+# The Chinese interface needs a CJK font and Qt's Chinese texts (standard
+# buttons, file dialogs); the desktop's viewer opens written files.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n, xdg-utils")
 set(CPACK_STRIP_FILES ON)
 # Packaging installs what is built; it does not build the tests first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
