@@ -81,6 +81,19 @@ printf 'ATMOS 1,2\r\nP7,1234567,2345678,12345,TREE\r\n' > "$work/day1.txt"
 [ "$(cat -v "$work/day1.dat")" = "$(printf '904 1 0 $1^M\nP7 2345.678 1234.567 12.345 1 1 0 0^M')" ] ||
   fail "converted file: $(cat -v "$work/day1.dat")"
 
+# The desktop tells a downloaded instrument file (by its ATMOS line) from plain text.
+if command -v gio > /dev/null && [ -f "$root/usr/share/mime/mime.cache" ]; then
+  cp "$work/day1.txt" "$work/download"
+  printf 'JOB 7\r\nATMOS 20,1013\r\n' > "$work/download2"
+  printf 'Notes\nATMOSPHERE calm\n' > "$work/notes"
+  for f in download:text/x-veltramarlin-instrument download2:text/x-veltramarlin-instrument \
+           notes:text/plain; do
+    got=$(XDG_DATA_HOME=$work/home XDG_DATA_DIRS=$root/usr/share:/usr/share \
+          gio info -a standard::content-type "$work/${f%%:*}" | awk '/content-type/ { print $2 }')
+    [ "$got" = "${f#*:}" ] || fail "${f%%:*} is seen as $got"
+  done
+fi
+
 # The desktop program starts with a file to open and is still running after
 # three seconds (it exits only when its window closes). It runs in the scratch
 # folder with its own home, so no real settings are touched.
