@@ -80,7 +80,7 @@ fuzz:
 ROOT_IF_NEEDED = p="$(DESTDIR)$(PREFIX)"; while [ ! -e "$$p" ]; do p=$$(dirname "$$p"); done; \
   if [ -w "$$p" ]; then sudo=; else sudo=sudo; fi
 install: programs
-	@$(ROOT_IF_NEEDED); set -x; $$sudo cmake --install $(BUILD) --prefix "$(PREFIX)"; \
+	@$(ROOT_IF_NEEDED); set -ex; $$sudo cmake --install $(BUILD) --prefix "$(PREFIX)"; \
 	  cp $(BUILD)/install_manifest.txt $(BUILD)/installed-files.txt; \
 	  $$sudo rm -f $(BUILD)/install_manifest.txt
 	@if [ -z "$(DESTDIR)" ] && command -v update-mime-database > /dev/null; then \
@@ -88,7 +88,7 @@ install: programs
 
 uninstall:
 	@test -f $(BUILD)/installed-files.txt || { echo "nothing installed from $(BUILD)"; exit 1; }
-	@$(ROOT_IF_NEEDED); set -x; xargs -d '\n' $$sudo rm -f < $(BUILD)/installed-files.txt
+	@$(ROOT_IF_NEEDED); set -ex; xargs -d '\n' $$sudo rm -f < $(BUILD)/installed-files.txt
 	rm -f $(BUILD)/installed-files.txt
 	@if [ -z "$(DESTDIR)" ] && command -v update-mime-database > /dev/null; then \
 	  $(ROOT_IF_NEEDED); $$sudo update-mime-database "$(PREFIX)/share/mime" > /dev/null 2>&1; fi
