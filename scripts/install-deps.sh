@@ -31,7 +31,7 @@ bench=(
 )
 package=(
   dpkg-dev file
-  lintian desktop-file-utils appstream
+  lintian desktop-file-utils appstream shared-mime-info libglib2.0-bin
 )
 
 groups=("$@")
