@@ -56,11 +56,14 @@ void CMainDlg::OnFileNew() {
 void CMainDlg::OnFileOpen() {
     const std::optional<std::string> path =
         desktop().GetOpenFileName(this, PaneFileDialogRequest());
-    if (!path)
-        return;
+    if (path)
+        OpenPaneFile(*path);
+}
+
+void CMainDlg::OpenPaneFile(const std::string& path) {
     std::string bytes;
     std::string message;
-    if (!ReadPaneFile(*path, bytes, message)) {
+    if (!ReadPaneFile(path, bytes, message)) {
         desktop().MessageBox(this, message, std::string(), MsgButtons::Ok, MsgIcon::Stop);
         return;
     }

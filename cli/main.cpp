@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "common/program_version.h"
 
 namespace {
 
@@ -29,7 +30,8 @@ const Subcommand kSubcommands[] = {
 void PrintHelp(std::ostream& out) {
     out << "usage: veltramarlin-cli SUBCOMMAND [options] ...\n\n"
            "VeltraMarlin's conversions, exports and serial transfers for scripts.\n"
-           "Run 'veltramarlin-cli SUBCOMMAND --help' for a subcommand's options.\n\n"
+           "Run 'veltramarlin-cli SUBCOMMAND --help' for a subcommand's options,\n"
+           "'veltramarlin-cli --version' for the version.\n\n"
            "subcommands:\n";
     for (const Subcommand& s : kSubcommands) {
         out << "  " << s.name << std::string(12 - std::strlen(s.name), ' ') << s.summary << "\n";
@@ -40,6 +42,8 @@ void PrintHelp(std::ostream& out) {
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "C");
+    if (vm::PrintVersionIfAsked(argc, argv, "veltramarlin-cli"))
+        return 0;
     if (argc < 2) {
         PrintHelp(std::cerr);
         return 2;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/file_io.h"
+#include "common/program_version.h"
 #include "serial/sim_instrument.h"
 
 namespace {
@@ -147,6 +148,8 @@ int Record(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (vm::PrintVersionIfAsked(argc, argv, "veltramarlin-sim"))
+        return 0;
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty())
         return Usage("");
