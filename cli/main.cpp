@@ -23,6 +23,7 @@ const Subcommand kSubcommands[] = {
     {"dxf", vm::cli::CmdDxf, "save coordinates or measurements as a DXF drawing"},
     {"download", vm::cli::CmdDownload, "receive a file from the instrument"},
     {"upload", vm::cli::CmdUpload, "send a coordinate file to the instrument"},
+    {"downloads", vm::cli::CmdDownloads, "list the download journal, or restore a download"},
 };
 
 void PrintHelp(std::ostream& out) {
