@@ -110,8 +110,9 @@ TEST_F(PaneGuardTest, typedTextIsSavedDiscardedOrKeptAsTheUserAnswersForEveryCom
             ASSERT_FALSE(asked.empty());
             EXPECT_EQ(asked[0].text, kUnsavedPaneQuestion);
             EXPECT_EQ(asked[0].buttons, MsgButtons::YesNoCancel);
-            if (!goesOn)
+            if (!goesOn) {
                 EXPECT_EQ(Window().m_strText, "PT1,1,2,3 typed");
+            }
             EXPECT_EQ(TempDir::read(saved), answer == MsgResult::Yes ? "PT1,1,2,3 typed" : "");
             EXPECT_EQ(desk.pendingAnswers(), 0);
         }
