@@ -68,7 +68,8 @@ void OnDownload(CMainDlg& dlg) {
 void OnUpload(CMainDlg& dlg) {
     if (!ConfirmDiscardPane(dlg))
         return;
-    const std::optional<std::string> file = desktop().GetOpenFileName(nullptr, TextDataFileRequest());
+    const std::optional<std::string> file =
+        desktop().GetOpenFileName(nullptr, TextDataFileRequest());
     if (!file) {
         dlg.m_strStatus = kUploadCancelledStatus;
         dlg.UpdateData(false);

@@ -17,7 +17,8 @@ void CDownloadConvertDlg::ShowTargets() {
                                                         {1093, &g_strCoordTarget}};
     for (const auto& [id, path] : shown) {
         auto* box = FindControl<QLineEdit>(this, id);
-        const QString text = path->empty() ? QString::fromUtf8("（未选择保存位置）") : PathText(*path);
+        const QString text =
+            path->empty() ? QString::fromUtf8("（未选择保存位置）") : PathText(*path);
         box->setText(text);
         box->setToolTip(path->empty() ? QString() : text);
         box->setCursorPosition(int(text.size()));  // the file name is what tells targets apart

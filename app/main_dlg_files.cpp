@@ -44,11 +44,11 @@ void CMainDlg::OnFileNew() {
     std::string note;
     if (!m_strText.empty()) {
         const PaneKeptIn kept = PaneKeptKind(*this);
-        const bool discard = PaneHoldsUnkeptText(*this)
-                                 ? ConfirmDiscardPane(*this)
-                                 : desktop().MessageBox(this, kDiscardQuestion, std::string(),
-                                                        MsgButtons::YesNo, MsgIcon::Question) ==
-                                       MsgResult::Yes;
+        const bool discard =
+            PaneHoldsUnkeptText(*this)
+                ? ConfirmDiscardPane(*this)
+                : desktop().MessageBox(this, kDiscardQuestion, std::string(), MsgButtons::YesNo,
+                                       MsgIcon::Question) == MsgResult::Yes;
         if (!discard) {
             m_strStatus.clear();
             UpdateData(false);

@@ -13,9 +13,10 @@ namespace vm {
 // usual one, so the user answers once.
 void CMainDlg::OnFileExit() {
     UpdateData(true);
-    if (PaneHoldsUnkeptText(*this) ? ConfirmDiscardPane(*this)
-                : desktop().MessageBox(this, kExitQuestion, std::string(), MsgButtons::YesNo,
-                                       MsgIcon::Question) == MsgResult::Yes) {
+    if (PaneHoldsUnkeptText(*this)
+            ? ConfirmDiscardPane(*this)
+            : desktop().MessageBox(this, kExitQuestion, std::string(), MsgButtons::YesNo,
+                                   MsgIcon::Question) == MsgResult::Yes) {
         QDialog::reject();
     }
 }

@@ -39,9 +39,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s\n", journal.Error().c_str());
             return 1;
         }
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                               start)
-                         .count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
     }
     journal.End(true, true);
     const std::string data = journal.DataPath();
@@ -52,10 +52,11 @@ int main(int argc, char** argv) {
     const auto at = [&](double q) { return ms[std::min(ms.size() - 1, size_t(q * ms.size()))]; };
     std::printf("journal at %d baud: %zu ticks of %zu bytes (%.1f MB) into %s\n", baud, ms.size(),
                 tick.size(), double(journal.Bytes()) / (1024 * 1024), folder.c_str());
-    std::printf("per tick: mean %.2f ms, median %.2f ms, p99 %.2f ms, max %.2f ms "
-                "(%.2f%% of a 300 ms tick on average)\n",
-                sum / double(ms.size()), at(0.5), at(0.99), ms.back(),
-                sum / double(ms.size()) / 300.0 * 100.0);
+    std::printf(
+        "per tick: mean %.2f ms, median %.2f ms, p99 %.2f ms, max %.2f ms "
+        "(%.2f%% of a 300 ms tick on average)\n",
+        sum / double(ms.size()), at(0.5), at(0.99), ms.back(),
+        sum / double(ms.size()) / 300.0 * 100.0);
     // Leave nothing behind when the default folder was used.
     if (argc <= 1) {
         std::remove(data.c_str());

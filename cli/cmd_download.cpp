@@ -18,8 +18,8 @@
 namespace vm::cli {
 namespace {
 
-const std::string kUsage =
-    std::string("download ") + kSerialOptionsUsage + " [--raw] [--max-wait SECONDS] [--end-silence MS] OUTPUT";
+const std::string kUsage = std::string("download ") + kSerialOptionsUsage +
+                           " [--raw] [--max-wait SECONDS] [--end-silence MS] OUTPUT";
 
 struct DownloadArgs {
     PortChoice choice;

@@ -19,8 +19,7 @@ int ListDownloads() {
     std::vector<std::string> ids;
     for (const JournalEntry& e : entries) {
         lines.push_back(e.id + "  " + e.startTime + "  " + e.device + "  " +
-                        std::to_string(e.bytes) + "  " +
-                        (e.complete ? "complete" : "interrupted"));
+                        std::to_string(e.bytes) + "  " + (e.complete ? "complete" : "interrupted"));
         ids.push_back(e.id);
     }
     PrintLines(lines);

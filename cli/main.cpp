@@ -14,7 +14,8 @@ struct Subcommand {
 };
 
 const Subcommand kSubcommands[] = {
-    {"classify", vm::cli::CmdClassify, "tell whether a downloaded file is a measurement or coordinate file"},
+    {"classify", vm::cli::CmdClassify,
+     "tell whether a downloaded file is a measurement or coordinate file"},
     {"coord", vm::cli::CmdCoord, "convert an instrument coordinate file into a target layout"},
     {"meas", vm::cli::CmdMeas, "convert an instrument measurement file"},
     {"universal", vm::cli::CmdUniversal, "convert a coordinate file between user-defined layouts"},

@@ -23,8 +23,7 @@ struct ConversionOutput {
 // written ends the run with the failure texts (the outputs before it stay
 // written) and returns false. Otherwise fills result.outputs and returns true;
 // result.ok is set only when every output held records.
-bool WriteConversionOutputs(const std::vector<ConversionOutput>& outputs,
-                            ConversionResult& result);
+bool WriteConversionOutputs(const std::vector<ConversionOutput>& outputs, ConversionResult& result);
 
 // The lines that follow "转换保存成功!" (or stand alone when nothing was
 // written): "已写入 PATH（N 个点）", "NAME没有记录，未创建 PATH", joined by "\r\n".

@@ -238,13 +238,14 @@ ConversionResult ConvertMeasurementFile(const MeasurementConversionInput& input)
     const MeasurementOptions& o = input.options;
     std::vector<ConversionOutput> ticked;
     if (o.coordinates)
-        ticked.push_back({"坐标转换", input.coordTarget, &outputs.coordinates, outputs.points, true});
+        ticked.push_back(
+            {"坐标转换", input.coordTarget, &outputs.coordinates, outputs.points, true});
     if (o.angleDistance)
         ticked.push_back({"角度距离", input.angleDistTarget, &outputs.angleDistance,
                           TableRows(outputs.angleDistance), false});
     if (o.angles)
-        ticked.push_back({"角度", input.angleTarget, &outputs.angles, TableRows(outputs.angles),
-                          false});
+        ticked.push_back(
+            {"角度", input.angleTarget, &outputs.angles, TableRows(outputs.angles), false});
     if (ticked.empty()) {
         result.status = "没有勾选要生成的文件，什么也没有写入";
         return result;

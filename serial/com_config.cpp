@@ -58,9 +58,10 @@ bool WriteStoredComConfig(const std::string& iniPath, const StoredComConfig& s,
     const struct {
         const char* key;
         long long value;
-    } entries[] = {{"Port", s.port},        {"Baud", s.baud},       {"Character", s.character},
-                   {"Parity", s.parity},    {"Stopbit", s.stopbit}, {"Protocol", s.protocol},
-                   {"SendTime", s.sendTime},  {"EndSilence", s.endSilence}};
+    } entries[] = {{"Port", s.port},           {"Baud", s.baud},
+                   {"Character", s.character}, {"Parity", s.parity},
+                   {"Stopbit", s.stopbit},     {"Protocol", s.protocol},
+                   {"SendTime", s.sendTime},   {"EndSilence", s.endSilence}};
     for (const auto& e : entries) {
         if (!IniWriteInt(iniPath, kComConfigSection, e.key, e.value, error))
             return false;

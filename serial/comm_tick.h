@@ -39,7 +39,7 @@ private:
     TickResult ReceiveTick(CSerialPort& port, std::string& paneText, const std::string& received);
 
     int m_nPort = 0;
-    int m_endTicks = 2;    // silent ticks that end a download
+    int m_endTicks = 2;     // silent ticks that end a download
     int m_silentTicks = 0;  // ticks since bytes last arrived
     unsigned long long m_bytesReceived = 0;
 };

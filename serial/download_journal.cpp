@@ -72,8 +72,8 @@ bool CJournalRecorder::Begin(const std::string& device, const std::string& setti
                     std::chrono::system_clock::now().time_since_epoch())
                     .count();
     const std::tm t = LocalTime(m_startMs);
-    const std::string date = std::to_string(t.tm_year + 1900) + TwoDigits(t.tm_mon + 1) +
-                             TwoDigits(t.tm_mday);
+    const std::string date =
+        std::to_string(t.tm_year + 1900) + TwoDigits(t.tm_mon + 1) + TwoDigits(t.tm_mday);
     const std::string time = TwoDigits(t.tm_hour) + TwoDigits(t.tm_min) + TwoDigits(t.tm_sec);
     m_start = date.substr(0, 4) + "-" + date.substr(4, 2) + "-" + date.substr(6, 2) + "T" +
               time.substr(0, 2) + ":" + time.substr(2, 2) + ":" + time.substr(4, 2);
@@ -125,11 +125,9 @@ void CJournalRecorder::End(bool complete, bool seen) {
         return;
     m_file.Close();
     m_started = false;
-    const bool keepFailed = m_failed;
     WriteInfo(complete ? "complete" : "interrupted");
     if (seen)
         MarkJournalSeen({m_id}, m_dir);
-    m_failed = keepFailed;
 }
 
 // Counts line breaks as the pane shows them: CR LF pairs, NULs left out.

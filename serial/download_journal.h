@@ -103,7 +103,8 @@ void PruneJournal(std::size_t keep = kJournalKeep, const std::string& dir = Down
 
 // The newest entry that ended without the end rule, whose program is gone and
 // which the user has not seen: what start-up offers to restore.
-std::optional<JournalEntry> UnseenInterruptedDownload(const std::string& dir = DownloadJournalDir());
+std::optional<JournalEntry> UnseenInterruptedDownload(
+    const std::string& dir = DownloadJournalDir());
 
 // The pane's text for journaled bytes: as the download tick shows them (a NUL
 // cannot stand in the pane and is left out).

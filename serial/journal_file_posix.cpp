@@ -7,7 +7,9 @@
 
 namespace vm {
 
-CJournalFile::~CJournalFile() { Close(); }
+CJournalFile::~CJournalFile() {
+    Close();
+}
 
 bool CJournalFile::Create(const std::string& path, int& error) {
     // A write past the file-size limit must fail with EFBIG, not end the
@@ -54,7 +56,9 @@ void CJournalFile::Close() {
     m_handle = -1;
 }
 
-long long CurrentProcessId() { return ::getpid(); }
+long long CurrentProcessId() {
+    return ::getpid();
+}
 
 bool ProcessIsRunning(long long pid) {
     if (pid <= 0)

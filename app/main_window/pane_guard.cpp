@@ -25,8 +25,8 @@ public:
     }
 
     static CPaneKeeper& Of(CMainDlg& dlg) {
-        auto* keeper = dlg.findChild<CPaneKeeper*>(QStringLiteral("paneKeeper"),
-                                                    Qt::FindDirectChildrenOnly);
+        auto* keeper =
+            dlg.findChild<CPaneKeeper*>(QStringLiteral("paneKeeper"), Qt::FindDirectChildrenOnly);
         return keeper ? *keeper : *new CPaneKeeper(dlg);
     }
 
@@ -95,8 +95,8 @@ bool ConfirmDiscardPane(CMainDlg& dlg) {
         case PaneKeptIn::Nowhere:
             break;
     }
-    switch (desktop().MessageBox(&dlg, kUnsavedPaneQuestion, std::string(),
-                                 MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    switch (desktop().MessageBox(&dlg, kUnsavedPaneQuestion, std::string(), MsgButtons::YesNoCancel,
+                                 MsgIcon::Question)) {
         case MsgResult::Yes:
             return SavePaneFirst(dlg);
         case MsgResult::No:

@@ -48,7 +48,9 @@ std::string RecentDownloadCaption(const JournalEntry& e) {
         time[10] = ' ';
     return time + "  " + e.device + "  " + std::to_string(e.lines) + " 行  " +
            std::to_string(e.bytes) + " 字节  " +
-           (e.receiving ? "接收中" : e.complete ? "正常结束" : "中断");
+           (e.receiving  ? "接收中"
+            : e.complete ? "正常结束"
+                         : "中断");
 }
 
 void AddRecentDownloadsMenu(CMainDlg& dlg) {
@@ -62,8 +64,8 @@ void AddRecentDownloadsMenu(CMainDlg& dlg) {
     menu->setObjectName(QString::fromLatin1(kMenuName));
     const QList<QAction*> actions = fileMenu->actions();
     const qsizetype exitAt = actions.indexOf(exitAction);
-    QAction* before = exitAt > 0 && actions[exitAt - 1]->isSeparator() ? actions[exitAt - 1]
-                                                                         : exitAction;
+    QAction* before =
+        exitAt > 0 && actions[exitAt - 1]->isSeparator() ? actions[exitAt - 1] : exitAction;
     fileMenu->insertMenu(before, menu);
     QObject::connect(menu, &QMenu::aboutToShow, &dlg, [&dlg, menu] { FillMenu(dlg, menu); });
 }
@@ -100,8 +102,8 @@ void OfferInterruptedDownload(CMainDlg& dlg) {
     const std::string question = "上次的下载没有正常结束（" + RecentDownloadCaption(*entry) +
                                  "）。\n要把收到的数据恢复到文本窗口吗？\n以后也可以从“文件 ▸ " +
                                  "最近下载”恢复。";
-    if (desktop().MessageBox(&dlg, question, std::string(), MsgButtons::YesNo,
-                             MsgIcon::Question) == MsgResult::Yes) {
+    if (desktop().MessageBox(&dlg, question, std::string(), MsgButtons::YesNo, MsgIcon::Question) ==
+        MsgResult::Yes) {
         RestoreDownloadToPane(dlg, entry->id);
     }
 }

@@ -127,9 +127,11 @@ TEST_F(ComSetDlgTest, sendTime_refusedOutsideRangeOrNotInteger) {
 // The download's end silence: shown from the stored value (600 when none or
 // out of range), refused outside 600-10000 ms, stored and applied on OK.
 TEST_F(ComSetDlgTest, endSilence_shownRefusedOutsideRangeStoredAndApplied) {
-    const auto edit = [](CComSetWindow& w) { return FindControl<QLineEdit>(&w, kEndSilenceEditId); };
-    for (const auto& [stored, shown] : {std::pair{"", "600"}, {"EndSilence=50\r\n", "600"},
-                                        {"EndSilence=2500\r\n", "2500"}}) {
+    const auto edit = [](CComSetWindow& w) {
+        return FindControl<QLineEdit>(&w, kEndSilenceEditId);
+    };
+    for (const auto& [stored, shown] :
+         {std::pair{"", "600"}, {"EndSilence=50\r\n", "600"}, {"EndSilence=2500\r\n", "2500"}}) {
         StoreIni(std::string("[ComConfig]\r\n") + stored);
         CComSetWindow w(owner, nullptr, Ini());
         EXPECT_EQ(edit(w)->text().toStdString(), shown) << stored;

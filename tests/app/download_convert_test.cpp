@@ -212,9 +212,9 @@ TEST_F(DownloadConvertTest, RunRefusesTwoSourcesOrNoneElseGoesOnOffTheWindowThre
     ASSERT_TRUE(WaitForRun(*dialog));
     EXPECT_TRUE(Ctl(*dialog, 1)->isEnabled());
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(Status(*dialog), "开始转换........\n原文件:" + g_strCoordSource + "\n转换到:" +
-                                   g_strCoordTarget + "转换保存成功!\n已写入 " + g_strCoordTarget +
-                                   "（20000 个点）");
+    EXPECT_EQ(Status(*dialog), "开始转换........\n原文件:" + g_strCoordSource +
+                                   "\n转换到:" + g_strCoordTarget + "转换保存成功!\n已写入 " +
+                                   g_strCoordTarget + "（20000 个点）");
     EXPECT_EQ(TempDir::read(g_strCoordTarget).substr(0, 30), "P1,1234.567,2345.678,12.345\r\nP");
 }
 
@@ -319,7 +319,8 @@ TEST_F(DownloadConvertTest, TargetsAreShownConfirmedBeforeReplacingAndEmptyOutpu
     dialog->show();
     const std::string earlier = dir.write("angles.txt", "earlier");
     const std::string points = dir.write("points.txt", "earlier");
-    desk.answerFile(dir.write("m.txt", "UNITS m,d\r\nSS P4,1.5,POLE\r\nXYZ 1000000,2000000,50000\r\n"));
+    desk.answerFile(
+        dir.write("m.txt", "UNITS m,d\r\nSS P4,1.5,POLE\r\nXYZ 1000000,2000000,50000\r\n"));
     Click(*dialog, 1072);
     Click(*dialog, 1069);  // the angle table too: this file has no HV record
     desk.answerFile(points);
@@ -345,8 +346,8 @@ TEST_F(DownloadConvertTest, TargetsAreShownConfirmedBeforeReplacingAndEmptyOutpu
     EXPECT_EQ(desk.messages().size(), 1u);
     EXPECT_EQ(TempDir::read(points), "P4,1000.000,2000.000,50.000\r\n");
     EXPECT_EQ(TempDir::read(earlier), "earlier") << "an output without records leaves it alone";
-    EXPECT_EQ(Status(*dialog), "转换保存成功!\n已写入 " + points + "（1 个点）\n角度没有记录，未创建 " +
-                                   earlier);
+    EXPECT_EQ(Status(*dialog),
+              "转换保存成功!\n已写入 " + points + "（1 个点）\n角度没有记录，未创建 " + earlier);
 }
 
 }  // namespace

@@ -45,7 +45,8 @@ protected:
         MainWindowTest::SetUp();
         std::string error;
         ASSERT_TRUE(pty.Create(error)) << error;
-        dir.write("ConfigFile.ini", "[ComConfig]\r\nBaud=6\r\nDevice1=" + pty.DevicePath() + "\r\n");
+        dir.write("ConfigFile.ini",
+                  "[ComConfig]\r\nBaud=6\r\nDevice1=" + pty.DevicePath() + "\r\n");
     }
     void TearDown() override {
         g_serialPort.Close();
@@ -106,7 +107,7 @@ TEST_F(DownloadRecoveryTest, onAFullDiskTheDownloadGoesOnAndThePaneCountsAsUnsav
         return sim::SendFile(pty, plan).sent == file.size();
     });
     Window();
-    rlimit old {};
+    rlimit old{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
     rlimit small = old;
     small.rlim_cur = 3000;

@@ -61,18 +61,36 @@ protected:
     std::vector<Command> Commands() {
         const auto command = [this](int id) { return Window().OnCommand(id); };
         return {
-            {"New", [=] { command(32783); return Window().m_strText.empty(); }},
-            {"Open", [=] { command(32772); return Window().m_strText == "opened\r\n"; }},
-            {"Download", [=] {
+            {"New",
+             [=] {
+                 command(32783);
+                 return Window().m_strText.empty();
+             }},
+            {"Open",
+             [=] {
+                 command(32772);
+                 return Window().m_strText == "opened\r\n";
+             }},
+            {"Download",
+             [=] {
                  command(1004);
                  return Status(Window()).rfind("ComPort 1打开失败", 0) == 0;
              }},
-            {"Upload", [=] {
+            {"Upload",
+             [=] {
                  command(1005);
                  return Status(Window()) == "文件未打开，串口被关闭";
              }},
-            {"Exit", [=] { command(32775); return !Window().isVisible(); }},
-            {"Escape", [this] { Window().reject(); return !Window().isVisible(); }},
+            {"Exit",
+             [=] {
+                 command(32775);
+                 return !Window().isVisible();
+             }},
+            {"Escape",
+             [this] {
+                 Window().reject();
+                 return !Window().isVisible();
+             }},
             {"Restore", [this] { return RestoreDownloadToPane(Window(), journalId); }},
         };
     }

@@ -47,11 +47,11 @@ protected:
 };
 
 TEST_F(DownloadJournalCli, aKilledDownloadIsListedAsInterruptedAndRestoresByteForByte) {
-    const test::KilledDownload killed = test::KillDuringDownload(
-        pty,
-        {test::CliPath(), "download", "--device", pty.DevicePath(), "--baud", "38400", "--raw",
-         dir.file("never.txt")},
-        {}, 2000);
+    const test::KilledDownload killed =
+        test::KillDuringDownload(pty,
+                                 {test::CliPath(), "download", "--device", pty.DevicePath(),
+                                  "--baud", "38400", "--raw", dir.file("never.txt")},
+                                 {}, 2000);
     ASSERT_EQ(killed.error, "");
     const auto rows = Listed();
     ASSERT_EQ(rows.size(), 1u);
@@ -78,9 +78,9 @@ TEST_F(DownloadJournalCli, anOutputThatCannotBeWrittenSaysWhereTheBytesAreKept) 
     ASSERT_TRUE(sim && std::fgets(line, sizeof line, sim));
     std::string device = line;
     device.pop_back();
-    const test::CliRun run = test::RunCliCommand(
-        {"download", "--device", device, "--baud", "38400", "--end-silence", "900", "--max-wait",
-         "10", dir.file("no/such/folder/out.txt")});
+    const test::CliRun run =
+        test::RunCliCommand({"download", "--device", device, "--baud", "38400", "--end-silence",
+                             "900", "--max-wait", "10", dir.file("no/such/folder/out.txt")});
     ::pclose(sim);
     EXPECT_EQ(run.status, 1);
     const auto rows = Listed();

@@ -65,15 +65,18 @@ TEST(InstrumentCli, measWritesTheTickedOutputs) {
 
     // Outputs without records: not created, an earlier file kept, named, exit 1.
     const std::string earlier = dir.write("ad.txt", "earlier");
-    const CliRun partly = Cli({"meas", "--angle-dist", earlier, "--angle", dir.file("a2.txt"),
-                               dir.write("hv.txt", "UNITS m,d\r\nSS P3,1.6,\r\nHV 1800000,900000\r\n")});
+    const CliRun partly =
+        Cli({"meas", "--angle-dist", earlier, "--angle", dir.file("a2.txt"),
+             dir.write("hv.txt", "UNITS m,d\r\nSS P3,1.6,\r\nHV 1800000,900000\r\n")});
     EXPECT_EQ(partly.status, 1);
     EXPECT_EQ(partly.out, "转换保存成功!\n角度距离没有记录，未创建 " + earlier + "\n已写入 " +
                               dir.file("a2.txt") + "（1 行）\n");
     EXPECT_EQ(TempDir::read(earlier), "earlier");
-    const CliRun none = Cli({"coord", dir.write("empty.txt", "ATMOS 1,2\r\n"), dir.file("none.txt")});
+    const CliRun none =
+        Cli({"coord", dir.write("empty.txt", "ATMOS 1,2\r\n"), dir.file("none.txt")});
     EXPECT_EQ(none.status, 1);
-    EXPECT_NE(none.out.find("坐标文件转换没有记录，未创建 " + dir.file("none.txt")), std::string::npos);
+    EXPECT_NE(none.out.find("坐标文件转换没有记录，未创建 " + dir.file("none.txt")),
+              std::string::npos);
     EXPECT_EQ(none.out.find("转换保存成功"), std::string::npos);
     EXPECT_FALSE(FileExists(dir.file("none.txt")));
 

@@ -137,7 +137,8 @@ TEST_F(MeasurementFile, outputWithoutRowsLeavesItsTargetAlone) {
     dir.write("ad.txt", "kept");
     const ConversionResult r = ConvertMeasurementFile(input);
     EXPECT_FALSE(r.ok) << "an output without records is not a success";
-    EXPECT_NE(r.status.find("角度距离没有记录，未创建 " + input.angleDistTarget), std::string::npos);
+    EXPECT_NE(r.status.find("角度距离没有记录，未创建 " + input.angleDistTarget),
+              std::string::npos);
     EXPECT_EQ(r.filesWritten, std::vector<std::string>{input.coordTarget});
     EXPECT_EQ(TempDir::read(input.angleDistTarget), "kept");
     EXPECT_FALSE(FileExists(input.angleTarget));

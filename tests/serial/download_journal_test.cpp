@@ -127,7 +127,7 @@ TEST(DownloadJournal, aFullDiskStopsTheJournalAndTheStatusSaysSo) {
     const std::string folder = dir.file("downloads");
     CJournalRecorder journal(folder);
     ASSERT_TRUE(journal.Begin("/dev/ttyS0", "2400,8,N,1"));
-    rlimit old {};
+    rlimit old{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
     rlimit small = old;
     small.rlim_cur = 5000;

@@ -12,9 +12,9 @@
 namespace vm::test {
 
 struct KilledDownload {
-    std::string sent;             // every byte the instrument sent
+    std::string sent;               // every byte the instrument sent
     size_t sentBeforeLastTick = 0;  // how many of them went out a tick (plus slack) before the kill
-    std::string error;            // empty when the program started, took the device and was killed
+    std::string error;  // empty when the program started, took the device and was killed
 };
 
 // Starts argv with extra "NAME=VALUE" environment entries, waits until it has
