@@ -1,5 +1,6 @@
 // The desktop program: the main window, run modally; the program ends when it closes.
 #include "app/main_dlg.h"
+#include "app/main_window/recent_downloads_menu.h"
 #include "app/ui_fonts.h"
 #include "common/program_version.h"
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
         const std::string path = QFile::encodeName(files.first()).toStdString();
         QTimer::singleShot(0, &dlg, [&dlg, path] { dlg.OpenPaneFile(path); });
     }
+    // Once the window is up: offer a download that a crash or power cut cut short.
+    QTimer::singleShot(0, &dlg, [&dlg] { vm::OfferInterruptedDownload(dlg); });
     dlg.exec();
     return 0;
 }

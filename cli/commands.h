@@ -19,5 +19,6 @@ int CmdDxf(const Args& args);
 int CmdDownload(const Args& args);
 int CmdUpload(const Args& args);
 int CmdPorts(const Args& args);
+int CmdDownloads(const Args& args);
 
 }  // namespace vm::cli

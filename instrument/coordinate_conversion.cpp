@@ -5,6 +5,7 @@
 #include "common/file_io.h"
 #include "instrument/arithmetic.h"
 #include "instrument/conversion_messages.h"
+#include "instrument/conversion_outputs.h"
 #include "instrument/file_pieces.h"
 #include "instrument/number_text.h"
 
@@ -130,18 +131,12 @@ ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
         return result;
     }
     const CoordinateOutput output = converter.Finish();
-    FileError writeError;
-    if (!WriteFileAtomic(input.target, output.text, &writeError)) {
-        result.messages = {messages::kTargetWriteFailed};
-        result.messagesBeforeStatus = true;
-        result.status = messages::kTargetOpenFailed;
-        result.detail = writeError.message;
+    if (!WriteConversionOutputs({{"坐标文件转换", input.target, &output.text, output.points, true}},
+                                result)) {
         return result;
     }
-    result.ok = true;
-    result.filesWritten = {input.target};
     result.status = "开始转换........\r\n原文件:" + input.source + "\r\n转换到:" + input.target +
-                    messages::kSaved;
+                    (result.ok ? messages::kSaved : "") + "\r\n" + OutputsReport(result);
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include "common/text.h"
 #include "instrument/arithmetic.h"
 #include "instrument/conversion_messages.h"
+#include "instrument/conversion_outputs.h"
 #include "instrument/file_pieces.h"
 #include "instrument/number_text.h"
 #include "instrument/records.h"
@@ -76,6 +77,7 @@ public:
         out.coordinates.swap(m_coordinates);
         out.angleDistance.swap(m_angleDistance);
         out.angles.swap(m_angles);
+        out.points = m_points;
         return out;
     }
 
@@ -232,27 +234,26 @@ ConversionResult ConvertMeasurementFile(const MeasurementConversionInput& input)
         return result;
     }
     const MeasurementOutputs outputs = converter.Finish();
-    // Written in this order; an output without rows leaves its target untouched.
-    const std::pair<const std::string*, const std::string*> targets[] = {
-        {&outputs.coordinates, &input.coordTarget},
-        {&outputs.angleDistance, &input.angleDistTarget},
-        {&outputs.angles, &input.angleTarget},
-    };
-    for (const auto& [text, path] : targets) {
-        if (text->empty())
-            continue;
-        FileError writeError;
-        if (!WriteFileAtomic(*path, *text, &writeError)) {
-            result.messages = {messages::kTargetWriteFailed};
-            result.messagesBeforeStatus = true;
-            result.status = messages::kTargetOpenFailed;
-            result.detail = writeError.message;
-            return result;
-        }
-        result.filesWritten.push_back(*path);
+    // The ticked outputs, written in this order; one without rows is not created.
+    const MeasurementOptions& o = input.options;
+    std::vector<ConversionOutput> ticked;
+    if (o.coordinates)
+        ticked.push_back(
+            {"坐标转换", input.coordTarget, &outputs.coordinates, outputs.points, true});
+    if (o.angleDistance)
+        ticked.push_back({"角度距离", input.angleDistTarget, &outputs.angleDistance,
+                          TableRows(outputs.angleDistance), false});
+    if (o.angles)
+        ticked.push_back(
+            {"角度", input.angleTarget, &outputs.angles, TableRows(outputs.angles), false});
+    if (ticked.empty()) {
+        result.status = "没有勾选要生成的文件，什么也没有写入";
+        return result;
     }
-    result.ok = true;
-    result.status = messages::kSaved;
+    if (!WriteConversionOutputs(ticked, result))
+        return result;
+    const std::string report = OutputsReport(result);
+    result.status = result.filesWritten.empty() ? report : messages::kSaved + ("\r\n" + report);
     return result;
 }
 

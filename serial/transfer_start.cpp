@@ -41,7 +41,7 @@ TransferStart StartDownload(CSerialPort& port, const PortChoice& choice, CCommTi
         return FailedStart(port, choice);
     port.Purge();
     paneText.clear();
-    ticker.StartDownload(nPort);
+    ticker.StartDownload(nPort, choice.settings.nEndSilenceMs);
     return {true, PortOpenedStatus(nPort), std::string()};
 }
 

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "app/com_set_dlg.h"
+#include "app/main_window/pane_guard.h"
 #include "serial/comm_state.h"
 #include "serial/port_lock.h"
 #include "serial/serial_port.h"
@@ -58,16 +59,18 @@ TEST_F(SerialCommandsTest, downloadFillsThePaneAndEndsByItself) {
         return sim::SendFile(pty, plan).sent == file.size();
     });
     ShowInPane("text from before");
+    desk.answerMessage(MsgResult::No);  // kept nowhere: the guard asks, No discards it
     ASSERT_TRUE(Window().OnCommand(1004));
     EXPECT_EQ(StatusLine(), "ComPort 1打开成功，开始接收数据>>>");
     EXPECT_TRUE(Window().IsCommTimerActive());
     ASSERT_TRUE(RunEventsUntil([&] { return !Window().IsCommTimerActive(); }, 20000));
     EXPECT_TRUE(sender.get());
     EXPECT_EQ(Window().m_strText, file);
-    EXPECT_EQ(StatusLine(), "收到数据行数: 201");
+    EXPECT_EQ(StatusLine(),
+              "收到数据行数: 201，下载结束，共收到 " + std::to_string(file.size()) + " 字节");
     EXPECT_TRUE(Window().m_editText->toPlainText().contains(QString::fromUtf8("PT199,坐标")));
     EXPECT_FALSE(g_serialPort.IsOpen());
-    EXPECT_TRUE(desk.messages().empty());
+    EXPECT_EQ(desk.messages(), std::vector<std::string>{kUnsavedPaneQuestion});
 }
 
 // Both failure texts, then the device port 1 stands for and the reason.
@@ -95,6 +98,9 @@ TEST_F(SerialCommandsTest, aPortThatCannotBeOpenedShowsTheDeviceAndTheReason) {
         g_comSetDlg.m_settings.nBaud = r.baud;
         ShowInPane("kept");
         for (int command : {1004, 1005}) {
+            desk.answerMessage(MsgResult::No);  // the typed text is not kept: the guard asks
+            if (command == 1005)
+                desk.answerFile(dir.write("points.txt", "1,2,3,4\r\n"));
             ASSERT_TRUE(Window().OnCommand(command));
             EXPECT_EQ(StatusLine(),
                       "ComPort 1打开失败，没有这个串口，或者该串口被其它程序占用>>> " + r.device +
