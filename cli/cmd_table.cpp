@@ -76,9 +76,15 @@ int CmdTable(const Args& args) {
 
     std::string source;
     FileError error;
-    const bool done =
-        ReadFileBytes(request.sourcePath, source, &error) &&
-        WriteTablePdf(pdf, BuildPrintTable(source, request.order, request.sourcePath), error);
+    if (!ReadFileBytes(request.sourcePath, source, &error)) {
+        PrintLines({error.message});
+        return kExitFailure;
+    }
+    const PrintTable table = BuildPrintTable(source, request.order, request.sourcePath);
+    const std::string status = EncodingStatus(table.counts);
+    if (!status.empty())
+        PrintLines({status});
+    const bool done = WriteTablePdf(pdf, table, error);
     if (!done)
         PrintLines({error.message});
     return done ? kExitOk : kExitFailure;
