@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-noto-cjk
   python3 python3-xlrd python3-ezdxf
+  libxlsxwriter-dev gdal-bin python3-openpyxl poppler-utils
   xauth xvfb
 )
 
