@@ -1,6 +1,8 @@
 // Command 32811 "打印坐标文件": the column order, the coordinate file, its table
 // in the work file and the desktop's viewer, then the print preview of the
 // same rows laid out as an aligned table with page numbers.
+#include <memory>
+
 #include "app/column_order_dlg.h"
 #include "app/desktop.h"
 #include "app/main_dlg.h"
@@ -46,15 +48,17 @@ void PrintCoordinateTable(CMainDlg& dlg, const ColumnOrder& order) {
         desktop().MessageBox(&dlg, error.message);
         return;
     }
-    const PrintTable table = BuildPrintTable(bytes, order, request.sourcePath);
-    const std::string status = EncodingStatus(table.counts);
+    // The painter keeps its own table: a preview may paint again at any time.
+    auto table =
+        std::make_shared<const PrintTable>(BuildPrintTable(bytes, order, request.sourcePath));
+    const std::string status = EncodingStatus(table->counts);
     if (!status.empty()) {
         dlg.m_strStatus = status;
         dlg.UpdateData(false);
     }
     desktop().PrintPreview(
-        &dlg, std::string(kPrintTitle) + " - " + table.sourceName,
-        [&table](QPagedPaintDevice& device) { return PaintPrintTable(device, table); });
+        &dlg, std::string(kPrintTitle) + " - " + table->sourceName,
+        [table](QPagedPaintDevice& device) { return PaintPrintTable(device, *table); });
 }
 
 }  // namespace vm
