@@ -147,9 +147,7 @@ std::vector<Command> FileCommands() {
          },
          "out.xls"},
         {"dxf-cad", coords,
-         [](auto s, auto t) {
-             return Args{"dxf", "--type", "coordinate", "--cad", s, t};
-         },
+         [](auto s, auto t) { return Args{"dxf", "--type", "coordinate", "--cad", s, t}; },
          "out.dxf"},
         {"excel-text", coords,
          [](auto s, auto t) {
