@@ -215,11 +215,6 @@ struct SheetCells {
     size_t columns = 0;          // one past the widest row's last cell
 };
 
-bool IsNumberColumn(const XlsSheet& sheet, size_t r, size_t c) {
-    return r > 0 && std::find(sheet.numberColumns.begin(), sheet.numberColumns.end(), c) !=
-                        sheet.numberColumns.end();
-}
-
 SheetCells CollectCells(const XlsSheet& sheet, CellDecoder& decoder, XlsSharedStrings& strings) {
     SheetCells cells;
     for (size_t r = 0; r < sheet.rows.size(); ++r) {
@@ -230,7 +225,7 @@ SheetCells CollectCells(const XlsSheet& sheet, CellDecoder& decoder, XlsSharedSt
         for (size_t c = 0; c < texts.size(); ++c) {
             Cell cell;
             size_t width = 0;
-            if (IsNumberColumn(sheet, r, c) && ReadCellNumber(texts[c], cell.number)) {
+            if (IsNumberColumnCell(sheet, r, c) && ReadCellNumber(texts[c], cell.number)) {
                 cell.isNumber = true;
                 width = ThreeDecimals(cell.number).size();
             } else if (!texts[c].empty()) {
@@ -395,6 +390,11 @@ void WriteSheet(BiffStream& s, const SheetCells& cells, bool first) {
 }
 
 }  // namespace
+
+bool IsNumberColumnCell(const XlsSheet& sheet, size_t r, size_t c) {
+    return r > 0 && std::find(sheet.numberColumns.begin(), sheet.numberColumns.end(), c) !=
+                        sheet.numberColumns.end();
+}
 
 uint16_t FittedColumnWidth(size_t cells) {
     // One character of room beside the value, as a column fitted by hand has.

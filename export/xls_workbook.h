@@ -34,6 +34,10 @@ constexpr size_t kXlsMaxSheetName = 31;
 std::vector<XlsSheet> LayOutOnSheets(const std::string& name, const std::vector<XlsRow>& table,
                                      const std::vector<size_t>& numberColumns = {});
 
+// True when the cell at row r, column c of the sheet is written as a number
+// when its text is one (a number column, below the first row).
+bool IsNumberColumnCell(const XlsSheet& sheet, size_t r, size_t c);
+
 // The width of a column that holds values up to this many character cells
 // wide, in 1/256 of a character as the format counts (at most 255 characters).
 uint16_t FittedColumnWidth(size_t cells);

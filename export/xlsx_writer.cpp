@@ -15,11 +15,6 @@ std::string Utf8Text(const std::string& bytes) {
     return IsValidUtf8(bytes) ? bytes : GbkToUtf8(bytes);
 }
 
-bool IsNumberColumn(const XlsSheet& sheet, size_t r, size_t c) {
-    return r > 0 && std::find(sheet.numberColumns.begin(), sheet.numberColumns.end(), c) !=
-                        sheet.numberColumns.end();
-}
-
 struct Formats {
     lxw_format* text;
     lxw_format* number;
@@ -33,7 +28,7 @@ std::vector<size_t> ColumnWidths(const XlsSheet& sheet) {
         widths.resize(std::max(widths.size(), row.size()), 0);
         for (size_t c = 0; c < row.size(); ++c) {
             double value = 0;
-            const size_t width = IsNumberColumn(sheet, r, c) && ReadCellNumber(row[c], value)
+            const size_t width = IsNumberColumnCell(sheet, r, c) && ReadCellNumber(row[c], value)
                                      ? ThreeDecimals(value).size()
                                      : DisplayWidthUtf8(Utf8Text(row[c]));
             widths[c] = std::max(widths[c], width);
@@ -59,7 +54,7 @@ lxw_error WriteSheet(lxw_workbook* book, const XlsSheet& sheet, const Formats& f
             const auto cc = static_cast<lxw_col_t>(c);
             double value = 0;
             lxw_error err = LXW_NO_ERROR;
-            if (IsNumberColumn(sheet, r, c) && ReadCellNumber(row[c], value))
+            if (IsNumberColumnCell(sheet, r, c) && ReadCellNumber(row[c], value))
                 err = worksheet_write_number(ws, rr, cc, value, formats.number);
             else if (row[c].empty())
                 err = worksheet_write_blank(ws, rr, cc, formats.text);
