@@ -12,10 +12,11 @@ void OnSaveDxf(CMainDlg& dlg) {
     CDxfDlg dxf(&dlg);
     if (dxf.DoModal() != CDxfDlg::kIdOk)
         return;
-    ExportPaneAsDxf(dlg, dxf.m_strDxfPath, dxf.m_nFileType);
+    ExportPaneAsDxf(dlg, dxf.m_strDxfPath, dxf.m_nFileType, dxf.m_options);
 }
 
-void ExportPaneAsDxf(CMainDlg& dlg, const std::string& path, long long fileType) {
+void ExportPaneAsDxf(CMainDlg& dlg, const std::string& path, long long fileType,
+                     const DxfOptions& options) {
     if (!dlg.SavePaneToWorkFile())
         return;  // it has told the user why
 
@@ -24,6 +25,7 @@ void ExportPaneAsDxf(CMainDlg& dlg, const std::string& path, long long fileType)
     request.targetPath = path;
     request.fileType = fileType;
     request.labelPrefix = LoadDxfLabelPrefix(UserIniPath());
+    request.options = options;
     const DxfExportResult result = ExportDxf(request);
     if (!result.status.empty()) {
         dlg.m_strStatus = result.status;

@@ -42,6 +42,10 @@ void ExportInBackground(CMainDlg& dlg, const ExcelExportInput& input) {
             return;
         for (const std::string& text : result->messages)
             desktop().MessageBox(owner, text);
+        if (!result->status.empty()) {
+            owner->m_strStatus = result->status;
+            owner->UpdateData(false);
+        }
         if (result->ok)
             OpenLater(*owner, path);
     });
@@ -72,9 +76,11 @@ void OnSaveExcel(CMainDlg& dlg) {
         return;
     }
     FileDialogRequest target;
-    target.filter = "*.xls|*.xls|";
+    target.filter = "*.xls|*.xls|*.xlsx|*.xlsx|";
     target.defaultExt = "xls";
     target.confirmOverwrite = true;
+    target.optionCaption = kExcelNumbersOption;
+    target.optionChecked = &input.numbers;
     const std::optional<std::string> targetPath = desktop().GetSaveFileName(&dlg, target);
     if (!targetPath)
         return;

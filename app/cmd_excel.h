@@ -8,6 +8,9 @@ namespace vm {
 
 inline constexpr int kExcelOpenDelayMs = 4000;
 
+// The check box of the target dialog: X, Y and Z as number cells.
+inline constexpr const char* kExcelNumbersOption = "坐标存为数值 (0.000)";
+
 // The pause before the written file is opened (tests shorten it).
 int ExcelOpenDelayMs();
 void SetExcelOpenDelayMs(int ms);

@@ -1,11 +1,17 @@
 // Command 32811 "打印坐标文件": the column order, the coordinate file, its table
-// in the work file, and the desktop's viewer to print it from.
+// in the work file and the desktop's viewer, then the print preview of the
+// same rows laid out as an aligned table with page numbers.
+#include <memory>
+
 #include "app/column_order_dlg.h"
 #include "app/desktop.h"
 #include "app/main_dlg.h"
 #include "app/main_dlg_commands.h"
 #include "common/user_paths.h"
+#include "common/file_io.h"
 #include "export/coordinate_table.h"
+#include "export/print_table.h"
+#include "printing/table_painter.h"
 
 namespace vm {
 
@@ -35,6 +41,24 @@ void PrintCoordinateTable(CMainDlg& dlg, const ColumnOrder& order) {
     if (!result.written)
         return;
     ViewFile(&dlg, request.tablePath);
+
+    std::string bytes;
+    FileError error;
+    if (!ReadFileBytes(request.sourcePath, bytes, &error)) {
+        desktop().MessageBox(&dlg, error.message);
+        return;
+    }
+    // The painter keeps its own table: a preview may paint again at any time.
+    auto table =
+        std::make_shared<const PrintTable>(BuildPrintTable(bytes, order, request.sourcePath));
+    const std::string status = EncodingStatus(table->counts);
+    if (!status.empty()) {
+        dlg.m_strStatus = status;
+        dlg.UpdateData(false);
+    }
+    desktop().PrintPreview(
+        &dlg, std::string(kPrintTitle) + " - " + table->sourceName,
+        [table](QPagedPaintDevice& device) { return PaintPrintTable(device, *table); });
 }
 
 }  // namespace vm

@@ -3,10 +3,14 @@
 #include "app/file_filter.h"
 #include "app/program_finder.h"
 
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QUrl>
 
@@ -67,6 +71,21 @@ MsgResult FromQt(int button, MsgButtons buttons) {
     return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
 }
 
+// The request's check box goes below the file list; the platform's own file
+// dialog has no room for it, so the dialog is then Qt's.
+QCheckBox* AddOption(QFileDialog& dialog, const FileDialogRequest& request) {
+    if (request.optionCaption.empty() || !request.optionChecked)
+        return nullptr;
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!grid)
+        return nullptr;
+    auto* box = new QCheckBox(FromUtf8(request.optionCaption), &dialog);
+    box->setChecked(*request.optionChecked);
+    grid->addWidget(box, grid->rowCount(), 0, 1, grid->columnCount());
+    return box;
+}
+
 std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request,
                                          bool save) {
     QFileDialog dialog(parent, FromUtf8(request.title));
@@ -81,9 +100,12 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogReques
         dialog.setDefaultSuffix(FromUtf8(BareExtension(request.defaultExt)));
     if (!request.initialName.empty())
         dialog.selectFile(PathText(request.initialName));
+    QCheckBox* option = AddOption(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
+    if (option)
+        *request.optionChecked = option->isChecked();
     return ApplyDefaultExtension(PathBytes(dialog.selectedFiles().first()), request.defaultExt,
                                  !save);
 }
@@ -121,6 +143,17 @@ public:
     }
 
     bool StartCalculator(QWidget*) override { return StartFirstOf(CalculatorCandidates(), {}); }
+
+    void PrintPreview(QWidget* parent, const std::string& title,
+                      const PagePainter& paint) override {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(FromUtf8(title));
+        QPrintPreviewDialog dialog(&printer, parent);
+        dialog.setWindowTitle(FromUtf8(title));
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&paint](QPrinter* p) { paint(*p); });
+        dialog.exec();
+    }
 };
 
 Desktop* g_installed = nullptr;

@@ -6,9 +6,11 @@
 //
 // Texts are UTF-8; paths are the file system's bytes (UTF-8 on Linux).
 
+#include <functional>
 #include <optional>
 #include <string>
 
+class QPagedPaintDevice;
 class QString;
 class QWidget;
 
@@ -31,7 +33,15 @@ struct FileDialogRequest {
     // Save dialogs only: ask before an existing file is replaced.
     bool confirmOverwrite = true;
     std::string title;  // empty: the desktop's own title
+    // Save dialogs only: a check box below the file list with this caption
+    // (none when empty), starting as *optionChecked; its state at OK is
+    // written back there.
+    std::string optionCaption;
+    bool* optionChecked = nullptr;
 };
+
+// Paints a document's pages on a printer (or a PDF); false when it could not.
+using PagePainter = std::function<bool(QPagedPaintDevice&)>;
 
 // Text, data or any file, "*.txt" appended to a name without extension: the
 // files the conversion dialogs read and write and upload sends.
@@ -62,6 +72,11 @@ public:
     // The path goes to the editor as one argument, exactly as given.
     virtual bool StartTextEditor(QWidget* parent, const std::string& path) = 0;
     virtual bool StartCalculator(QWidget* parent) = 0;
+
+    // The platform's print preview of the pages paint draws, from which the
+    // user prints or saves a PDF; returns once it is closed.
+    virtual void PrintPreview(QWidget* parent, const std::string& title,
+                              const PagePainter& paint) = 0;
 };
 
 // The desktop in use: the Qt one unless a test installed another.

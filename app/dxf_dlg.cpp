@@ -1,5 +1,6 @@
 #include "app/dxf_dlg.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,6 +14,9 @@
 namespace vm {
 namespace {
 
+constexpr int kCadCheck = 1108;
+constexpr int kMetresCheck = 1109;
+
 // Group boxes first, so the controls they frame lie above them.
 constexpr ControlRow kControls[] = {
     {kStaticId, ControlKind::Group, "Select file", 7, 5, 196, 44},
@@ -20,8 +24,10 @@ constexpr ControlRow kControls[] = {
     {1100, ControlKind::PathBox, "", 14, 17, 130, 26},
     {1106, ControlKind::Button, "Browse", 150, 17, 46, 14},
     {1107, ControlKind::List, "", 14, 66, 130, 12},
-    {1, ControlKind::DefaultButton, "OK", 40, 92, 50, 14},
-    {2, ControlKind::Button, "Cancel", 120, 92, 50, 14},
+    {kCadCheck, ControlKind::Check, "CAD 兼容格式 (代码页/图层)", 14, 90, 189, 10},
+    {kMetresCheck, ControlKind::Check, "测量文件按米绘制 (与坐标文件图叠合)", 14, 103, 189, 10},
+    {1, ControlKind::DefaultButton, "OK", 40, 118, 50, 14},
+    {2, ControlKind::Button, "Cancel", 120, 118, 50, 14},
 };
 
 }  // namespace
@@ -35,7 +41,7 @@ CDxfDlg::CDxfDlg(QWidget* parent) : CModalDlg(parent), m_strIniPath(UserIniPath(
 }
 
 void CDxfDlg::CreateControls() {
-    MakeControls(this, 210, 113, kControls);
+    MakeControls(this, 210, 139, kControls);
     m_editPath = FindControl<QPlainTextEdit>(this, 1100);
     m_comboType = FindControl<QComboBox>(this, 1107);
 }
@@ -49,6 +55,9 @@ bool CDxfDlg::OnInitDialog() {
     const long long stored = LoadDxfFileType(m_strIniPath);
     const bool listed = stored == kDxfMeasurementFile || stored == kDxfCoordinateFile;
     m_comboType->setCurrentIndex(listed ? static_cast<int>(stored) : -1);
+    const DxfOptions options = LoadDxfOptions(m_strIniPath);
+    FindControl<QCheckBox>(this, kCadCheck)->setChecked(options.cadReady);
+    FindControl<QCheckBox>(this, kMetresCheck)->setChecked(options.metres);
     return true;
 }
 
@@ -68,8 +77,11 @@ void CDxfDlg::OnOK() {
         return;
     }
     m_nFileType = m_comboType->currentIndex();
+    m_options.cadReady = FindControl<QCheckBox>(this, kCadCheck)->isChecked();
+    m_options.metres = FindControl<QCheckBox>(this, kMetresCheck)->isChecked();
     std::string error;
-    if (!StoreDxfFileType(m_strIniPath, m_nFileType, &error)) {
+    if (!StoreDxfFileType(m_strIniPath, m_nFileType, &error) ||
+        !StoreDxfOptions(m_strIniPath, m_options, &error)) {
         // The export goes on with the type chosen now; only the memory of it is lost.
         desktop().MessageBox(this, error);
     }

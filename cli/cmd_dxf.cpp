@@ -7,7 +7,8 @@
 namespace vm::cli {
 namespace {
 
-const char kUsage[] = "dxf --type measurement|coordinate [--prefix TEXT] SOURCE TARGET";
+const char kUsage[] =
+    "dxf --type measurement|coordinate [--prefix TEXT] [--cad] [--metres] SOURCE TARGET";
 
 }  // namespace
 
@@ -16,7 +17,11 @@ int CmdDxf(const Args& args) {
         std::cout << "usage: veltramarlin-cli " << kUsage << "\n"
                   << "Saves the points of SOURCE (the text pane as saved) as a DXF drawing.\n"
                      "  --type TYPE    measurement or coordinate file\n"
-                     "  --prefix TEXT  put in front of every measurement label\n";
+                     "  --prefix TEXT  put in front of every measurement label\n"
+                     "  --cad          CAD-ready: HEADER with code page ANSI_936, layer\n"
+                     "                 tables, labels converted to GBK\n"
+                     "  --metres       measurement values in metres, as the coordinate\n"
+                     "                 drawing of the same survey\n";
         return kExitOk;
     }
     DxfExportRequest request;
@@ -24,7 +29,9 @@ int CmdDxf(const Args& args) {
     std::vector<std::string> paths;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--type" || a == "--prefix") {
+        if (a == "--cad" || a == "--metres") {
+            (a == "--cad" ? request.options.cadReady : request.options.metres) = true;
+        } else if (a == "--type" || a == "--prefix") {
             if (++i == args.size())
                 return UsageError(kUsage, a + " needs a value");
             if (a == "--prefix") {

@@ -7,7 +7,7 @@
 namespace vm::cli {
 namespace {
 
-constexpr char kUsage[] = "excel SOURCE TARGET";
+constexpr char kUsage[] = "excel [--numbers] SOURCE TARGET";
 
 }  // namespace
 
@@ -16,25 +16,34 @@ int CmdExcel(const Args& args) {
         std::cout << "usage: veltramarlin-cli " << kUsage << "\n"
                   << "Saves the comma-separated coordinate file SOURCE as a workbook with the\n"
                      "sheet Coordinate (PT*, X, Y, Z, PCode; every value a text cell). A TARGET\n"
-                     "that does not end in .xls is written as a delimited text file instead.\n"
-                     "More than 65,535 points go on in sheets \"Coordinate (2)\", ...\n";
+                     "ending in .xlsx is an Office Open XML workbook; one that does not end in\n"
+                     ".xls or .xlsx is written as a delimited text file instead. More than\n"
+                     "65,535 points go on in sheets \"Coordinate (2)\", ...\n"
+                     "  --numbers  X, Y and Z as number cells shown with three decimals\n";
         return kExitOk;
     }
+    ExcelExportInput input;
+    std::vector<std::string> paths;
     for (const std::string& arg : args) {
-        if (arg.size() > 1 && arg[0] == '-')
+        if (arg == "--numbers")
+            input.numbers = true;
+        else if (arg.size() > 1 && arg[0] == '-')
             return UsageError(kUsage, "unknown option " + arg);
+        else
+            paths.push_back(arg);
     }
-    if (args.size() != 2)
+    if (paths.size() != 2)
         return UsageError(kUsage, "SOURCE and TARGET are needed");
 
-    ExcelExportInput input;
     std::string message;
-    if (!ReadExcelSource(args[0], input.source, message)) {
+    if (!ReadExcelSource(paths[0], input.source, message)) {
         PrintLines({message});
         return kExitFailure;
     }
-    input.targetPath = args[1];
+    input.targetPath = paths[1];
     const ExcelExportResult result = ExportCoordinatesToExcel(input);
+    if (!result.status.empty())
+        PrintLines({result.status});
     PrintLines(result.messages);
     return result.ok ? kExitOk : kExitFailure;
 }

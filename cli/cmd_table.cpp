@@ -2,12 +2,14 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "common/file_io.h"
 #include "export/coordinate_table.h"
+#include "printing/table_pdf.h"
 
 namespace vm::cli {
 namespace {
 
-const char kUsage[] = "table [--no-code] [--columns P,C,X,Y,Z] SOURCE TARGET";
+const char kUsage[] = "table [--no-code] [--columns P,C,X,Y,Z] [--pdf PDF] SOURCE TARGET";
 
 // The column numbers 1-5 the dialog's lists offer, for PT#, PCode, X, Y, Z.
 bool ParseColumns(const std::string& text, ColumnOrder& order) {
@@ -34,19 +36,23 @@ int CmdTable(const Args& args) {
                   << "Lays SOURCE out as the printable coordinate table in TARGET.\n"
                      "  --columns P,C,X,Y,Z  column numbers 1-5 of PT#, PCode, X, Y, Z\n"
                      "                       (default 1,2,3,4,5; with --no-code 1,2,2,3,4)\n"
-                     "  --no-code            the file has no code column\n";
+                     "  --no-code            the file has no code column\n"
+                     "  --pdf PDF            also the printed table (aligned, with page\n"
+                     "                       numbers) as a PDF file\n";
         return kExitOk;
     }
     bool hasCode = true;
     std::string columns;
+    std::string pdf;
     std::vector<std::string> paths;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--no-code") {
             hasCode = false;
-        } else if (args[i] == "--columns") {
-            if (++i == args.size())
-                return UsageError(kUsage, "--columns needs a value");
-            columns = args[i];
+        } else if (args[i] == "--columns" || args[i] == "--pdf") {
+            if (i + 1 == args.size())
+                return UsageError(kUsage, args[i] + " needs a value");
+            (args[i] == "--pdf" ? pdf : columns) = args[i + 1];
+            ++i;
         } else if (args[i].size() > 1 && args[i][0] == '-') {
             return UsageError(kUsage, "unknown option " + args[i]);
         } else {
@@ -65,7 +71,23 @@ int CmdTable(const Args& args) {
     }
     const CoordinateTableResult result = WriteCoordinateTable(request);
     PrintLines(result.messages);
-    return result.written ? kExitOk : kExitFailure;
+    if (!result.written || pdf.empty())
+        return result.written ? kExitOk : kExitFailure;
+
+    std::string source;
+    FileError error;
+    if (!ReadFileBytes(request.sourcePath, source, &error)) {
+        PrintLines({error.message});
+        return kExitFailure;
+    }
+    const PrintTable table = BuildPrintTable(source, request.order, request.sourcePath);
+    const std::string status = EncodingStatus(table.counts);
+    if (!status.empty())
+        PrintLines({status});
+    const bool done = WriteTablePdf(pdf, table, error);
+    if (!done)
+        PrintLines({error.message});
+    return done ? kExitOk : kExitFailure;
 }
 
 }  // namespace vm::cli

@@ -44,23 +44,33 @@ const std::string& FieldAt(const ColumnFields& fields, int16_t column) {
 
 }  // namespace
 
-bool ColumnOrderRow(const std::string& piece, const ColumnOrder& order, std::string& row) {
+bool ColumnOrderFields(const std::string& piece, const ColumnOrder& order,
+                       std::vector<std::string>& fields) {
     const std::string cleaned = CleanPiece(piece);
     if (cleaned.find(',') == std::string::npos)
         return false;
 
     const bool hasCode = order.m_bHasCode == 1;
-    const ColumnFields fields = CutColumnFields(cleaned, hasCode);
+    const ColumnFields cut = CutColumnFields(cleaned, hasCode);
     std::vector<int16_t> columns = {order.m_nPtCol, order.m_nXCol, order.m_nYCol, order.m_nZCol};
     if (hasCode)
         columns.push_back(order.m_nCodeCol);
+    fields.clear();
+    for (int16_t column : columns)
+        fields.push_back(FieldAt(cut, column));
+    return true;
+}
 
+bool ColumnOrderRow(const std::string& piece, const ColumnOrder& order, std::string& row) {
+    std::vector<std::string> fields;
+    if (!ColumnOrderFields(piece, order, fields))
+        return false;
     const std::string gap(kColumnGap, ' ');
     row.clear();
-    for (size_t i = 0; i < columns.size(); ++i) {
+    for (size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
             row += gap;
-        row += FieldAt(fields, columns[i]);
+        row += fields[i];
     }
     row += "\r\n";
     return true;

@@ -47,6 +47,11 @@ ColumnFields CutColumnFields(const std::string& cleaned, bool hasCode);
 // but the last followed by kColumnGap spaces, ended by CR LF.
 bool ColumnOrderRow(const std::string& piece, const ColumnOrder& order, std::string& row);
 
+// The same rule, giving the row's fields (PT#, X, Y, Z and with code PCode)
+// instead of the joined row; false for a line without a comma.
+bool ColumnOrderFields(const std::string& piece, const ColumnOrder& order,
+                       std::vector<std::string>& fields);
+
 // The rows of a whole file's bytes, read in the instrument files' 99-byte
 // pieces, in file order.
 std::vector<std::string> ColumnOrderRows(const std::string& bytes, const ColumnOrder& order);

@@ -4,6 +4,8 @@
 #include "common/line_reader.h"
 #include "common/number.h"
 #include "common/text.h"
+#include "export/dxf_cad.h"
+#include "export/source_encoding.h"
 #include "instrument/records.h"
 
 namespace vm {
@@ -16,12 +18,22 @@ void ReadXyzRecord(const std::string& line, double& north, double& east, double&
     height = AtoF(RecordRestAfterComma(line, 2));
 }
 
-DxfBuild Finish(std::vector<DxfPoint> points) {
+// A measurement file's values are thousandths of the unit.
+constexpr double kThousandthsPerMetre = 1000.0;
+
+DxfBuild Finish(std::vector<DxfPoint> points, const DxfOptions& options,
+                const EncodingCounts& counts) {
     DxfBuild build;
     build.sourceRead = true;
     build.pointCount = points.size();
-    build.text = AssembleDxf(points);
+    build.text = options.cadReady ? AssembleCadDxf(points) : AssembleDxf(points);
+    build.status = EncodingStatus(counts);
     return build;
+}
+
+// The CAD-ready drawing declares GBK, so UTF-8 lines are converted first.
+std::string SourceFor(std::string bytes, const DxfOptions& options, EncodingCounts& counts) {
+    return options.cadReady ? SourceToGbk(bytes, counts) : bytes;
 }
 
 }  // namespace
@@ -67,17 +79,20 @@ std::vector<DxfPoint> DxfPointsFromMeasurement(const std::string& bytes,
     return points;
 }
 
-DxfBuild BuildDxfFromCoordinates(const std::string& workFilePath) {
+DxfBuild BuildDxfFromCoordinates(const std::string& workFilePath, const DxfOptions& options) {
     std::string bytes;
     if (!ReadFileBytes(workFilePath, bytes)) {
         DxfBuild failed;
         failed.messages.push_back({"Open file failed!", ""});
         return failed;
     }
-    return Finish(DxfPointsFromCoordinates(bytes));
+    EncodingCounts counts;
+    return Finish(DxfPointsFromCoordinates(SourceFor(std::move(bytes), options, counts)), options,
+                  counts);
 }
 
-DxfBuild BuildDxfFromMeasurement(const std::string& workFilePath, const std::string& prefix) {
+DxfBuild BuildDxfFromMeasurement(const std::string& workFilePath, const std::string& prefix,
+                                 const DxfOptions& options) {
     std::string bytes;
     FileError error;
     if (!ReadFileBytes(workFilePath, bytes, &error)) {
@@ -87,7 +102,20 @@ DxfBuild BuildDxfFromMeasurement(const std::string& workFilePath, const std::str
         failed.messages.push_back({error.message, ""});
         return failed;
     }
-    return Finish(DxfPointsFromMeasurement(bytes, prefix));
+    EncodingCounts counts;
+    const std::string source = SourceFor(std::move(bytes), options, counts);
+    EncodingCounts prefixCounts;  // the prefix is no line of the source
+    std::vector<DxfPoint> points =
+        DxfPointsFromMeasurement(source, SourceFor(prefix, options, prefixCounts));
+    counts.replaced += prefixCounts.replaced;
+    if (options.metres) {
+        for (DxfPoint& p : points) {
+            p.x /= kThousandthsPerMetre;
+            p.y /= kThousandthsPerMetre;
+            p.z /= kThousandthsPerMetre;
+        }
+    }
+    return Finish(std::move(points), options, counts);
 }
 
 }  // namespace vm

@@ -5,6 +5,11 @@
 //  - measurement: every "XYZ" record, named by the line before it and numbered.
 // Numbers are drawn as they stand in the file, without the instrument's
 // thousandths scaling, and the file's X (north) becomes the drawing's y.
+//
+// Beyond that plain drawing, two options: a CAD-ready drawing (declared code
+// page, layer tables, labels converted to GBK line by line) and a measurement
+// drawing in metres, whose points then lie where the coordinate drawing of the
+// same survey puts them, labels as high as there.
 
 #include <string>
 #include <vector>
@@ -17,6 +22,11 @@ namespace vm {
 struct DxfMessage {
     std::string text;
     std::string title;
+};
+
+struct DxfOptions {
+    bool cadReady = false;  // HEADER and TABLES before the entities, GBK labels
+    bool metres = false;    // measurement values from thousandths to metres
 };
 
 struct DxfBuild {
@@ -33,7 +43,8 @@ std::vector<DxfPoint> DxfPointsFromCoordinates(const std::string& bytes);
 // The points of a measurement file's bytes; labels are prefix, running number, name.
 std::vector<DxfPoint> DxfPointsFromMeasurement(const std::string& bytes, const std::string& prefix);
 
-DxfBuild BuildDxfFromCoordinates(const std::string& workFilePath);
-DxfBuild BuildDxfFromMeasurement(const std::string& workFilePath, const std::string& prefix);
+DxfBuild BuildDxfFromCoordinates(const std::string& workFilePath, const DxfOptions& options = {});
+DxfBuild BuildDxfFromMeasurement(const std::string& workFilePath, const std::string& prefix,
+                                 const DxfOptions& options = {});
 
 }  // namespace vm

@@ -5,9 +5,10 @@
 namespace vm {
 
 DxfExportResult ExportDxf(const DxfExportRequest& request) {
-    const DxfBuild build = request.fileType == kDxfMeasurementFile
-                               ? BuildDxfFromMeasurement(request.workFilePath, request.labelPrefix)
-                               : BuildDxfFromCoordinates(request.workFilePath);
+    const DxfBuild build =
+        request.fileType == kDxfMeasurementFile
+            ? BuildDxfFromMeasurement(request.workFilePath, request.labelPrefix, request.options)
+            : BuildDxfFromCoordinates(request.workFilePath, request.options);
     DxfExportResult result;
     result.status = build.status;
     result.messages = build.messages;

@@ -19,6 +19,7 @@ struct DxfExportRequest {
     std::string targetPath;
     long long fileType = kDxfFileTypeDefault;  // 0 measurement; anything else coordinates
     std::string labelPrefix;                   // measurement labels only
+    DxfOptions options;
 };
 
 struct DxfExportResult {

@@ -20,4 +20,16 @@ std::string LoadDxfLabelPrefix(const std::string& iniPath) {
     return prefix;
 }
 
+DxfOptions LoadDxfOptions(const std::string& iniPath) {
+    DxfOptions options;
+    options.cadReady = IniGetInt(iniPath, "Parametersetting", "cadformat", 0) == 1;
+    options.metres = IniGetInt(iniPath, "Parametersetting", "metres", 0) == 1;
+    return options;
+}
+
+bool StoreDxfOptions(const std::string& iniPath, const DxfOptions& options, std::string* error) {
+    return IniWriteInt(iniPath, "Parametersetting", "cadformat", options.cadReady ? 1 : 0, error) &&
+           IniWriteInt(iniPath, "Parametersetting", "metres", options.metres ? 1 : 0, error);
+}
+
 }  // namespace vm

@@ -3,9 +3,13 @@
 //  - "tempvar"/"filetype": the last chosen type, 0 measurement file, 1 coordinate
 //    file, -1 nothing chosen; 2 when never stored (the list then shows nothing);
 //  - "Parametersetting"/"codecounstant": text put in front of every label of a
-//    measurement drawing; read only, the program never writes it.
+//    measurement drawing; read only, the program never writes it;
+//  - "Parametersetting"/"cadformat" and "metres": the dialog's check boxes for
+//    the CAD-ready drawing and the measurement drawing in metres, "1" or "0".
 
 #include <string>
+
+#include "export/dxf_builders.h"
 
 namespace vm {
 
@@ -21,5 +25,10 @@ bool StoreDxfFileType(const std::string& iniPath, long long index, std::string* 
 
 // The label prefix, at most 259 bytes (the length the setting was ever read with).
 std::string LoadDxfLabelPrefix(const std::string& iniPath);
+
+// The remembered check boxes (both off when never stored).
+DxfOptions LoadDxfOptions(const std::string& iniPath);
+bool StoreDxfOptions(const std::string& iniPath, const DxfOptions& options,
+                     std::string* error = nullptr);
 
 }  // namespace vm

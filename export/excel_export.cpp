@@ -8,6 +8,7 @@
 #include "common/file_io.h"
 #include "common/line_reader.h"
 #include "common/text.h"
+#include "export/source_encoding.h"
 #include "export/spreadsheet.h"
 
 namespace vm {
@@ -86,7 +87,7 @@ bool ReadExcelSource(const std::string& path, std::string& bytes, std::string& m
 ExcelExportResult ExportCoordinatesToExcel(const ExcelExportInput& input) {
     ExcelExportResult result;
     const std::string& target = input.targetPath;
-    const bool workbook = CSpreadSheet::IsWorkbookPath(target);
+    const bool workbook = CSpreadSheet::IsWorkbookPath(target) || CSpreadSheet::IsXlsxPath(target);
     std::string message;
     OldTarget old{workbook ? std::string() : target, std::string()};
     if (!workbook && !old.MoveAside(message)) {
@@ -96,10 +97,19 @@ ExcelExportResult ExportCoordinatesToExcel(const ExcelExportInput& input) {
     CSpreadSheet sheet(target, kExcelSheetName, true);
     sheet.DeferWrites();
     sheet.SetHeaderRow(ExcelHeaderRow(), false);
+    if (input.numbers)
+        sheet.SetNumberColumns({1, 2, 3});
+    EncodingCounts counts;
     LineReader reader(input.source);
     std::string piece;
     while (reader.Next(piece)) {
-        const ColumnFields cells = ExcelCellsFromPiece(piece);
+        ColumnFields cells = ExcelCellsFromPiece(piece);
+        const LineCoding coding = ClassifyLine(piece);
+        counts.Add(coding);
+        if (workbook) {
+            for (std::string& cell : cells)
+                cell = LineToUtf8(cell, coding);
+        }
         sheet.PutRow(std::vector<std::string>(cells.begin(), cells.end()), 0, false);
         ++result.rows;
     }
@@ -110,6 +120,8 @@ ExcelExportResult ExportCoordinatesToExcel(const ExcelExportInput& input) {
     }
     old.Discard();
     result.ok = true;
+    if (workbook)
+        result.status = EncodingStatus(counts);
     return result;
 }
 

@@ -9,7 +9,12 @@
 // Z and has an empty PCode. No line is skipped (a line without a comma lands
 // whole in Z). A target whose name does not end in ".xls" is written as the
 // spreadsheet writer's delimited text file, its quoted cells separated by the
-// word Coordinate.
+// word Coordinate; a name ending in ".xlsx" gives an Office Open XML workbook.
+//
+// In a workbook every column is as wide as its longest value, each line's text
+// is read on its own (UTF-8 when it is valid UTF-8, GBK otherwise), and as an
+// option X, Y and Z become number cells shown with three decimals. The
+// delimited text file keeps the source's bytes.
 
 #include <string>
 #include <vector>
@@ -30,12 +35,14 @@ ColumnFields ExcelCellsFromPiece(const std::string& piece);
 struct ExcelExportInput {
     std::string source;      // the source file's bytes
     std::string targetPath;  // the workbook (or text file) to write
+    bool numbers = false;    // X, Y, Z as number cells in the format "0.000" (workbooks)
 };
 
 struct ExcelExportResult {
     bool ok = false;
     int rows = 0;                       // data rows written
     std::vector<std::string> messages;  // for the user, in the UI's language; none on success
+    std::string status;                 // for the status line: lines read as UTF-8 and GBK
 };
 
 // Reads the source file; false with a message when it cannot be read.

@@ -5,6 +5,7 @@
 #include "common/text.h"
 #include "export/spreadsheet_sql.h"
 #include "export/xls_writer.h"
+#include "export/xlsx_writer.h"
 
 namespace vm {
 namespace {
@@ -80,7 +81,7 @@ std::vector<std::string> TextLines(const std::string& bytes) {
 CSpreadSheet::CSpreadSheet(const std::string& path, const std::string& sheetOrSeparator,
                            bool backup)
     : m_bMakeBackup(backup), m_strPath(path) {
-    m_bIsWorkbook = IsWorkbookPath(path);
+    m_bIsWorkbook = IsWorkbookPath(path) || IsXlsxPath(path);
     if (m_bIsWorkbook) {
         m_strSheet = sheetOrSeparator;
         m_strSeparator = kWorkbookSeparator;
@@ -95,6 +96,10 @@ CSpreadSheet::CSpreadSheet(const std::string& path, const std::string& sheetOrSe
 
 bool CSpreadSheet::IsWorkbookPath(const std::string& path) {
     return Lower(Mid(path, static_cast<long long>(path.size()) - 4, 4)) == ".xls";
+}
+
+bool CSpreadSheet::IsXlsxPath(const std::string& path) {
+    return Lower(Mid(path, static_cast<long long>(path.size()) - 5, 5)) == ".xlsx";
 }
 
 bool CSpreadSheet::FindExcelDriver() {
@@ -336,7 +341,10 @@ bool CSpreadSheet::SaveWorkbook() {
     for (int32_t g = 1; g < m_nRowCount && static_cast<size_t>(g) < m_aRows.size(); ++g) {
         table.push_back(CellsOfRow(static_cast<size_t>(g)));
     }
-    if (!WriteXlsWorkbook(m_strPath, LayOutOnSheets(m_strSheet, table), m_fileError)) {
+    const std::vector<XlsSheet> sheets = LayOutOnSheets(m_strSheet, table, m_numberColumns);
+    const bool written = IsXlsxPath(m_strPath) ? WriteXlsxWorkbook(m_strPath, sheets, m_fileError)
+                                               : WriteXlsWorkbook(m_strPath, sheets, m_fileError);
+    if (!written) {
         return Fail(m_fileError.message);
     }
     if (!m_bHasHeader) {

@@ -1,7 +1,8 @@
 #pragma once
 // CSpreadSheet: a table of text cells kept in memory and written either as a
-// sheet of an Excel 97-2003 workbook (a path ending in ".xls", any case) or as
-// a delimited text file. Row 1 is the header row.
+// sheet of an Excel 97-2003 workbook (a path ending in ".xls", any case), of
+// an Office Open XML workbook (".xlsx") or as a delimited text file. Row 1 is
+// the header row.
 //
 // A row is stored as one string, every cell in double quotes and the cells
 // joined by the separator (",;.?" for a workbook, the second construction
@@ -33,6 +34,12 @@ public:
 
     // True when the path's last four characters are ".xls" in any case.
     static bool IsWorkbookPath(const std::string& path);
+    // True when the path ends in ".xlsx" in any case: also a workbook.
+    static bool IsXlsxPath(const std::string& path);
+
+    // Workbooks only: these columns hold numbers below the header row; cells
+    // whose text is a number are written as numbers in the format "0.000".
+    void SetNumberColumns(std::vector<size_t> columns) { m_numberColumns = std::move(columns); }
 
     // From now on nothing is written until Save.
     bool DeferWrites();
@@ -105,6 +112,7 @@ private:
     // from a text file, which are cut apart by their quoted separators instead.
     std::vector<std::optional<Cells>> m_aRowCells;
     FileError m_fileError;
+    std::vector<size_t> m_numberColumns;
 };
 
 }  // namespace vm

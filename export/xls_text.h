@@ -8,11 +8,11 @@
 
 #include <string>
 
+#include "common/code_page.h"
+
 namespace vm {
 
 enum class CellEncoding { Gbk, Utf8 };
-
-bool IsValidUtf8(const std::string& bytes);
 
 class CellDecoder {
 public:

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <set>
 
 #include "export/biff_stream.h"
+#include "export/column_widths.h"
 #include "export/xls_shared_strings.h"
 #include "export/xls_text.h"
 
@@ -23,6 +25,9 @@ enum : uint16_t {
     kDimensions = 0x0200,
     kIndex = 0x020B,
     kDefColWidth = 0x0055,
+    kColInfo = 0x007D,
+    kFormat = 0x041E,
+    kNumber = 0x0203,
     kRow = 0x0208,
     kLabelSst = 0x00FD,
     kBlank = 0x0201,
@@ -30,8 +35,10 @@ enum : uint16_t {
     kWindow2 = 0x023E,
 };
 
-constexpr uint16_t kTextXf = 15;      // the one cell format: text ("@")
-constexpr size_t kRowsPerBlock = 32;  // rows indexed by one DBCELL
+constexpr uint16_t kTextXf = 15;         // the cell format of text: "@"
+constexpr uint16_t kNumberXf = 16;       // the cell format of numbers: "0.000"
+constexpr uint16_t kNumberFormat = 164;  // the first index of a workbook's own formats
+constexpr size_t kRowsPerBlock = 32;     // rows indexed by one DBCELL
 constexpr size_t kRowRecordSize = 20;
 constexpr size_t kNoString = static_cast<size_t>(-1);
 
@@ -155,17 +162,31 @@ std::string XfData(bool style, uint16_t format, uint8_t usedAttributes) {
     return d;
 }
 
+std::string FormatData() {
+    std::string d;
+    PutU16(d, kNumberFormat);
+    PutU16(d, 5);  // characters
+    PutU8(d, 0);   // 8-bit characters
+    d += "0.000";
+    return d;
+}
+
 void WriteGlobals(BiffStream& s, const std::vector<std::u16string>& names,
-                  const XlsSharedStrings& strings, std::vector<size_t>& sheetPointers) {
+                  const XlsSharedStrings& strings, bool numbers,
+                  std::vector<size_t>& sheetPointers) {
     s.Record(kBof, BofData(0x0005));
     s.Record(kCodePage, U16(1200));  // strings are UTF-16
     s.Record(kWindow1, Window1Data());
     for (int i = 0; i < 5; ++i)
         s.Record(kFont, FontData());
+    if (numbers)
+        s.Record(kFormat, FormatData());
     for (int i = 0; i < 15; ++i)
         s.Record(kXf, XfData(true, 0, i == 0 ? 0x00 : 0xF4));
-    s.Record(kXf, XfData(false, 49, 0x04));                // cell format 15: text
-    s.Record(kStyle, std::string("\x00\x80\x00\xFF", 4));  // "Normal" on XF 0
+    s.Record(kXf, XfData(false, 49, 0x04));  // cell format 15: text
+    if (numbers)
+        s.Record(kXf, XfData(false, kNumberFormat, 0x04));  // cell format 16: "0.000"
+    s.Record(kStyle, std::string("\x00\x80\x00\xFF", 4));   // "Normal" on XF 0
     for (const std::u16string& name : names) {
         std::string d;
         sheetPointers.push_back(s.Position() + 4);
@@ -181,18 +202,39 @@ void WriteGlobals(BiffStream& s, const std::vector<std::u16string>& names,
 
 // ---- one sheet ----
 
+struct Cell {
+    size_t string = kNoString;  // shared string index; kNoString: blank, or the number
+    bool isNumber = false;
+    double number = 0;
+};
+
 struct SheetCells {
-    std::vector<std::vector<size_t>> rows;  // shared string index per cell, kNoString if empty
-    size_t lastRow = 0;                     // one past the last row that has cells
-    size_t columns = 0;                     // one past the widest row's last cell
+    std::vector<std::vector<Cell>> rows;
+    std::vector<size_t> widths;  // per column, the widest value in character cells
+    size_t lastRow = 0;          // one past the last row that has cells
+    size_t columns = 0;          // one past the widest row's last cell
 };
 
 SheetCells CollectCells(const XlsSheet& sheet, CellDecoder& decoder, XlsSharedStrings& strings) {
     SheetCells cells;
     for (size_t r = 0; r < sheet.rows.size(); ++r) {
-        std::vector<size_t> row;
-        for (const std::string& text : *sheet.rows[r]) {
-            row.push_back(text.empty() ? kNoString : strings.Add(decoder.Decode(text)));
+        std::vector<Cell> row;
+        const XlsRow& texts = *sheet.rows[r];
+        if (cells.widths.size() < texts.size())
+            cells.widths.resize(texts.size(), 0);
+        for (size_t c = 0; c < texts.size(); ++c) {
+            Cell cell;
+            size_t width = 0;
+            if (IsNumberColumnCell(sheet, r, c) && ReadCellNumber(texts[c], cell.number)) {
+                cell.isNumber = true;
+                width = ThreeDecimals(cell.number).size();
+            } else if (!texts[c].empty()) {
+                const std::u16string text = decoder.Decode(texts[c]);
+                width = DisplayWidth(text);
+                cell.string = strings.Add(text);
+            }
+            cells.widths[c] = std::max(cells.widths[c], width);
+            row.push_back(cell);
         }
         if (!row.empty())
             cells.lastRow = r + 1;
@@ -200,6 +242,17 @@ SheetCells CollectCells(const XlsSheet& sheet, CellDecoder& decoder, XlsSharedSt
         cells.rows.push_back(std::move(row));
     }
     return cells;
+}
+
+std::string ColInfoData(size_t column, size_t width) {
+    std::string d;
+    PutU16(d, static_cast<uint16_t>(column));
+    PutU16(d, static_cast<uint16_t>(column));
+    PutU16(d, FittedColumnWidth(width));
+    PutU16(d, kTextXf);
+    PutU16(d, 0x0002);  // width set by the program, not the default
+    PutU16(d, 0);
+    return d;
 }
 
 std::string DimensionsData(const SheetCells& cells) {
@@ -224,16 +277,26 @@ std::string RowData(size_t r, size_t columns) {
     return d;
 }
 
-void WriteCells(BiffStream& s, size_t r, const std::vector<size_t>& row) {
+void PutDouble(std::string& d, double value) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    PutU32(d, static_cast<uint32_t>(bits));
+    PutU32(d, static_cast<uint32_t>(bits >> 32));
+}
+
+void WriteCells(BiffStream& s, size_t r, const std::vector<Cell>& row) {
     for (size_t c = 0; c < row.size(); ++c) {
         std::string d;
         PutU16(d, static_cast<uint16_t>(r));
         PutU16(d, static_cast<uint16_t>(c));
-        PutU16(d, kTextXf);
-        if (row[c] == kNoString) {
+        PutU16(d, row[c].isNumber ? kNumberXf : kTextXf);
+        if (row[c].isNumber) {
+            PutDouble(d, row[c].number);
+            s.Record(kNumber, d);
+        } else if (row[c].string == kNoString) {
             s.Record(kBlank, d);
         } else {
-            PutU32(d, static_cast<uint32_t>(row[c]));
+            PutU32(d, static_cast<uint32_t>(row[c].string));
             s.Record(kLabelSst, d);
         }
     }
@@ -313,6 +376,8 @@ void WriteSheet(BiffStream& s, const SheetCells& cells, bool first) {
     s.Record(kIndex, d);
     s.Patch(index + 4 + 12, static_cast<uint32_t>(defColWidth));
     s.Record(kDefColWidth, U16(8));
+    for (size_t c = 0; c < cells.widths.size(); ++c)
+        s.Record(kColInfo, ColInfoData(c, cells.widths[c]));
     s.Record(kDimensions, DimensionsData(cells));
     size_t slot = 0;
     for (size_t b = 0; b < blocks; ++b) {
@@ -326,12 +391,25 @@ void WriteSheet(BiffStream& s, const SheetCells& cells, bool first) {
 
 }  // namespace
 
-std::vector<XlsSheet> LayOutOnSheets(const std::string& name, const std::vector<XlsRow>& table) {
+bool IsNumberColumnCell(const XlsSheet& sheet, size_t r, size_t c) {
+    return r > 0 && std::find(sheet.numberColumns.begin(), sheet.numberColumns.end(), c) !=
+                        sheet.numberColumns.end();
+}
+
+uint16_t FittedColumnWidth(size_t cells) {
+    // One character of room beside the value, as a column fitted by hand has.
+    const size_t characters = std::min<size_t>(cells + 1, 255);
+    return static_cast<uint16_t>(characters * 256);
+}
+
+std::vector<XlsSheet> LayOutOnSheets(const std::string& name, const std::vector<XlsRow>& table,
+                                     const std::vector<size_t>& numberColumns) {
     std::vector<XlsSheet> sheets;
     const size_t perSheet = kXlsMaxRows - 1;  // data rows below each sheet's header
     size_t next = 1;
     do {
         XlsSheet sheet;
+        sheet.numberColumns = numberColumns;
         sheet.name = sheets.empty() ? name : name + " (" + std::to_string(sheets.size() + 1) + ")";
         if (!table.empty())
             sheet.rows.push_back(&table[0]);
@@ -369,9 +447,12 @@ std::string BuildWorkbookStream(const std::vector<XlsSheet>& sheets) {
         names.push_back(decoder.Decode(sheet.name));
         cells.push_back(CollectCells(sheet, decoder, strings));
     }
+    bool numbers = false;
+    for (const XlsSheet& sheet : sheets)
+        numbers = numbers || !sheet.numberColumns.empty();
     BiffStream s;
     std::vector<size_t> sheetPointers;
-    WriteGlobals(s, names, strings, sheetPointers);
+    WriteGlobals(s, names, strings, numbers, sheetPointers);
     for (size_t i = 0; i < sheets.size(); ++i) {
         s.Patch(sheetPointers[i], static_cast<uint32_t>(s.Position()));
         WriteSheet(s, cells[i], i == 0);

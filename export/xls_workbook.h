@@ -4,6 +4,7 @@
 // table is laid out on sheets. Needs nothing installed.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ using XlsRow = std::vector<std::string>;  // cell texts, as bytes
 struct XlsSheet {
     std::string name;                 // bytes, like the cells
     std::vector<const XlsRow*> rows;  // row i goes to sheet row i; not owned
+    // Columns whose cells below the first row are written as numbers in the
+    // format "0.000" where their text is a number (ReadCellNumber); other
+    // cells stay text.
+    std::vector<size_t> numberColumns;
 };
 
 // What one sheet of the format can hold.
@@ -26,7 +31,16 @@ constexpr size_t kXlsMaxSheetName = 31;
 // needs: the first sheet is called name, the next "name (2)", "name (3)", ...
 // and every sheet starts with the header row, so no row is lost past the
 // 65,536 rows that one sheet holds.
-std::vector<XlsSheet> LayOutOnSheets(const std::string& name, const std::vector<XlsRow>& table);
+std::vector<XlsSheet> LayOutOnSheets(const std::string& name, const std::vector<XlsRow>& table,
+                                     const std::vector<size_t>& numberColumns = {});
+
+// True when the cell at row r, column c of the sheet is written as a number
+// when its text is one (a number column, below the first row).
+bool IsNumberColumnCell(const XlsSheet& sheet, size_t r, size_t c);
+
+// The width of a column that holds values up to this many character cells
+// wide, in 1/256 of a character as the format counts (at most 255 characters).
+uint16_t FittedColumnWidth(size_t cells);
 
 // Why these sheets cannot be written (too many rows or columns, a cell text
 // that is too long, a sheet name that is empty, too long, repeated or holds
@@ -34,8 +48,10 @@ std::vector<XlsSheet> LayOutOnSheets(const std::string& name, const std::vector<
 std::string CheckSheets(const std::vector<XlsSheet>& sheets);
 
 // The workbook stream: the globals (fonts, cell formats, sheet list, shared
-// strings) followed by each sheet. Every non-empty cell is a text cell; an
-// empty cell is a blank cell in the text format. Sheets must pass CheckSheets.
+// strings) followed by each sheet. Every non-empty cell is a text cell (or a
+// number cell, see numberColumns); an empty cell is a blank cell in the text
+// format. Each column is as wide as its longest value. Sheets must pass
+// CheckSheets.
 std::string BuildWorkbookStream(const std::vector<XlsSheet>& sheets);
 
 }  // namespace vm

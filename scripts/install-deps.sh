@@ -21,6 +21,7 @@ build=(
 test=(
   libgtest-dev libgmock-dev googletest
   python3 python3-xlrd python3-ezdxf
+  libxlsxwriter-dev gdal-bin python3-openpyxl poppler-utils
   xauth xvfb
   picocom
 )

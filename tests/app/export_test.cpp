@@ -7,7 +7,9 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 
+#include <QBuffer>
 #include <QElapsedTimer>
+#include <QPdfWriter>
 
 #include <cerrno>
 
@@ -86,6 +88,42 @@ TEST_F(ExportTest, DxfDialog_storedTypeAndEmptyPath) {
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(dlg.m_strDxfPath, "/tmp/图.dxf");
     EXPECT_NE(TempDir::read(ini).find("filetype=-1"), std::string::npos);
+}
+
+// The two check boxes start as remembered and are remembered at OK.
+TEST_F(ExportTest, DxfDialog_checkBoxesAreRemembered) {
+    const std::string ini = dir.file("ConfigFile.ini");
+    IniWriteString(ini, "Parametersetting", "cadformat", "1");
+    CDxfDlg dlg;
+    dlg.m_strIniPath = ini;
+    dlg.OnInitDialog();
+    EXPECT_TRUE(Ctl<QCheckBox>(dlg, 1108)->isChecked());
+    EXPECT_FALSE(Ctl<QCheckBox>(dlg, 1109)->isChecked());
+    Ctl<QCheckBox>(dlg, 1108)->click();
+    Ctl<QCheckBox>(dlg, 1109)->click();
+    Ctl<QPlainTextEdit>(dlg, 1100)->setPlainText(QStringLiteral("/tmp/a.dxf"));
+    Click(dlg, 1);
+    EXPECT_FALSE(dlg.m_options.cadReady);
+    EXPECT_TRUE(dlg.m_options.metres);
+    EXPECT_EQ(IniGetInt(ini, "Parametersetting", "cadformat", 9), 0);
+    EXPECT_EQ(IniGetInt(ini, "Parametersetting", "metres", 9), 1);
+}
+
+// After the work file, the print preview gets the same rows as pages to paint.
+TEST_F(ExportTest, TablePrintOpensThePreviewOfTheSameRows) {
+    desk.answerFile(dir.write("src.txt", "1,TREE,100.5,200.25,30\r\n"));
+    PrintCoordinateTable(Window(), DefaultColumnOrder(true));
+    const auto previews = desk.callsOf(DesktopCall::Preview);
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_EQ(previews[0].text, "坐标表 - src.txt");
+    EXPECT_EQ(desk.callsOf(DesktopCall::Viewer).size(), 1u) << "the work file is still shown";
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        EXPECT_TRUE(previews[0].paint(writer));
+    }
+    EXPECT_TRUE(pdf.data().startsWith("%PDF"));
 }
 
 TEST_F(ExportTest, TableReplacesTheWorkFileOnlyWhenTheSourceIsRead) {
@@ -174,7 +212,8 @@ TEST_F(ExcelCommandTest, WritesTheWorkbookAndOpensItOnlyAfterThePause) {
     ASSERT_EQ(saves.size(), 1u);
     EXPECT_EQ(opens[0].request.filter, "*.txt|*.txt|*.dat|*.dat|*.*|*.*|");
     EXPECT_EQ(opens[0].request.defaultExt, "txt");
-    EXPECT_EQ(saves[0].request.filter, "*.xls|*.xls|");
+    EXPECT_EQ(saves[0].request.filter, "*.xls|*.xls|*.xlsx|*.xlsx|");
+    EXPECT_EQ(saves[0].request.optionCaption, kExcelNumbersOption);
     EXPECT_EQ(saves[0].request.defaultExt, "xls");
     EXPECT_TRUE(saves[0].request.confirmOverwrite);
     EXPECT_TRUE(FileExists(target));
@@ -192,9 +231,14 @@ TEST_F(ExcelCommandTest, TheViewerGetsTheWorkbookWhenThePauseIsOver) {
     const std::string target = dir.file("points.xls");
     desk.answerFile(dir.write("src.txt", "1,2,3,4,5\n"));
     desk.answerFile(target);
+    desk.answerOption(true);  // number cells: the workbook gets the format "0.000"
     Window().OnCommand(kExcelCommand);
     ASSERT_TRUE(RunEventsUntil([this] { return ViewerCalls() > 0; }, 5000));
     EXPECT_EQ(desk.callsOf(DesktopCall::Viewer)[0].path, target);
+    EXPECT_NE(TempDir::read(target).find(std::string("\x05\x00\x00"
+                                                     "0.000",
+                                                     8)),
+              std::string::npos);
 }
 
 TEST_F(ExcelCommandTest, CancelTouchesNothingFailuresAreShownAndNothingIsOpened) {

@@ -146,6 +146,9 @@ std::vector<Command> FileCommands() {
              return Args{"excel", s, t};
          },
          "out.xls"},
+        {"dxf-cad", coords,
+         [](auto s, auto t) { return Args{"dxf", "--type", "coordinate", "--cad", s, t}; },
+         "out.dxf"},
         {"excel-text", coords,
          [](auto s, auto t) {
              return Args{"excel", s, t};

@@ -69,5 +69,35 @@ TEST(DxfExport, UnreadableWorkFileKeepsTheEarlierDrawing) {
     }
 }
 
+// Readers judge the CAD-ready drawing in tests/scripts; here: its entities are
+// the plain drawing's bytes, its labels GBK, and metres scale what they should.
+TEST(DxfExport, CadReadyAndMetresOptions) {
+    test::TempDir dir;
+    const std::string meas = dir.write("m.txt", "SS \xe6\xa0\x91,1.5,T\r\nXYZ 1500,-2500,300\r\n");
+    DxfExportRequest r;
+    r.workFilePath = meas;
+    r.targetPath = dir.file("out.dxf");
+    r.fileType = kDxfMeasurementFile;
+    r.options = {true, true};
+    const DxfExportResult result = ExportDxf(r);
+    ASSERT_TRUE(result.saved);
+    EXPECT_EQ(result.status, "");
+    const std::string dxf = test::TempDir::read(r.targetPath);
+    const std::string entities =
+        kHead + PointText("-2.500000", "1.500000", "0.300000", "1\xca\xf7") + kTail;
+    EXPECT_EQ(
+        dxf.rfind("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n9\n$DWGCODEPAGE\n3\nANSI_936\n",
+                  0),
+        0u);
+    ASSERT_GT(dxf.size(), entities.size());
+    EXPECT_EQ(dxf.substr(dxf.size() - entities.size()), entities);
+
+    r.options = {};  // the plain drawing keeps the file's numbers and bytes
+    ExportDxf(r);
+    EXPECT_EQ(
+        test::TempDir::read(r.targetPath),
+        kHead + PointText("-2500.000000", "1500.000000", "300.000000", "1\xe6\xa0\x91") + kTail);
+}
+
 }  // namespace
 }  // namespace vm

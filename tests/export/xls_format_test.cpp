@@ -123,12 +123,12 @@ TEST(SheetLayout, RefusesWhatTheFormatCannotHold) {
     const XlsRow longCell{std::string(kXlsMaxCellChars + 1, 'x')};
     const XlsRow chineseCell{
         std::string(2 * kXlsMaxCellChars, '\xB0')};  // fits: 2 bytes a character
-    EXPECT_NE(CheckSheets({{"S", {&wideRow}}}), "");
-    EXPECT_NE(CheckSheets({{"S", {&longCell}}}), "");
-    EXPECT_EQ(CheckSheets({{"S", {&chineseCell}}}), "");
-    EXPECT_NE(CheckSheets({{"a/b", {}}}), "");
-    EXPECT_NE(CheckSheets({{std::string(32, 'n'), {}}}), "");
-    EXPECT_NE(CheckSheets({{"S", {}}, {"s", {}}}), "") << "sheet names differ beyond case";
+    EXPECT_NE(CheckSheets({{"S", {&wideRow}, {}}}), "");
+    EXPECT_NE(CheckSheets({{"S", {&longCell}, {}}}), "");
+    EXPECT_EQ(CheckSheets({{"S", {&chineseCell}, {}}}), "");
+    EXPECT_NE(CheckSheets({{"a/b", {}, {}}}), "");
+    EXPECT_NE(CheckSheets({{std::string(32, 'n'), {}, {}}}), "");
+    EXPECT_NE(CheckSheets({{"S", {}, {}}, {"s", {}, {}}}), "") << "sheet names differ beyond case";
 }
 
 // Each DBCELL names the first ROW record of its block and where each row's cells start.

@@ -82,6 +82,10 @@ std::optional<std::string> ScriptedDesktop::FileDialog(DesktopCall::Kind kind, Q
     } else {
         ++m_unscripted;
     }
+    if (answer && request.optionChecked && !m_optionAnswers.empty()) {
+        *request.optionChecked = m_optionAnswers.front();
+        m_optionAnswers.pop_front();
+    }
     DesktopCall call;
     call.kind = kind;
     call.parent = parent;
@@ -120,6 +124,16 @@ bool ScriptedDesktop::StartTextEditor(QWidget* parent, const std::string& path) 
 
 bool ScriptedDesktop::StartCalculator(QWidget* parent) {
     return Launch(DesktopCall::Calculator, parent, std::string());
+}
+
+void ScriptedDesktop::PrintPreview(QWidget* parent, const std::string& title,
+                                   const PagePainter& paint) {
+    DesktopCall call;
+    call.kind = DesktopCall::Preview;
+    call.parent = parent;
+    call.text = title;
+    call.paint = paint;
+    m_calls.push_back(call);
 }
 
 }  // namespace vm::test

@@ -13,7 +13,7 @@
 namespace vm::test {
 
 struct DesktopCall {
-    enum Kind { Message, OpenFile, SaveFile, Viewer, Editor, Calculator };
+    enum Kind { Message, OpenFile, SaveFile, Viewer, Editor, Calculator, Preview };
     Kind kind = Message;
     QWidget* parent = nullptr;
     // Message boxes: text, the caption shown (the program's name when none was given).
@@ -25,6 +25,8 @@ struct DesktopCall {
     FileDialogRequest request;
     // Viewer and editor: the path handed over; file dialogs: the answer ("" when cancelled).
     std::string path;
+    // Print previews: the title is in text, the painter of the pages here.
+    PagePainter paint;
 };
 
 class ScriptedDesktop : public Desktop {
@@ -41,6 +43,9 @@ public:
     // Queues the answer of the next open or save dialog; nullopt is Cancel.
     // Unqueued dialogs are cancelled and count as unscripted.
     void answerFile(std::optional<std::string> path);
+    // Queues the state of the next save dialog's check box at OK (when it has one;
+    // unqueued, the box keeps the state it was shown with).
+    void answerOption(bool checked) { m_optionAnswers.push_back(checked); }
     // What the viewer, editor and calculator launches report (true by default).
     void setLaunchResult(bool started) { m_launchResult = started; }
 
@@ -61,6 +66,7 @@ public:
     bool OpenWithViewer(QWidget* parent, const std::string& path) override;
     bool StartTextEditor(QWidget* parent, const std::string& path) override;
     bool StartCalculator(QWidget* parent) override;
+    void PrintPreview(QWidget* parent, const std::string& title, const PagePainter& paint) override;
 
 private:
     std::optional<std::string> FileDialog(DesktopCall::Kind kind, QWidget* parent,
@@ -69,6 +75,7 @@ private:
 
     std::deque<MsgResult> m_messageAnswers;
     std::deque<std::optional<std::string>> m_fileAnswers;
+    std::deque<bool> m_optionAnswers;
     std::vector<DesktopCall> m_calls;
     bool m_launchResult = true;
     int m_unscripted = 0;

@@ -1,0 +1,29 @@
+#pragma once
+// Conversions between the program's byte texts and UTF-8. Lines arrive either
+// in GBK (the Chinese Windows code page of the instrument and of older files)
+// or in UTF-8 (files made on Linux); exports that need one encoding convert
+// here. The conversions come from the platform: code_page_iconv.cpp uses the C
+// library's iconv; a Windows build supplies its own source for this header.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vm {
+
+bool IsAscii(std::string_view bytes);
+bool IsValidUtf8(std::string_view bytes);
+
+// GBK to UTF-8, read through GB18030 (its superset). A byte that starts no
+// character becomes U+FFFD and the text after it is kept; the single byte 0x80
+// is the code page's euro sign.
+std::string GbkToUtf8(std::string_view gbk);
+
+// UTF-8 to GBK. A character GBK cannot hold (and any byte that is not UTF-8)
+// becomes '?', so the loss stays visible; replaced (if given) counts them.
+std::string Utf8ToGbk(std::string_view utf8, size_t* replaced = nullptr);
+
+// False when the system has no converters: then only ASCII converts.
+bool CodePageConvertersAvailable();
+
+}  // namespace vm

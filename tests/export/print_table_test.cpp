@@ -1,0 +1,68 @@
+// The printed table's layout: each line decoded on its own, columns as wide as
+// their widest value (a Chinese character two cells), and page breaks that
+// neither lose nor repeat a row. The painted pages are read back from a PDF
+// in tests/scripts.
+#include <gtest/gtest.h>
+
+#include "export/excel_export.h"
+#include "export/print_table.h"
+#include "tests/support/temp_dir.h"
+
+namespace vm {
+namespace {
+
+TEST(PrintTable, LinesDecodedOnTheirOwnAndColumnsFitted) {
+    const std::string source =
+        "title\r\n"
+        "\xca\xf7"
+        "1,K,100.5,200.25,30\r\n"  // GBK
+        "\xe6\xa0\x91"
+        "22,\xe7\xa0\x81,1,2,3\r\n";  // UTF-8
+    const PrintTable t = BuildPrintTable(source, DefaultColumnOrder(true), "/data/测区.txt");
+    EXPECT_EQ(t.sourceName, "测区.txt");
+    ASSERT_EQ(t.rows.size(), 2u);
+    EXPECT_EQ(t.rows[0], (std::vector<std::string>{"树1", "100.5", "200.25", "30", "K"}));
+    EXPECT_EQ(t.rows[1], (std::vector<std::string>{"树22", "1", "2", "3", "码"}));
+    EXPECT_EQ(t.widths, (std::vector<size_t>{4, 5, 6, 2, 5}));
+    EXPECT_EQ(t.alignRight, (std::vector<bool>{false, true, true, true, false}));
+    EXPECT_EQ(PrintColumnStarts(t), (std::vector<size_t>{0, 7, 15, 24, 29}));
+    EXPECT_EQ(EncodingStatus(t.counts), "源文件编码不一：1 行按 UTF-8 读取，1 行按 GBK 读取。");
+    EXPECT_EQ(BuildPrintTable("7,1,2,3\r\n", DefaultColumnOrder(false), "a").headings.size(), 4u);
+}
+
+TEST(PrintTable, PagesHoldEveryRowOnce) {
+    const struct {
+        size_t rows, perPage;
+        std::vector<size_t> counts;
+    } cases[] = {
+        {0, 40, {0}},  // an empty table still prints its heading
+        {40, 40, {40}},
+        {81, 40, {40, 40, 1}},
+        {3, 0, {1, 1, 1}},  // a page too small for a row still takes one
+    };
+    for (const auto& c : cases) {
+        std::vector<size_t> counts;
+        size_t next = 0;
+        for (const PrintPage& p : PaginatePrintTable(c.rows, c.perPage)) {
+            EXPECT_EQ(p.firstRow, next);
+            next += p.rowCount;
+            counts.push_back(p.rowCount);
+        }
+        EXPECT_EQ(counts, c.counts) << c.rows << " rows";
+    }
+    EXPECT_EQ(PrintRowsPerPage(100, 10, 5), 5u);
+    EXPECT_EQ(PrintRowsPerPage(30, 10, 5), 1u);
+}
+
+// A delimited text target keeps the source's bytes; only workbooks decode.
+TEST(ExcelExport, TextTargetKeepsBytesAndSaysNothingAboutEncodings) {
+    test::TempDir dir;
+    const ExcelExportResult r =
+        ExportCoordinatesToExcel({"\xca\xf7,1,2,3\r\n\xe6\xa0\x91,1,2,3\r\n", dir.file("t.txt")});
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.status, "");
+    EXPECT_NE(test::TempDir::read(dir.file("t.txt")).find("\"\xca\xf7\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vm
