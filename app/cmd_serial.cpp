@@ -4,6 +4,8 @@
 #include "app/com_set_dlg.h"
 #include "app/main_dlg.h"
 #include "app/main_dlg_commands.h"
+#include "app/main_window/recent_files.h"
+#include "app/main_window/transfer_progress.h"
 #include "app/serial_link.h"
 #include "serial/comm_state.h"
 #include "serial/serial_port.h"
@@ -40,6 +42,11 @@ void OnDownload(CMainDlg& dlg) {
     std::string pane = dlg.m_strText;
     const TransferStart start = StartDownload(g_serialPort, SettingsChoice(), link.Ticker(), pane);
     ShowStart(dlg, start, pane);
+    if (start.started) {
+        CTransferProgress::Of(dlg).DownloadStarted();
+        if (CRecentFiles* recent = CRecentFiles::Of(dlg))
+            recent->NoteNoFile();
+    }
 }
 
 void OnUpload(CMainDlg& dlg) {
@@ -53,11 +60,15 @@ void OnUpload(CMainDlg& dlg) {
 }
 
 void OnTimer(CMainDlg& dlg) {
+    const CPaneFollow follow(dlg.m_editText);
     const TickResult tick = CSerialLink::Of(dlg).Ticker().OnTimer(g_serialPort, dlg.m_strText);
-    dlg.m_strStatus = tick.status;
+    CTransferProgress& progress = CTransferProgress::Of(dlg);
+    dlg.m_strStatus = progress.StatusAfterTick(tick);
     dlg.UpdateData(false);
+    follow.Restore();
     if (tick.finished)
         dlg.StopCommTimer();
+    progress.ShowUploadProgress();
 }
 
 void CloseSerialPort(CMainDlg&) {

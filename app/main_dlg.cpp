@@ -7,6 +7,7 @@
 #include "app/dialog_units.h"
 #include "app/main_commands.h"
 #include "app/main_dlg_commands.h"
+#include "app/main_window/window_features.h"
 #include "app/string_table.h"
 #include "app/ui_fonts.h"
 #include "common/pane_text.h"
@@ -95,6 +96,7 @@ void CMainDlg::OnInitDialog() {
     LayOutAroundToolBar();
     g_comSetDlg.m_settings = LoadComSettings(LocalIniPath());
     setWindowIcon(AppIcon());
+    AttachWindowFeatures(*this);
 }
 
 void CMainDlg::CreateControls() {
@@ -164,7 +166,7 @@ void CMainDlg::LayOutAroundToolBar() {
     }
     m_menuBar->setGeometry(0, 0, client.width(), menuHeight);
     m_toolBar->setGeometry(0, menuHeight, client.width(), barHeight);
-    setFixedSize(client.width(), client.height() + shift);
+    resize(client.width(), client.height() + shift);
 }
 
 bool CMainDlg::UpdateData(bool saveAndValidate) {

@@ -71,6 +71,9 @@ public:
     // Command handlers of this window.
     void OnFileNew();
     void OnFileOpen();
+    // Reads path into the pane: the one way 打开, a dropped file and a recent
+    // file take. A file that cannot be read is reported and changes nothing.
+    bool OpenPaneFile(const std::string& path);
     void OnFileSaveAs();
     void OnFileExit();
     void OnComSetting();

@@ -2,6 +2,7 @@
 #include "app/main_dlg.h"
 
 #include "app/desktop.h"
+#include "app/main_window/recent_files.h"
 #include "app/pane_files.h"
 #include "common/file_io.h"
 #include "common/pane_text.h"
@@ -47,6 +48,8 @@ void CMainDlg::OnFileNew() {
         m_strText.clear();
     }
     StopComm();
+    if (CRecentFiles* recent = CRecentFiles::Of(*this))
+        recent->NoteNoFile();
     m_strStatus = kNewFileStatus;
     UpdateData(false);
 }
@@ -56,13 +59,16 @@ void CMainDlg::OnFileNew() {
 void CMainDlg::OnFileOpen() {
     const std::optional<std::string> path =
         desktop().GetOpenFileName(this, PaneFileDialogRequest());
-    if (!path)
-        return;
+    if (path)
+        OpenPaneFile(*path);
+}
+
+bool CMainDlg::OpenPaneFile(const std::string& path) {
     std::string bytes;
     std::string message;
-    if (!ReadPaneFile(*path, bytes, message)) {
+    if (!ReadPaneFile(path, bytes, message)) {
         desktop().MessageBox(this, message, std::string(), MsgButtons::Ok, MsgIcon::Stop);
-        return;
+        return false;
     }
     StopComm();
     m_strText = std::move(bytes);
@@ -71,7 +77,11 @@ void CMainDlg::OnFileOpen() {
     } catch (const std::bad_alloc&) {
         m_strText = m_shownBytes;  // the pane still shows the old text
         desktop().MessageBox(this, kAllocErrorMessage);
+        return false;
     }
+    if (CRecentFiles* recent = CRecentFiles::Of(*this))
+        recent->NoteFile(path);
+    return true;
 }
 
 void CMainDlg::OnFileSaveAs() {
@@ -95,6 +105,8 @@ void CMainDlg::OnFileSaveAs() {
     }
     m_strStatus = kSavedStatus;
     UpdateData(false);
+    if (CRecentFiles* recent = CRecentFiles::Of(*this))
+        recent->NoteFile(*path);
 }
 
 bool CMainDlg::SavePaneToWorkFile() {

@@ -5,6 +5,7 @@
 
 #include "app/desktop.h"
 #include "app/main_dlg.h"
+#include "app/main_window/transfer_progress.h"
 #include "serial/comm_state.h"
 #include "serial/serial_port.h"
 
@@ -72,6 +73,7 @@ void CSerialLink::UploadFinished(unsigned id) {
     m_dlg.m_strText = texts.log;
     m_dlg.m_strStatus = texts.status;
     m_dlg.UpdateData(false);
+    CTransferProgress::Of(m_dlg).ShowUploadProgress();
 }
 
 }  // namespace vm

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include <chrono>
 #include <future>
@@ -53,13 +54,25 @@ TEST_F(SerialCommandsTest, downloadFillsThePaneAndEndsByItself) {
         return sim::SendFile(pty, plan).sent == file.size();
     });
     ShowInPane("text from before");
+    Window().show();
+    Window().resize(600, 400);
     ASSERT_TRUE(Window().OnCommand(1004));
     EXPECT_EQ(StatusLine(), "ComPort 1打开成功，开始接收数据>>>");
     EXPECT_TRUE(Window().IsCommTimerActive());
+    // The pane follows the new lines until the user scrolls up to read.
+    QScrollBar* bar = Window().m_editText->verticalScrollBar();
+    ASSERT_TRUE(RunEventsUntil([&] { return Window().m_strText.size() > 2500; }, 10000));
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    bar->setValue(3);
     ASSERT_TRUE(RunEventsUntil([&] { return !Window().IsCommTimerActive(); }, 20000));
     EXPECT_TRUE(sender.get());
+    EXPECT_EQ(bar->value(), 3);
     EXPECT_EQ(Window().m_strText, file);
-    EXPECT_EQ(StatusLine(), "收到数据行数: 201");
+    // Lines, then bytes and bytes per second.
+    const std::string status = "收到数据行数: 201  " + std::to_string(file.size()) + " 字节, ";
+    EXPECT_EQ(StatusLine().substr(0, status.size()), status);
+    EXPECT_NE(StatusLine().find("/s"), std::string::npos);
     EXPECT_TRUE(Window().m_editText->toPlainText().contains(QString::fromUtf8("PT199,坐标")));
     EXPECT_FALSE(g_serialPort.IsOpen());
     EXPECT_TRUE(desk.messages().empty());
