@@ -24,7 +24,7 @@
 namespace vm {
 namespace {
 
-constexpr int kPanelHeightDu = 92;
+constexpr int kPanelWidthDu = 230;
 // Five records need no more than the file's first bytes.
 constexpr qint64 kSourcePrefixBytes = 64 * 1024;
 
@@ -76,6 +76,7 @@ CLayoutPreviewPanel::CLayoutPreviewPanel(CUniversalConvertDlg& dlg) : QWidget(&d
     SetControlId(m_table, kTableId);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->setVisible(false);
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     m_table->horizontalHeader()->setStretchLastSection(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -115,13 +116,15 @@ void CLayoutPreviewPanel::Refresh() {
     m_table->resizeColumnsToContents();
 }
 
+// The panel stands beside the layouts, to the right of the dialog's own
+// controls: below them the dialog would no longer fit a 1366×768 screen.
 CLayoutPreviewPanel* AttachLayoutPreview(CUniversalConvertDlg& dlg) {
     const DialogUnits du = DialogUnits::ForFont(dlg.font());
     const QSize size = dlg.size();
     auto* panel = new CLayoutPreviewPanel(dlg);
-    panel->setGeometry(du.toPixelsX(7), size.height(), size.width() - du.toPixelsX(14),
-                       du.toPixelsY(kPanelHeightDu - 6));
-    dlg.setFixedSize(size.width(), size.height() + du.toPixelsY(kPanelHeightDu));
+    panel->setGeometry(size.width(), du.toPixelsY(5), du.toPixelsX(kPanelWidthDu - 7),
+                       size.height() - du.toPixelsY(12));
+    dlg.setFixedSize(size.width() + du.toPixelsX(kPanelWidthDu), size.height());
 
     auto* preview = new QPushButton(QStringLiteral("预览"), &dlg);
     SetControlId(preview, kPreviewButtonId);

@@ -1,5 +1,5 @@
 #pragma once
-// Below the layouts of the universal conversion dialog: the first five records
+// Beside the layouts of the universal conversion dialog: the first five records
 // of the chosen source and what they become with the settings shown now,
 // refreshed as the user changes a list, a box or a check box. Each output
 // column is a cell of its own, so an empty column (a greyed-out position that
@@ -36,7 +36,7 @@ private:
     QTimer m_refresh;  // one refresh for a burst of changes
 };
 
-// Grows the dialog by the panel's height, puts the panel and the "预览" button
+// Widens the dialog by the panel's width, puts the panel and the "预览" button
 // in, and connects every list, box and check box to the panel's refresh.
 CLayoutPreviewPanel* AttachLayoutPreview(CUniversalConvertDlg& dlg);
 

@@ -12,6 +12,9 @@
 
 #include <QGraphicsItem>
 #include <QPointF>
+#include <QTransform>
+
+#include <vector>
 
 namespace vm {
 
@@ -35,6 +38,9 @@ public:
     static constexpr size_t kMaxLabels = 1500;
 
 private:
+    void DrawLabels(QPainter& painter, const QTransform& toDevice,
+                    const std::vector<size_t>& visible) const;
+
     const PointSet& m_set;
     PointGrid m_grid;
     double m_east0 = 0, m_north0 = 0;

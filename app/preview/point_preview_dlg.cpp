@@ -85,6 +85,7 @@ void CPointPreviewDlg::CreateControls() {
     split->addWidget(m_otherLines);
     split->setStretchFactor(0, 4);
     split->setStretchFactor(1, 1);
+    split->setSizes({700, 240});
 
     m_summary = WithId(new QLabel(this), kSummaryId);
     m_picked =
@@ -164,6 +165,8 @@ void CPointPreviewDlg::OnExportPng() {
 }
 
 void CPointPreviewDlg::OnPointPicked(long long index) {
+    if (m_item)
+        m_item->SetSelected(index);
     if (index < 0 || size_t(index) >= m_set->points.size()) {
         m_picked->setText(QStringLiteral("单击一个点查看点名、X、Y、Z和编码"));
         return;

@@ -36,6 +36,9 @@ double RoundScaleLength(double maxLength) {
 
 CPointView::CPointView(QWidget* parent) : QGraphicsView(parent) {
     setDragMode(ScrollHandDrag);
+    // Dragging pans; the scroll bars of the wide pan range would only mislead.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTransformationAnchor(NoAnchor);
     setViewportUpdateMode(SmartViewportUpdate);
     setRenderHint(QPainter::TextAntialiasing);

@@ -163,6 +163,8 @@ TEST_F(PreviewTest, conversionDialogsPreviewTheirFiles) {
     const std::string source = dir.write("s.txt", "12,K3,512.345,502.1,45.6\r\n");
     CUniversalConvertDlg convert;
     convert.OnInitDialog();
+    EXPECT_LE(convert.height(), 728 - 30) << "fits a 1366x768 screen with its task bar";
+    EXPECT_LE(convert.width(), 1366);
     Ctl<QLineEdit>(convert, 1055)->setText(QString::fromStdString(source));
     const std::pair<int, int> lists[] = {{1040, 2}, {1041, 3}, {1047, 4}, {1044, 1},
                                          {1045, 2}, {1048, 4}, {1043, 5}, {1052, 5}};

@@ -1,4 +1,5 @@
-// The README's pictures of the main window and the point preview, taken on a
+// The README's pictures of the main window, the point preview and the
+// universal conversion's preview, taken on a
 // real X server at 1366×768 (one command line):
 //   VM_SCREENSHOT_DIR=docs xvfb-run -s "-screen 0 1366x768x24" env QT_QPA_PLATFORM=xcb
 //   build/tests/test_app --gtest_filter='ReadmeScreenshots*'
@@ -6,7 +7,9 @@
 #include "tests/app/main_window_fixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 
 #include <cmath>
@@ -14,6 +17,7 @@
 #include <cstdlib>
 
 #include "app/preview/point_preview_dlg.h"
+#include "app/universal_convert_dlg.h"
 
 namespace vm::test {
 namespace {
@@ -59,7 +63,7 @@ TEST_F(ReadmeScreenshots, mainWindowAndPointPreviewAt1366x768) {
     ShowInPane(survey);
     Window().m_strStatus = "收到数据行数: 331  11342 字节, 1.2 KB/s";
     Window().UpdateData(false);
-    Window().setWindowState(Qt::WindowMaximized);
+    Window().setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     Save(Window(), dir, "screenshot-window-1366.png");
 
     CPointPreviewDlg* preview = OpenPointPreview(&Window(), survey, "文本窗口");
@@ -67,6 +71,18 @@ TEST_F(ReadmeScreenshots, mainWindowAndPointPreviewAt1366x768) {
     preview->OnFitAll();
     preview->OnPointPicked(45);
     Save(*preview, dir, "screenshot-preview.png");
+
+    const std::string source = this->dir.write(
+        "points.txt",
+        "12,K3,512.345,502.1,45.6\r\n13,,520.1,505.2,46.1\r\n14,TREE,530.5,509.9,46.8\r\n");
+    CUniversalConvertDlg convert(&Window());
+    convert.OnInitDialog();
+    const std::pair<int, int> lists[] = {{1039, 1}, {1040, 2}, {1041, 3}, {1047, 4}, {1043, 5},
+                                         {1044, 2}, {1045, 1}, {1048, 4}, {1052, 5}};
+    for (const auto& [list, index] : lists)
+        convert.findChild<QComboBox*>(QString::number(list))->setCurrentIndex(index);
+    convert.findChild<QLineEdit*>(QStringLiteral("1055"))->setText(QString::fromStdString(source));
+    Save(convert, dir, "screenshot-universal.png");
 }
 
 }  // namespace
