@@ -8,7 +8,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QScreen>
 
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/download_convert_dlg.h"
 #include "app/preview/point_preview_dlg.h"
 #include "app/universal_convert_dlg.h"
 
@@ -83,6 +86,24 @@ TEST_F(ReadmeScreenshots, mainWindowAndPointPreviewAt1366x768) {
         convert.findChild<QComboBox*>(QString::number(list))->setCurrentIndex(index);
     convert.findChild<QLineEdit*>(QStringLiteral("1055"))->setText(QString::fromStdString(source));
     Save(convert, dir, "screenshot-universal.png");
+    convert.hide();
+
+    // The download conversion dialog with a hint beside the layout list.
+    CDownloadConvertDlg download(&Window());
+    download.OnInitDialog();
+    download.m_strCoordFile = "/home/surveyor/data/site-07.txt";
+    download.m_strStatus =
+        "开始转换........\r\n原文件:/home/surveyor/data/site-07.txt\r\n"
+        "转换到:/home/surveyor/out/site-07-cass.txt转换保存成功!";
+    download.UpdateData(false);
+    download.show();
+    QWidget* list = download.findChild<QWidget*>(QStringLiteral("1077"));
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list, &move);
+    RunEventsUntil([] { return false; }, 300);
+    ASSERT_TRUE(
+        download.grab().save(QString::fromStdString(dir + std::string("/screenshot-convert.png"))));
 }
 
 }  // namespace
