@@ -40,7 +40,9 @@ CPointView::CPointView(QWidget* parent) : QGraphicsView(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTransformationAnchor(NoAnchor);
-    setViewportUpdateMode(SmartViewportUpdate);
+    // The scale bar stands still while the points move: every frame is drawn
+    // whole (the points come from the item's cache), never scrolled in place.
+    setViewportUpdateMode(FullViewportUpdate);
     setRenderHint(QPainter::TextAntialiasing);
     setBackgroundBrush(Qt::white);
 }
