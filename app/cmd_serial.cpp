@@ -5,6 +5,8 @@
 #include "app/main_dlg.h"
 #include "app/main_dlg_commands.h"
 #include "app/main_window/pane_guard.h"
+#include "app/main_window/recent_files.h"
+#include "app/main_window/transfer_progress.h"
 #include "app/serial_link.h"
 #include "serial/comm_state.h"
 #include "serial/download_recording.h"
@@ -61,6 +63,11 @@ void OnDownload(CMainDlg& dlg) {
             start.status += "；" + JournalFailedNote(journal.Error());
     }
     ShowStart(dlg, start, pane);
+    if (start.started) {
+        CTransferProgress::Of(dlg).DownloadStarted();
+        if (CRecentFiles* recent = CRecentFiles::Of(dlg))
+            recent->NoteNoFile();
+    }
 }
 
 // The file is chosen before anything changes, so a cancelled choice leaves the
@@ -94,12 +101,16 @@ void OnUpload(CMainDlg& dlg) {
 
 void OnTimer(CMainDlg& dlg) {
     const bool download = GetCommMode() == COMM_RECEIVE;
+    const CPaneFollow follow(dlg.m_editText);
     TickResult tick = CSerialLink::Of(dlg).Ticker().OnTimer(g_serialPort, dlg.m_strText);
+    CTransferProgress& progress = CTransferProgress::Of(dlg);
+    tick.status = progress.StatusAfterTick(tick);
     CJournalRecorder& journal = WindowJournal(dlg);
     if (download)
         tick.status = JournalDownloadTick(journal, tick, true);
     dlg.m_strStatus = tick.status;
     dlg.UpdateData(false);
+    follow.Restore();
     // The pane is what the journal holds, or what the uploaded file holds.
     if (download && journal.HoldsAll())
         NotePaneKept(dlg, PaneKeptIn::Journal, journal.DataPath());
@@ -107,6 +118,7 @@ void OnTimer(CMainDlg& dlg) {
         NotePaneKeptAsBefore(dlg);
     if (tick.finished)
         dlg.StopCommTimer();
+    progress.ShowUploadProgress();
 }
 
 void CloseSerialPort(CMainDlg& dlg) {

@@ -1,4 +1,5 @@
 #include "app/download_convert_dlg.h"
+#include "app/preview/convert_preview.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -55,6 +56,7 @@ const std::string* ViewedPath(int buttonId) {
 
 CDownloadConvertDlg::CDownloadConvertDlg(QWidget* parent) : QDialog(parent), m_worker(this) {
     CreateControls();
+    AttachConversionPreview(*this);
     ConnectControls();
     // Mouse movements over any control reach the hint window, as every other
     // message passes through the dialog first.
@@ -137,6 +139,10 @@ void CDownloadConvertDlg::ConnectControls() {
 bool CDownloadConvertDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         PreTranslateMessage(watched, event);
+    } else if (watched == this && (event->type() == QEvent::Leave ||
+                                   event->type() == QEvent::WindowDeactivate ||
+                                   event->type() == QEvent::Hide)) {
+        m_wndHint.RelayMouseLeave();
     } else if (event->type() == QEvent::FocusOut) {
         if (watched == m_editMeasFile)
             OnMeasSourceLeave();

@@ -48,8 +48,18 @@ HintRect PlaceHintBox(HintBoxSize& size, const HintRect& owner, const HintRect& 
         box.right = control.left;
         box.left = control.left - size.width;
     } else {
-        box.left = owner.left - 1;
+        // Fits on neither side: below the control, else above it, so the box
+        // never covers the control it describes; as far left as the control
+        // starts, kept inside the client area.
+        const int clientLeft = std::max(owner.left, 0);
+        box.left = std::max(clientLeft, std::min(control.left, owner.right - size.width));
         box.right = box.left + size.width;
+        if (control.bottom + size.height <= owner.bottom) {
+            box.top = control.bottom;
+        } else if (control.top - size.height >= std::max(owner.top, 0)) {
+            box.top = control.top - size.height;
+        }
+        box.bottom = box.top + size.height;
     }
     return box;
 }

@@ -51,7 +51,8 @@ void SizeHintBox(HintBoxSize& size, const std::vector<std::string>& lines);
 // is the control's rectangle. Below the control's vertical middle when it fits
 // above the window's bottom, else aligned 1 pixel above that bottom (at the
 // reduced size when the box is taller than the whole window); right of the
-// control, else left of it, else at the window's left edge. Resets the font
+// control, else left of it, else below (or above) the control, never over it.
+// Resets the font
 // height to normal first and may switch size to the reduced one.
 HintRect PlaceHintBox(HintBoxSize& size, const HintRect& owner, const HintRect& control);
 

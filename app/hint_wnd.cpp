@@ -109,6 +109,11 @@ void CHintWnd::RelayMouseMove(const QPoint& point) {
     ShowHint(id);
 }
 
+void CHintWnd::RelayMouseLeave() {
+    HideHint(m_nCurrentId);
+    m_nCurrentId = 0;
+}
+
 const CHintItem* CHintWnd::FindHint(int controlId) {
     for (const auto& item : m_items) {
         if (item->m_nControlId == controlId) {

@@ -68,6 +68,8 @@ public:
                  const QColor& text);
     // A mouse movement at point (owner's client coordinates).
     void RelayMouseMove(const QPoint& point);
+    // The mouse left the dialog (or the dialog lost the screen): the box goes.
+    void RelayMouseLeave();
 
     // The first hint registered for the id, or nullptr; remembers the id
     // looked up (0 when nothing was found).

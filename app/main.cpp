@@ -1,6 +1,7 @@
 // The desktop program: the main window, run modally; the program ends when it closes.
 #include "app/main_dlg.h"
 #include "app/main_window/recent_downloads_menu.h"
+#include "app/main_window/qt_translation.h"
 #include "app/ui_fonts.h"
 #include "common/program_version.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("veltramarlin"));
     QApplication::setFont(vm::ApplicationFont());
+    vm::InstallQtTranslation(app);
     vm::CMainDlg dlg;
     // A file named on the command line (the desktop's "open with") is opened
     // into the pane once the window runs, so a failure message has its owner.

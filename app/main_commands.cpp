@@ -28,6 +28,8 @@ const std::vector<MenuCommand>& MainMenuCommands() {
         {kConvert, 1026, "下载数据转换", &OnDownloadConvert},
         {kConvert, 0, nullptr, nullptr},
         {kConvert, 32802, "万能数据转换", &OnUniversalConvert},
+        {kConvert, 0, nullptr, nullptr},
+        {kConvert, 32901, "预览", &OnPointPreview},
         {kTools, 32789, "记事本", [](CMainDlg& d) { d.OnNotepad(); }},
         {kTools, 32790, "计算器", [](CMainDlg& d) { d.OnCalculator(); }},
         {kTools, 0, nullptr, nullptr},

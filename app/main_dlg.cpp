@@ -9,6 +9,7 @@
 #include "app/main_dlg_commands.h"
 #include "app/main_window/pane_guard.h"
 #include "app/main_window/recent_downloads_menu.h"
+#include "app/main_window/window_features.h"
 #include "app/string_table.h"
 #include "app/ui_fonts.h"
 #include "common/pane_text.h"
@@ -98,6 +99,7 @@ void CMainDlg::OnInitDialog() {
     LayOutAroundToolBar();
     g_comSetDlg.m_settings = LoadComSettings(LocalIniPath());
     setWindowIcon(AppIcon());
+    AttachWindowFeatures(*this);
 }
 
 void CMainDlg::CreateControls() {
@@ -167,7 +169,7 @@ void CMainDlg::LayOutAroundToolBar() {
     }
     m_menuBar->setGeometry(0, 0, client.width(), menuHeight);
     m_toolBar->setGeometry(0, menuHeight, client.width(), barHeight);
-    setFixedSize(client.width(), client.height() + shift);
+    resize(client.width(), client.height() + shift);
 }
 
 bool CMainDlg::UpdateData(bool saveAndValidate) {

@@ -74,9 +74,9 @@ public:
     // Command handlers of this window.
     void OnFileNew();
     void OnFileOpen();
-    // Open without the dialog: the file named on the command line (the desktop's
-    // "open with"). A file that cannot be read leaves everything as it was.
-    void OpenPaneFile(const std::string& path);
+    // Reads path into the pane: the one way 打开, a dropped file and a recent
+    // file take. A file that cannot be read is reported and changes nothing.
+    bool OpenPaneFile(const std::string& path);
     void OnFileSaveAs();
     void OnFileExit();
     void OnComSetting();

@@ -19,6 +19,8 @@ void ResetCommState(CMainDlg& dlg);
 void OnDownloadConvert(CMainDlg& dlg);
 // Universal conversion 32802 (cmd_universal.cpp).
 void OnUniversalConvert(CMainDlg& dlg);
+// Point preview 32901 of the pane's text (app/preview/cmd_preview.cpp).
+void OnPointPreview(CMainDlg& dlg);
 // Print a coordinate file 32811 (cmd_print_table.cpp).
 void OnPrintTable(CMainDlg& dlg);
 // Save a coordinate file as Excel 32812 (cmd_excel.cpp).

@@ -3,6 +3,7 @@
 
 #include "app/desktop.h"
 #include "app/main_window/pane_guard.h"
+#include "app/main_window/recent_files.h"
 #include "app/pane_files.h"
 #include "common/file_io.h"
 #include "common/pane_text.h"
@@ -59,6 +60,8 @@ void CMainDlg::OnFileNew() {
         m_strText.clear();
     }
     StopComm();
+    if (CRecentFiles* recent = CRecentFiles::Of(*this))
+        recent->NoteNoFile();
     m_strStatus = kNewFileStatus + note;
     UpdateData(false);
 }
@@ -72,15 +75,15 @@ void CMainDlg::OnFileOpen() {
         OpenPaneFile(*path);
 }
 
-void CMainDlg::OpenPaneFile(const std::string& path) {
+bool CMainDlg::OpenPaneFile(const std::string& path) {
     std::string bytes;
     std::string message;
     if (!ReadPaneFile(path, bytes, message)) {
         desktop().MessageBox(this, message, std::string(), MsgButtons::Ok, MsgIcon::Stop);
-        return;
+        return false;
     }
     if (!ConfirmDiscardPane(*this))
-        return;
+        return false;
     StopComm();
     m_strText = std::move(bytes);
     NotePaneKept(*this, PaneKeptIn::File, path);
@@ -89,7 +92,11 @@ void CMainDlg::OpenPaneFile(const std::string& path) {
     } catch (const std::bad_alloc&) {
         m_strText = m_shownBytes;  // the pane still shows the old text
         desktop().MessageBox(this, kAllocErrorMessage);
+        return false;
     }
+    if (CRecentFiles* recent = CRecentFiles::Of(*this))
+        recent->NoteFile(path);
+    return true;
 }
 
 void CMainDlg::OnFileSaveAs() {
@@ -114,6 +121,8 @@ void CMainDlg::OnFileSaveAs() {
     m_strStatus = kSavedStatus;
     UpdateData(false);
     NotePaneKept(*this, PaneKeptIn::File, *path);
+    if (CRecentFiles* recent = CRecentFiles::Of(*this))
+        recent->NoteFile(*path);
 }
 
 bool CMainDlg::SavePaneToWorkFile() {

@@ -6,6 +6,7 @@
 #include "app/desktop.h"
 #include "app/main_dlg.h"
 #include "app/main_window/pane_guard.h"
+#include "app/main_window/transfer_progress.h"
 #include "serial/comm_state.h"
 #include "serial/serial_port.h"
 
@@ -74,6 +75,7 @@ void CSerialLink::UploadFinished(unsigned id) {
     m_dlg.m_strStatus = texts.status;
     m_dlg.UpdateData(false);
     NotePaneKeptAsBefore(m_dlg);
+    CTransferProgress::Of(m_dlg).ShowUploadProgress();
 }
 
 }  // namespace vm

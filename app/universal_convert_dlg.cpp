@@ -1,4 +1,5 @@
 #include "app/universal_convert_dlg.h"
+#include "app/preview/layout_preview_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,6 +38,7 @@ CUniversalConvertDlg::CUniversalConvertDlg(QWidget* parent)
     setWindowIcon(AppIcon());
     setWindowTitle(QString::fromUtf8(kCaption));
     ConnectControls();
+    AttachLayoutPreview(*this);
 }
 
 CUniversalConvertDlg::~CUniversalConvertDlg() {

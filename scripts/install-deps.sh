@@ -15,13 +15,14 @@ set -euo pipefail
 
 build=(
   cmake ninja-build g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  libxlsxwriter-dev
   fonts-noto-cjk
 )
 test=(
   libgtest-dev libgmock-dev googletest
   python3 python3-xlrd python3-ezdxf
-  libxlsxwriter-dev gdal-bin python3-openpyxl poppler-utils
+  gdal-bin python3-openpyxl poppler-utils
   xauth xvfb
   picocom
 )

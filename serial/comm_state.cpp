@@ -8,6 +8,8 @@ std::string g_strFlowState;
 std::string g_strSendStatus;
 std::string g_strSendLog;
 std::string g_strSendLine;
+long long g_nSentLines = 0;
+long long g_nTotalLines = 0;
 
 int GetCommMode() {
     std::lock_guard<std::mutex> lock(g_commMutex);
@@ -21,7 +23,13 @@ void SetCommMode(int mode) {
 
 UploadTexts GetUploadTexts() {
     std::lock_guard<std::mutex> lock(g_commMutex);
-    return {g_strSendStatus, g_strSendLog};
+    return {g_strSendStatus, g_strSendLog, g_nSentLines, g_nTotalLines};
+}
+
+void SetSendProgress(long long sent, long long total) {
+    std::lock_guard<std::mutex> lock(g_commMutex);
+    g_nSentLines = sent;
+    g_nTotalLines = total;
 }
 
 void SetSendStatus(const std::string& status) {

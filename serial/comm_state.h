@@ -22,6 +22,8 @@ extern std::string g_strFlowState;  // last XON/XOFF seen from the instrument du
 extern std::string g_strSendStatus;
 extern std::string g_strSendLog;   // every line sent so far, each with CR LF
 extern std::string g_strSendLine;  // the line being prepared
+extern long long g_nSentLines;     // the upload's progress: lines sent ...
+extern long long g_nTotalLines;    // ... of the lines of its file
 
 int GetCommMode();
 void SetCommMode(int mode);
@@ -29,9 +31,12 @@ void SetCommMode(int mode);
 struct UploadTexts {
     std::string status;
     std::string log;
+    long long sentLines = 0;   // lines handed to the port so far
+    long long totalLines = 0;  // lines of the file being sent, 0 before it is read
 };
 UploadTexts GetUploadTexts();
 void SetSendStatus(const std::string& status);
+void SetSendProgress(long long sent, long long total);
 
 std::string GetFlowState();
 void SetFlowState(const std::string& state);

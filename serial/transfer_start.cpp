@@ -59,6 +59,8 @@ TransferStart StartUpload(CSerialPort& port, const PortChoice& choice, CUploadWo
         std::lock_guard<std::mutex> lock(g_commMutex);
         g_strSendLog.clear();
         g_strFlowState.clear();
+        g_nSentLines = 0;
+        g_nTotalLines = 0;
     }
     worker.Start(nPort, std::move(hooks));
     return {true, PortOpenedStatus(nPort), std::string()};

@@ -46,6 +46,15 @@ std::string SentLinesStatus(long long lines) {
     return "Sent Data: " + std::to_string(lines);
 }
 
+std::string SentLinesStatus(long long lines, long long total) {
+    return SentLinesStatus(lines) + " / " + std::to_string(total);
+}
+
+std::string UploadStoppedStatus(long long lines, long long total) {
+    return "上传已停止：发送了 " + std::to_string(lines) + " 行（共 " + std::to_string(total) +
+           " 行），未发送结束符>>>";
+}
+
 std::string UploadDoneStatus(long long lines) {
     return "发送了 " + std::to_string(lines) + " 行,文件已经全部发送>>>";
 }

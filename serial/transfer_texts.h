@@ -22,6 +22,10 @@ extern const char* const kUploadStartedStatus;    // "上传操作"
 extern const char* const kUploadCancelledStatus;  // "文件未打开，串口被关闭"
 extern const char* const kNoResponseMessage;      // the instrument held the flow too long
 std::string SentLinesStatus(long long lines);     // "Sent Data: 5"
-std::string UploadDoneStatus(long long lines);    // "发送了 5 行,文件已经全部发送>>>"
+// "Sent Data: 5 / 12": the lines sent and the lines of the file.
+std::string SentLinesStatus(long long lines, long long total);
+// The user stopped the upload after a line; no EOT was sent.
+std::string UploadStoppedStatus(long long lines, long long total);
+std::string UploadDoneStatus(long long lines);  // "发送了 5 行,文件已经全部发送>>>"
 
 }  // namespace vm

@@ -23,6 +23,7 @@ CUploadWorker::~CUploadWorker() {
 
 void CUploadWorker::Start(int nPort, UploadHooks hooks) {
     const unsigned generation = ++m_generation;
+    m_stopRequested = false;
     std::thread previous = std::move(m_thread);
     m_thread = std::thread([this, generation, nPort, hooks = std::move(hooks),
                             previous = std::move(previous)]() mutable {
@@ -33,6 +34,7 @@ void CUploadWorker::Start(int nPort, UploadHooks hooks) {
 }
 
 UploadOutcome CUploadWorker::Run(int nPort, const UploadHooks& hooks) {
+    m_stopRequested = false;
     return Work(++m_generation, nPort, hooks);
 }
 
@@ -130,12 +132,24 @@ UploadOutcome CUploadWorker::Work(unsigned generation, int nPort, const UploadHo
 
 UploadOutcome CUploadWorker::SendLines(unsigned generation, int nPort, const std::string& bytes,
                                        const UploadHooks& hooks, long long& lines) {
+    long long total = 0;
+    {
+        LineReader counter(bytes);
+        std::string piece;
+        while (counter.Next(piece))
+            ++total;
+    }
+    SetSendProgress(0, total);
     LineReader reader(bytes);
     std::string piece;
     while (reader.Next(piece)) {
+        if (m_stopRequested)
+            return StopForUser(generation, hooks, lines, total);
         if (!WaitForFlow(generation)) {
             if (Stopped(generation))
                 return UploadOutcome::Stopped;
+            if (m_stopRequested)
+                return StopForUser(generation, hooks, lines, total);
             if (hooks.showMessage)
                 hooks.showMessage(kNoResponseMessage);
             Send(std::string(1, kEot));
@@ -149,7 +163,8 @@ UploadOutcome CUploadWorker::SendLines(unsigned generation, int nPort, const std
             g_strSendLog += line + "\r\n";
         }
         SendPoint(line);
-        SetStatus(SentLinesStatus(++lines), hooks);
+        SetSendProgress(++lines, total);
+        SetStatus(SentLinesStatus(lines, total), hooks);
         // Let the line leave the device before dropping what the instrument
         // sent meanwhile; its XON/XOFF are kept for the next line's wait.
         m_port.DrainOutput();
@@ -163,7 +178,19 @@ UploadOutcome CUploadWorker::SendLines(unsigned generation, int nPort, const std
         }
         Sleep(m_pacing.lineGapMs);
     }
+    if (m_stopRequested)
+        return StopForUser(generation, hooks, lines, total);
     return UploadOutcome::Sent;
+}
+
+UploadOutcome CUploadWorker::StopForUser(unsigned generation, const UploadHooks& hooks,
+                                         long long lines, long long total) {
+    if (Stopped(generation))
+        return UploadOutcome::Stopped;
+    SetStatus(UploadStoppedStatus(lines, total), hooks);
+    m_port.DrainOutput();
+    Finish(generation, hooks);
+    return UploadOutcome::StoppedByUser;
 }
 
 void CUploadWorker::SendPoint(const std::string& line) {
@@ -188,7 +215,7 @@ bool CUploadWorker::WaitForFlow(unsigned generation) {
     for (int step = 0; step < m_pacing.flowSteps; ++step) {
         Sleep(m_pacing.flowStepMs);
         TakeInput(generation);
-        if (Stopped(generation))
+        if (Stopped(generation) || m_stopRequested)
             return false;
         if (GetFlowState() == std::string(1, kXon))
             return true;

@@ -41,12 +41,13 @@ struct UploadPacing {
 };
 
 enum class UploadOutcome {
-    Sent,        // every line and EOT went out
-    Cancelled,   // no file was chosen
-    Unreadable,  // the chosen file could not be read; nothing was sent
-    NoResponse,  // the instrument held the flow for the whole wait; EOT sent
-    PortLost,    // the device went away
-    Stopped,     // a download or a later upload took the port over
+    Sent,           // every line and EOT went out
+    Cancelled,      // no file was chosen
+    Unreadable,     // the chosen file could not be read; nothing was sent
+    NoResponse,     // the instrument held the flow for the whole wait; EOT sent
+    PortLost,       // the device went away
+    Stopped,        // a download or a later upload took the port over
+    StoppedByUser,  // 停止: ended after a line, without EOT; the port is closed
 };
 
 class CUploadWorker {
@@ -67,6 +68,9 @@ public:
     // Tells a running worker to stop after its line, before the port is
     // reopened for another transfer.
     void StopCurrent() { ++m_generation; }
+    // The user's 停止: the running worker ends after the line it is sending,
+    // sends no EOT, closes the port and says so in its status.
+    void RequestStop() { m_stopRequested = true; }
     // Waits until the most recent worker has ended.
     void Wait();
 
@@ -74,6 +78,8 @@ private:
     UploadOutcome Work(unsigned generation, int nPort, const UploadHooks& hooks);
     UploadOutcome SendLines(unsigned generation, int nPort, const std::string& bytes,
                             const UploadHooks& hooks, long long& lines);
+    UploadOutcome StopForUser(unsigned generation, const UploadHooks& hooks, long long lines,
+                              long long total);
     void SendPoint(const std::string& line);
     bool WaitForFlow(unsigned generation);
     void Send(const std::string& bytes);
@@ -88,6 +94,7 @@ private:
     UploadPacing m_pacing;
     std::atomic<unsigned> m_generation{0};
     std::atomic<bool> m_quit{false};
+    std::atomic<bool> m_stopRequested{false};
     std::mutex m_sleepMutex;
     std::condition_variable m_wake;
     std::thread m_thread;

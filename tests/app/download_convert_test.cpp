@@ -218,7 +218,7 @@ TEST_F(DownloadConvertTest, RunRefusesTwoSourcesOrNoneElseGoesOnOffTheWindowThre
     EXPECT_EQ(TempDir::read(g_strCoordTarget).substr(0, 30), "P1,1234.567,2345.678,12.345\r\nP");
 }
 
-TEST_F(DownloadConvertTest, HoverOverADisabledControlShowsItsHint) {
+TEST_F(DownloadConvertTest, HoverOverADisabledControlShowsItsHintBesideItUntilTheMouseLeaves) {
     auto dialog = Opened(1);  // 1071 is disabled in this mode
     dialog->show();
     QWidget* box = Ctl(*dialog, 1071);
@@ -228,6 +228,10 @@ TEST_F(DownloadConvertTest, HoverOverADisabledControlShowsItsHint) {
     ASSERT_TRUE(dialog->hints().box()->isVisible());
     EXPECT_EQ(dialog->hints().box()->item().m_lines,
               (std::vector<std::string>{"要转换的测量文件名"}));
+    EXPECT_FALSE(dialog->hints().box()->geometry().intersects(box->geometry()));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(dialog.get(), &leave);
+    EXPECT_FALSE(dialog->hints().box()->isVisible());
 }
 
 TEST_F(DownloadConvertTest, MeasurementPaneConfirmedConvertsTheWorkFile) {

@@ -47,11 +47,13 @@ TEST(HintGeometry, HorizontalPlacementRightLeftOrAtTheWindowEdge) {
     // Exactly up to the window's right edge still fits on the right.
     EXPECT_EQ(PlaceHintBox(size, kOwner, {100, 20, 183, 40}).left, 183);
     EXPECT_EQ(PlaceHintBox(size, kOwner, {300, 20, 390, 40}), (HintRect{80, 30, 300, 68}));
-    // Fits neither side: starts one pixel left of the window's left edge;
-    // touching that edge on the left side does not count as fitting.
-    EXPECT_EQ(PlaceHintBox(size, kOwner, {150, 20, 250, 40}), (HintRect{-4, 30, 216, 68}));
-    EXPECT_EQ(PlaceHintBox(size, kOwner, {217, 20, 250, 40}).left, -4);
+    // Fits neither side: below the control, never over it (touching the
+    // window's left edge does not count as fitting on the left) ...
+    EXPECT_EQ(PlaceHintBox(size, kOwner, {150, 20, 250, 40}), (HintRect{150, 40, 370, 78}));
+    EXPECT_EQ(PlaceHintBox(size, kOwner, {217, 20, 250, 40}), (HintRect{183, 40, 403, 78}));
     EXPECT_EQ(PlaceHintBox(size, kOwner, {218, 20, 250, 40}).left, -2);
+    // ... or above it when the control is near the bottom.
+    EXPECT_EQ(PlaceHintBox(size, kOwner, {10, 270, 390, 290}), (HintRect{10, 232, 230, 270}));
 }
 
 TEST(HintGeometry, ControlNearTheBottomGetsABoxEndingOnePixelAboveTheWindowBottom) {
@@ -147,8 +149,9 @@ TEST_F(HintWndTest, EmptyOrMissingHintsAndTheBareDialogLeaveNoBox) {
     EXPECT_EQ(m_hints.currentId(), 0);
 
     m_hints.RelayMouseMove({20, 20});
-    m_hints.RelayMouseMove({-5, 20});  // outside the dialog: the box stays
-    EXPECT_TRUE(BoxShown());
+    m_hints.RelayMouseLeave();  // the mouse left the dialog
+    EXPECT_FALSE(BoxShown());
+    m_hints.RelayMouseMove({20, 20});
     m_hints.RelayMouseMove({200, 280});  // bare dialog
     EXPECT_FALSE(BoxShown());
     EXPECT_EQ(m_hints.currentId(), 0);

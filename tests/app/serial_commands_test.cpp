@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include <unistd.h>
 
@@ -60,11 +61,24 @@ TEST_F(SerialCommandsTest, downloadFillsThePaneAndEndsByItself) {
     });
     ShowInPane("text from before");
     desk.answerMessage(MsgResult::No);  // kept nowhere: the guard asks, No discards it
+    Window().show();
+    Window().resize(600, 400);
     ASSERT_TRUE(Window().OnCommand(1004));
     EXPECT_EQ(StatusLine(), "ComPort 1打开成功，开始接收数据>>>");
     EXPECT_TRUE(Window().IsCommTimerActive());
+    // The pane follows the new lines until the user scrolls up to read.
+    QScrollBar* bar = Window().m_editText->verticalScrollBar();
+    ASSERT_TRUE(RunEventsUntil([&] { return Window().m_strText.size() > 2500; }, 10000));
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    // While it runs: lines, then bytes and bytes per second.
+    EXPECT_EQ(StatusLine().rfind("收到数据行数: ", 0), 0u) << StatusLine();
+    EXPECT_NE(StatusLine().find(" 字节, "), std::string::npos) << StatusLine();
+    EXPECT_NE(StatusLine().find("/s"), std::string::npos) << StatusLine();
+    bar->setValue(3);
     ASSERT_TRUE(RunEventsUntil([&] { return !Window().IsCommTimerActive(); }, 20000));
     EXPECT_TRUE(sender.get());
+    EXPECT_EQ(bar->value(), 3);
     EXPECT_EQ(Window().m_strText, file);
     EXPECT_EQ(StatusLine(),
               "收到数据行数: 201，下载结束，共收到 " + std::to_string(file.size()) + " 字节");

@@ -125,6 +125,24 @@ TEST(Upload, aSecondUploadWaitsForTheFirstToFinishItsLine) {
     EXPECT_EQ(u.finished, 1);
 }
 
+// 停止 in the middle of a point: the point is finished, then the port closes
+// without EOT and the status says how far the file went.
+TEST(Upload, aStopRequestEndsItAfterTheLineInProgressWithoutEot) {
+    UploadPacing pacing = test::FastPacing();
+    pacing.pieceGapMs = 300;
+    Upload u{pacing};
+    ASSERT_TRUE(u.Start(u.dir.write("a.txt", Lines("A", 20, ",1,2,3"))).started);
+    ASSERT_EQ(u.link.Receive(8), "A0,1000,");
+    u.worker.RequestStop();
+    const std::string rest = u.link.Receive(std::string::npos, 2000, true);
+    u.worker.Wait();
+    EXPECT_EQ(rest, "2000,3000,\r\n");
+    EXPECT_EQ(GetUploadTexts().status, UploadStoppedStatus(1, 20));
+    EXPECT_EQ(GetUploadTexts().status, "上传已停止：发送了 1 行（共 20 行），未发送结束符>>>");
+    EXPECT_EQ(u.finished, 1);
+    EXPECT_FALSE(u.port.IsOpen());
+}
+
 // XOFF holds the next line until XON; an instrument that never resumes gets
 // EOT and the user a message.
 TEST(Upload, xoffHoldsTheNextLineUntilXonOrGivesUpWithAMessage) {

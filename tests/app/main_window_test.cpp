@@ -1,0 +1,209 @@
+// The main window as a desktop window: resizing and its remembered place, the
+// standard shortcuts, a dropped file, the recent files and the title, Qt's
+// own texts in Chinese, and the transfers' progress in the status row.
+#include "tests/app/main_window_fixture.h"
+
+#include <QDialogButtonBox>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTranslator>
+#include <QUrl>
+
+#include <algorithm>
+#include <future>
+
+#include "app/main_window/qt_translation.h"
+#include "app/main_window/recent_files.h"
+#include "app/main_window/transfer_progress.h"
+#include "app/main_window/window_frame.h"
+#include "common/user_paths.h"
+#include "serial/comm_state.h"
+#include "serial/serial_port.h"
+#include "serial/sim_instrument.h"
+#include "serial/transfer_texts.h"
+
+namespace vm::test {
+namespace {
+
+class WindowTest : public MainWindowTest {
+protected:
+    std::string Status() { return Window().m_editStatus->text().toStdString(); }
+    std::string Title() { return Window().windowTitle().toStdString(); }
+    // A file dragged onto the pane and dropped, as the window system delivers it.
+    void Drop(const std::string& path) {
+        Window().show();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        const QPointF at = Window().m_editText->viewport()->mapTo(&Window(), QPoint(10, 10));
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(Window().windowHandle(), &enter);
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(Window().windowHandle(), &drop);
+    }
+    QStringList RecentEntries() {
+        QStringList entries;
+        for (QAction* a : CRecentFiles::Of(Window())->Menu()->actions())
+            entries << a->text();
+        return entries;
+    }
+};
+
+TEST(WindowPlacement, aStoredPlaceIsFittedToTheScreenOfNow) {
+    const QRect screen(0, 0, 1366, 728);  // 1366 x 768 less a 40-pixel task bar
+    const QSize templateSize(490, 779);
+    const struct {
+        QRect stored, fitted;
+    } rows[] = {
+        {QRect(), QRect(437, 0, 490, 728)},                       // first run: centred, fits
+        {QRect(100, 50, 800, 600), QRect(100, 50, 800, 600)},     // as it was
+        {QRect(1800, 900, 800, 600), QRect(566, 128, 800, 600)},  // from a larger monitor
+        {QRect(-50, -20, 3000, 2000), QRect(0, 0, 1366, 728)},    // never larger than the screen
+        {QRect(10, 10, 100, 100), QRect(QPoint(10, 10), kMainWindowMinimum)},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(FittedPlacement(r.stored, templateSize, screen), r.fitted) << r.stored.x();
+    EXPECT_LE(kMainWindowMinimum.height(), 728);
+}
+
+TEST_F(WindowTest, resizingGivesThePaneTheSpaceAndThePlaceIsRemembered) {
+    Window().show();
+    EXPECT_EQ(Window().minimumSize(), kMainWindowMinimum);
+    EXPECT_GT(Window().maximumWidth(), 5000);
+    Window().resize(700, 520);
+    QCoreApplication::processEvents();
+    const QRect pane = Window().m_editText->geometry();
+    const QRect status = Window().m_editStatus->geometry();
+    EXPECT_EQ(pane.width(), 700 - 6);
+    EXPECT_EQ(status.bottom(), 520 - 4);
+    EXPECT_GT(pane.height(), 520 - status.height() - 100);
+    EXPECT_LT(pane.bottom(), status.top());
+
+    Window().move(30, 20);
+    Window().hide();
+    const WindowPlacement stored = LoadWindowPlacement(UserIniPath());
+    EXPECT_EQ(stored.frame.size(), QSize(700, 520));
+    main.reset();
+    EXPECT_EQ(Window().size(), QSize(700, 520));
+}
+
+// Ctrl+N, Ctrl+O, Ctrl+S (Save As) and Ctrl+Q reach their commands; the file
+// opened or saved names the window and heads the recent files.
+TEST_F(WindowTest, shortcutsRunTheFileCommandsAndTheTitleNamesTheFile) {
+    Window().show();
+    Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    const std::string a = dir.write("a.txt", "P1,1,2,3,\r\n");
+    desk.answerFile(a);
+    QTest::keyClick(&Window(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Window().m_strText, "P1,1,2,3,\r\n");
+    EXPECT_EQ(Title(), "VeltraMarlin(2.5) - a.txt");
+
+    const std::string b = dir.file("b.txt");
+    desk.answerFile(b);
+    QTest::keyClick(&Window(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Status(), "保存成功");
+    EXPECT_EQ(Title(), "VeltraMarlin(2.5) - b.txt");
+    EXPECT_EQ(LoadRecentFiles(UserIniPath()), (std::vector<std::string>{b, a}));
+
+    desk.answerMessage(MsgResult::Yes);
+    QTest::keyClick(&Window(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(Window().m_strText, "");
+    EXPECT_EQ(Title(), "VeltraMarlin(2.5)");
+
+    desk.answerMessage(MsgResult::No);
+    QTest::keyClick(&Window(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(desk.messages().back(), "真的要退出程序吗>>>");
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_EQ(desk.unscripted(), 0);
+}
+
+TEST_F(WindowTest, aDroppedFileOpensAsOpenDoesAndRecentFilesKeepTheLastEight) {
+    ShowInPane("before");
+    Drop(dir.file("missing.txt"));
+    EXPECT_EQ(Window().m_strText, "before") << "an unreadable file changes nothing";
+    ASSERT_EQ(desk.messages().size(), 1u);
+
+    std::vector<std::string> files;
+    for (int i = 0; i < 10; ++i)
+        files.push_back(dir.write("f" + std::to_string(i) + ".txt", "file " + std::to_string(i)));
+    desk.answerMessage(MsgResult::No);  // the typed text is kept nowhere: the guard asks once
+    for (const std::string& f : files)
+        Drop(f);
+    EXPECT_EQ(Window().m_strText, "file 9");
+    EXPECT_EQ(desk.messages().size(), 2u);
+    Drop(files[4]);  // again: moves to the top, not twice in the list
+    const QStringList entries = RecentEntries();
+    ASSERT_EQ(entries.size(), 8);
+    EXPECT_TRUE(entries[0].endsWith("f4.txt"));
+    EXPECT_TRUE(entries[1].endsWith("f9.txt"));
+    EXPECT_TRUE(entries[7].endsWith("f2.txt"));
+
+    main.reset();  // kept for the next run
+    ASSERT_EQ(RecentEntries().size(), 8);
+    CRecentFiles::Of(Window())->Menu()->actions()[1]->trigger();
+    EXPECT_EQ(Window().m_strText, "file 9");
+}
+
+TEST_F(WindowTest, qtsOwnButtonsSpeakChinese) {
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    ASSERT_TRUE(InstallQtTranslation(*QCoreApplication::instance()));
+    QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), "取消");
+    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
+class TransferProgressTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        std::string error;
+        ASSERT_TRUE(pty.Create(error)) << error;
+        dir.write("ConfigFile.ini",
+                  "[ComConfig]\r\nBaud=6\r\nDevice1=" + pty.DevicePath() + "\r\n");
+    }
+    void TearDown() override {
+        g_serialPort.Close();
+        WindowTest::TearDown();
+    }
+    sim::CPtyInstrument pty;
+};
+
+// 停止 ends the upload after its line, without EOT, and says how far it went.
+TEST_F(TransferProgressTest, uploadShowsItsProgressAndStopsAfterTheLine) {
+    desk.answerFile(dir.write("lines.txt", "A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n"));
+    auto recording = std::async(std::launch::async, [&] {
+        sim::RecordPlan plan;
+        plan.timeoutMs = 4000;
+        return sim::RecordUpload(pty, plan);
+    });
+    Window().show();
+    ASSERT_TRUE(Window().OnCommand(1005));
+    ASSERT_TRUE(RunEventsUntil([&] { return Status().rfind("Sent Data: ", 0) == 0; }, 10000));
+    EXPECT_NE(Status().find(" / 7"), std::string::npos) << Status();
+    auto* progress = Ctl<QProgressBar>(Window(), CTransferProgress::kBarId);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->maximum(), 7);
+    EXPECT_LT(Window().m_editStatus->geometry().right(), progress->geometry().left());
+    Click(Window(), CTransferProgress::kStopId);
+    ASSERT_TRUE(RunEventsUntil([&] { return !Window().IsCommTimerActive(); }, 5000));
+    const std::string sent = recording.get().bytes;
+    EXPECT_EQ(sent.find('\x04'), std::string::npos);
+    const long long lines = std::count(sent.begin(), sent.end(), '\n');
+    EXPECT_EQ(Status(), UploadStoppedStatus(lines, 7));
+    EXPECT_LT(lines, 7);
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_FALSE(g_serialPort.IsOpen());
+}
+
+}  // namespace
+}  // namespace vm::test

@@ -1,0 +1,202 @@
+// The point preview window: it draws each point where its coordinates say
+// (east right, north up), a click shows the point, lines that are not points
+// are listed, the view exports as PNG, and the menu and the conversion
+// dialogs open it on the right data.
+#include "tests/app/main_window_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "app/download_convert_dlg.h"
+#include "app/preview/convert_preview.h"
+#include "app/preview/layout_preview_panel.h"
+#include "app/preview/point_cloud_item.h"
+#include "app/preview/point_preview_dlg.h"
+#include "app/preview/point_view.h"
+#include "app/universal_convert_dlg.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace vm::test {
+namespace {
+
+class PreviewTest : public MainWindowTest {
+protected:
+    CPointPreviewDlg* Preview() { return Window().findChild<CPointPreviewDlg*>(); }
+    // Renders the view offscreen as the user would see it.
+    QImage Grab(CPointPreviewDlg& dlg) {
+        dlg.resize(600, 500);
+        dlg.show();
+        QCoreApplication::processEvents();
+        return dlg.View()->viewport()->grab().toImage();
+    }
+    QPoint OnScreen(CPointPreviewDlg& dlg, const PreviewPoint& p) {
+        return dlg.View()->mapFromScene(dlg.Item()->ScenePos(p));
+    }
+    void ClickAt(CPointPreviewDlg& dlg, QPoint at) {
+        QWidget* viewport = dlg.View()->viewport();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(viewport, &event);
+        }
+    }
+};
+
+bool IsColour(const QImage& image, QPoint at, QColor colour) {
+    return image.pixelColor(at) == colour;
+}
+
+// Four points at the corners and one station in the middle of a 100 m square:
+// each drawn at its place, north up and east right, in its own colour; a
+// click finds the station and shows its values.
+TEST_F(PreviewTest, pointsAreDrawnWhereTheirCoordinatesSayAndAClickShowsThem) {
+    ShowInPane(
+        "ATMOS 20\r\nSS SW,1,\r\nXYZ 1000000,5000000,1\r\nSS NW,1,\r\nXYZ 1100000,5000000,2\r\n"
+        "SS NE,1,\r\nXYZ 1100000,5100000,3\r\nSS SE,1,\r\nXYZ 1000000,5100000,4\r\n"
+        "STN S1,1,\r\nXYZ 1050000,5050000,50500\r\n");
+    ASSERT_TRUE(Window().OnCommand(32901)) << "预览 in the 转换 menu";
+    CPointPreviewDlg& dlg = *Preview();
+    ASSERT_EQ(dlg.Points().points.size(), 5u);
+    const QImage image = Grab(dlg);
+    const std::vector<PreviewPoint>& p = dlg.Points().points;
+    const QPoint sw = OnScreen(dlg, p[0]), nw = OnScreen(dlg, p[1]), ne = OnScreen(dlg, p[2]);
+    EXPECT_LT(nw.y(), sw.y()) << "north is up";
+    EXPECT_GT(ne.x(), nw.x()) << "east is right";
+    EXPECT_EQ(sw.x() - nw.x(), 0);
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_TRUE(IsColour(image, OnScreen(dlg, p[i]), QColor(0, 0, 200))) << i;
+    EXPECT_TRUE(IsColour(image, OnScreen(dlg, p[4]), QColor(220, 0, 0))) << "station";
+    EXPECT_TRUE(IsColour(image, (sw + nw) / 2, Qt::white)) << "nothing between points";
+
+    ClickAt(dlg, OnScreen(dlg, p[4]) + QPoint(3, 2));
+    EXPECT_EQ(dlg.Item()->Selected(), 4);
+    EXPECT_EQ(Ctl<QLabel>(dlg, CPointPreviewDlg::kPickedId)->text().toStdString(),
+              "点名: S1  X: 1050.000  Y: 5050.000  Z: 50.500  编码:   (测站)");
+    EXPECT_EQ(dlg.windowTitle().toStdString(), "预览 - 文本窗口");
+    // The lines that are not XYZ records are listed, not drawn.
+    EXPECT_EQ(Ctl<QListWidget>(dlg, CPointPreviewDlg::kOtherLinesId)->count(), 6);
+    EXPECT_EQ(Ctl<QListWidget>(dlg, CPointPreviewDlg::kOtherLinesId)->item(0)->text(),
+              "1: ATMOS 20");
+
+    // Panned, the points move with the view.
+    dlg.View()->horizontalScrollBar()->setValue(dlg.View()->horizontalScrollBar()->value() + 40);
+    const QImage panned = dlg.View()->viewport()->grab().toImage();
+    EXPECT_EQ(OnScreen(dlg, p[2]).x(), ne.x() - 40);
+    EXPECT_TRUE(IsColour(panned, OnScreen(dlg, p[2]), QColor(0, 0, 200)));
+    EXPECT_TRUE(IsColour(panned, ne, Qt::white));
+
+    // Zoomed in on the south-west corner, the scale bar shrinks with the view.
+    const double wide = dlg.View()->ScaleBarLength();
+    const QPoint corner = OnScreen(dlg, p[0]);
+    dlg.View()->Zoom(8, corner);
+    EXPECT_LT(dlg.View()->ScaleBarLength(), wide);
+    EXPECT_LE((OnScreen(dlg, p[0]) - corner).manhattanLength(), 1) << "zoom about the mouse";
+}
+
+TEST_F(PreviewTest, exportWritesTheViewAsPngAndAFailedWriteIsReported) {
+    CPointPreviewDlg dlg;
+    dlg.ShowBytes("A,10,20,0,\r\nB,30,40,0,\r\n", "f.txt");
+    Grab(dlg);
+    const std::string png = dir.file("view.png");
+    desk.answerFile(png);
+    Click(dlg, CPointPreviewDlg::kExportId);
+    QImage written(QString::fromStdString(png));
+    EXPECT_EQ(written.size(), dlg.View()->viewport()->size());
+    EXPECT_EQ(desk.callsOf(DesktopCall::SaveFile)[0].request.filter, kPngFilter);
+
+    desk.answerFile(dir.file("no-such-folder/view.png"));
+    Click(dlg, CPointPreviewDlg::kExportId);
+    ASSERT_EQ(desk.messages().size(), 1u);
+    EXPECT_EQ(desk.messages()[0], kPngWriteFailed + dir.file("no-such-folder/view.png"));
+}
+
+// 100,000 points: opened, fitted and drawn; the time is reported.
+TEST_F(PreviewTest, hundredThousandPointsOpenAndDraw) {
+    std::string bytes;
+    for (int i = 0; i < 100000; ++i) {
+        char line[80];
+        std::snprintf(line, sizeof line, "P%d,%d.%03d,%d.%03d,10,\r\n", i, 3500000 + i % 317,
+                      i % 1000, 500000 + i / 317, i % 997);
+        bytes += line;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const std::clock_t cpu = std::clock();
+    CPointPreviewDlg dlg;
+    dlg.ShowBytes(bytes, "big.txt");
+    dlg.resize(800, 600);
+    dlg.show();
+    dlg.View()->viewport()->grab();
+    const qint64 open = clock.elapsed();
+    const long openCpu = long((std::clock() - cpu) * 1000 / CLOCKS_PER_SEC);
+    clock.restart();
+    const std::clock_t panCpu = std::clock();
+    for (int i = 0; i < 10; ++i) {
+        QScrollBar* across = dlg.View()->horizontalScrollBar();
+        across->setValue(across->value() + 15);  // as a drag pans
+        dlg.View()->viewport()->grab();
+    }
+    std::printf(
+        "[ timing ] 100000 points: opened and drawn in %lld ms (%ld ms of CPU), "
+        "a pan frame %lld ms (%ld ms of CPU)\n",
+        static_cast<long long>(open), openCpu, static_cast<long long>(clock.elapsed() / 10),
+        long((std::clock() - panCpu) * 100 / CLOCKS_PER_SEC));
+    EXPECT_EQ(dlg.Points().points.size(), 100000u);
+}
+
+TEST_F(PreviewTest, conversionDialogsPreviewTheirFiles) {
+    // Download conversion: the coordinate source as named in its box.
+    const std::string coords = dir.write("c.txt", "P1,1,2,3,\r\nP2,4,5,6,\r\n");
+    {
+        CDownloadConvertDlg convert;
+        convert.OnInitDialog();
+        Ctl<QLineEdit>(convert, 1078)->setText(QString::fromStdString(coords));
+        Click(convert, kPreviewButtonId);
+        auto* preview = convert.findChild<CPointPreviewDlg*>();
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(preview->Points().points.size(), 2u);
+    }
+    // Universal conversion: the table shows what the first records become,
+    // with the empty column the layout adds, and follows a changed list.
+    const std::string source = dir.write("s.txt", "12,K3,512.345,502.1,45.6\r\n");
+    CUniversalConvertDlg convert;
+    convert.OnInitDialog();
+    EXPECT_LE(convert.height(), 728 - 30) << "fits a 1366x768 screen with its task bar";
+    EXPECT_LE(convert.width(), 1366);
+    Ctl<QLineEdit>(convert, 1055)->setText(QString::fromStdString(source));
+    const std::pair<int, int> lists[] = {{1040, 2}, {1041, 3}, {1047, 4}, {1044, 1},
+                                         {1045, 2}, {1048, 4}, {1043, 5}, {1052, 5}};
+    for (const auto& [list, index] : lists)
+        Ctl<QComboBox>(convert, list)->setCurrentIndex(index);
+    auto* panel = convert.findChild<CLayoutPreviewPanel*>();
+    ASSERT_TRUE(RunEventsUntil([&] { return panel->Table()->item(0, 5) != nullptr; }, 2000));
+    QTableWidget* table = panel->Table();
+    EXPECT_EQ(table->item(0, 0)->text(), "12,K3,512.345,502.1,45.6");
+    QStringList cells;
+    for (int c = 1; c < table->columnCount(); ++c)
+        cells << table->item(0, c)->text();
+    EXPECT_EQ(cells, (QStringList{"12", "512.345", "502.100", "45.600", "(空)"}));
+
+    const std::string target = dir.write("t.txt", "12 502.100 512.345 45.6\r\n");
+    Ctl<QLineEdit>(convert, 1056)->setText(QString::fromStdString(target));
+    Click(convert, 1062);  // the target is space separated
+    Click(convert, kPreviewButtonId);
+    auto* preview = convert.findChild<CPointPreviewDlg*>();
+    ASSERT_NE(preview, nullptr);
+    ASSERT_EQ(preview->Points().points.size(), 1u);
+    EXPECT_EQ(preview->Points().points[0].north, 502.1);
+}
+
+}  // namespace
+}  // namespace vm::test
