@@ -84,15 +84,31 @@ bool ForEachFilePiece(const std::string& path,
     return true;
 }
 
+namespace {
+
+void SourceFailed(ConversionResult& result, const FileError& readError) {
+    result.status = messages::kSourceOpenFailed;
+    result.messages = {messages::kSourceOpenFailed};
+    result.detail = readError.message;
+}
+
+}  // namespace
+
+bool OpenConversionSource(const std::string& source, SourceBytes& bytes, ConversionResult& result) {
+    FileError readError;
+    if (bytes.Open(source, &readError))
+        return true;
+    SourceFailed(result, readError);
+    return false;
+}
+
 bool ReadConversionSource(const std::string& source,
                           const std::function<void(const std::string& piece)>& onPiece,
                           ConversionResult& result) {
     FileError readError;
     if (ForEachFilePiece(source, onPiece, &readError))
         return true;
-    result.status = messages::kSourceOpenFailed;
-    result.messages = {messages::kSourceOpenFailed};
-    result.detail = readError.message;
+    SourceFailed(result, readError);
     return false;
 }
 

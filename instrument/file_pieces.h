@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/file_io.h"
+#include "common/source_bytes.h"
 #include "instrument/conversion_result.h"
 
 namespace vm {
@@ -27,5 +28,9 @@ void ForEachPiece(const std::string& bytes,
 bool ReadConversionSource(const std::string& source,
                           const std::function<void(const std::string& piece)>& onPiece,
                           ConversionResult& result);
+
+// Reads a conversion's source file once into bytes. When it cannot be read,
+// result gets the same messages as above and the answer is false.
+bool OpenConversionSource(const std::string& source, SourceBytes& bytes, ConversionResult& result);
 
 }  // namespace vm
