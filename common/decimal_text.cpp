@@ -49,37 +49,52 @@ size_t UnsignedPrefixLength(std::string_view s) {
     return i;
 }
 
-// Multiplying by 10^3 or 10^4 (a power of two times 125 or 625, both below
-// 2^10) leaves at most 63 significant bits: exact in the 64-bit mantissa of a
-// long double. Rounding that exact product to an integer, ties to even, is what
-// printf does with the binary value in the default rounding mode, which the
-// program never changes.
-constexpr bool kExactScaling = std::numeric_limits<long double>::digits >= 64;
-
-bool FormatScaled(double value, int decimals, char*& p) {
-    static constexpr long double kScale[] = {1000.0L, 10000.0L};
-    static constexpr double kLimit[] = {9.0e15, 9.0e14};  // the product fits in 63 bits
-    if (!kExactScaling || (decimals != 3 && decimals != 4))
-        return false;
-    const int k = decimals - 3;
-    if (!(std::fabs(value) < kLimit[k]))
-        return false;
-    const long double scaled = std::fabs(static_cast<long double>(value)) * kScale[k];
-    uint64_t units = static_cast<uint64_t>(scaled);
-    const long double fraction = scaled - static_cast<long double>(units);
-    if (fraction > 0.5L || (fraction == 0.5L && units % 2 == 1))
-        ++units;
-    const uint64_t unit = decimals == 3 ? 1000 : 10000;
-    if (std::signbit(value))
+// Writes units / 10^decimals with its decimals, the sign first when negative.
+char* PutUnits(char* p, bool negative, uint64_t units, int decimals, uint64_t unit) {
+    if (negative)
         *p++ = '-';  // printf keeps the sign: -0.0001 is "-0.000"
     p = std::to_chars(p, p + 24, units / unit).ptr;
     *p++ = '.';
-    uint64_t fractionDigits = units % unit;
+    uint64_t fraction = units % unit;
     for (int i = decimals - 1; i >= 0; --i) {
-        p[i] = static_cast<char>('0' + fractionDigits % 10);
-        fractionDigits /= 10;
+        p[i] = static_cast<char>('0' + fraction % 10);
+        fraction /= 10;
     }
-    p += decimals;
+    return p + decimals;
+}
+
+// printf rounds the exact binary value to the nearest, ties to even. The
+// product |value| x 10^decimals in double precision lies within
+// product x 2^-53 of the exact one, so whenever its fraction is further than
+// twice that from a half, the nearest integer of the exact product is the one
+// it shows. Otherwise the product is taken again in long double: 10^3 and 10^4
+// are a power of two times 125 or 625 (below 2^10), so the product of a 53-bit
+// mantissa fits in the 64 bits of a long double mantissa, exactly.
+bool FormatScaled(double value, int decimals, char*& p) {
+    static constexpr double kScale[] = {1000.0, 10000.0};
+    static constexpr uint64_t kUnit[] = {1000, 10000};
+    if (decimals != 3 && decimals != 4)
+        return false;
+    const int k = decimals - 3;
+    const double magnitude = std::fabs(value);
+    const double scaled = magnitude * kScale[k];
+    if (!(scaled < 0x1p52))
+        return false;
+    uint64_t units = static_cast<uint64_t>(scaled);
+    const double fraction = scaled - static_cast<double>(units);  // exact
+    const double margin = scaled * 0x1p-51;
+    if (std::fabs(fraction - 0.5) > margin) {
+        units += fraction > 0.5 ? 1 : 0;
+    } else if (std::numeric_limits<long double>::digits >= 64) {
+        const long double exact = static_cast<long double>(magnitude) * kScale[k];
+        units = static_cast<uint64_t>(exact);
+        const long double rest = exact - static_cast<long double>(units);
+        if (rest > 0.5L || (rest == 0.5L && units % 2 == 1))
+            ++units;
+    } else {
+        return false;
+    }
+    p = PutUnits(p, std::signbit(value), units, decimals, kUnit[k]);
     return true;
 }
 
@@ -103,6 +118,23 @@ double ReadDecimal(std::string_view text) {
                   (!IsDigit(rest[k]) && rest[k] != '.' && rest[k] != 'e' && rest[k] != 'E'))) {
         const double magnitude = static_cast<double>(whole);
         return negative ? -magnitude : magnitude;
+    }
+    // Up to 15 digits with a point and no exponent: the digits as a whole
+    // number and the power of ten are both exact, so one division rounds
+    // correctly, as the general reading does.
+    static constexpr double kPowers[] = {1,   10,  100,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (k < rest.size() && rest[k] == '.') {
+        size_t f = k + 1;
+        while (f < rest.size() && f - 1 < 15 && IsDigit(rest[f]))
+            whole = whole * 10 + static_cast<uint64_t>(rest[f++] - '0');
+        const size_t decimals = f - k - 1;
+        const bool ends =
+            f == rest.size() || (!IsDigit(rest[f]) && rest[f] != 'e' && rest[f] != 'E');
+        if (ends && k + decimals > 0) {
+            const double magnitude = static_cast<double>(whole) / kPowers[decimals];
+            return negative ? -magnitude : magnitude;
+        }
     }
     const size_t length = UnsignedPrefixLength(rest);
     if (length == 0)

@@ -29,17 +29,10 @@ public:
         const size_t limit = left < kMaxPiece ? left : kMaxPiece;
         const void* lf = std::memchr(begin, '\n', limit);
         const char* next = lf ? static_cast<const char*>(lf) + 1 : begin + limit;
-        // The first CR that pairs with an LF ends the piece there; a CR in the
-        // last place pairs with an LF just beyond the 99 bytes.
-        for (const char* cr = static_cast<const char*>(std::memchr(begin, '\r', next - begin)); cr;
-             cr = static_cast<const char*>(std::memchr(cr + 1, '\r', next - cr - 1))) {
-            if (cr + 1 < m_end && cr[1] == '\n') {
-                next = cr + 2;
-                break;
-            }
-            if (cr + 1 == next)
-                break;
-        }
+        // A CR in the last place pairs with an LF just beyond the 99 bytes. (A CR
+        // right before the first LF is part of the piece's line end anyway.)
+        if (!lf && next < m_end && next[-1] == '\r' && next[0] == '\n')
+            ++next;
         raw = std::string_view(begin, static_cast<size_t>(next - begin));
         m_pos = next;
         return true;

@@ -8,11 +8,10 @@ constexpr std::string_view kEndMarker = "@$$";
 // A piece whose text without its line end holds no '@', '$' or CR is that
 // text as one record.
 bool IsPlainText(std::string_view text) {
-    for (const char c : text) {
-        if (c == '@' || c == '$' || c == '\r')
-            return false;
-    }
-    return true;
+    bool special = false;
+    for (const char c : text)
+        special |= (c == '@') | (c == '$') | (c == '\r');
+    return !special;
 }
 
 }  // namespace
