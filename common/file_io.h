@@ -20,8 +20,8 @@ enum class FileMode { Normal, OwnerOnly };
 
 // Replaces path with data atomically. Normal files get the usual permissions
 // (0666 less the umask, or the replaced file's own); OwnerOnly files 0600.
-bool WriteFileAtomic(const std::string& path, const std::string& data, FileError* error = nullptr,
-                     FileMode mode = FileMode::Normal);
+bool WriteFileAtomic(const std::string& path, const std::string& data,
+                     FileError* error = nullptr, FileMode mode = FileMode::Normal);
 
 // The reason of an errno in the UI's language.
 std::string ErrnoReason(int code);

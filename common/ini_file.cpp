@@ -13,19 +13,16 @@ namespace {
 std::string Trim(const std::string& s) {
     const char* ws = " \t\r\n";
     const size_t first = s.find_first_not_of(ws);
-    if (first == std::string::npos)
-        return std::string();
+    if (first == std::string::npos) return std::string();
     return s.substr(first, s.find_last_not_of(ws) - first + 1);
 }
 
 bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
+    if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
         const unsigned char x = static_cast<unsigned char>(a[i]);
         const unsigned char y = static_cast<unsigned char>(b[i]);
-        if (std::tolower(x) != std::tolower(y))
-            return false;
+        if (std::tolower(x) != std::tolower(y)) return false;
     }
     return true;
 }
@@ -35,11 +32,9 @@ std::vector<std::string> SplitLines(const std::string& text) {
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
+        if (end == std::string::npos) end = text.size();
         std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
         start = end + 1;
     }
@@ -49,11 +44,9 @@ std::vector<std::string> SplitLines(const std::string& text) {
 // "[name]" gives true and the name.
 bool SectionName(const std::string& line, std::string& name) {
     const std::string t = Trim(line);
-    if (t.size() < 2 || t.front() != '[')
-        return false;
+    if (t.size() < 2 || t.front() != '[') return false;
     const size_t close = t.find(']');
-    if (close == std::string::npos)
-        return false;
+    if (close == std::string::npos) return false;
     name = Trim(t.substr(1, close - 1));
     return true;
 }
@@ -61,11 +54,9 @@ bool SectionName(const std::string& line, std::string& name) {
 // "key=value" gives true with the trimmed key and value.
 bool KeyValue(const std::string& line, std::string& key, std::string& value) {
     const std::string t = Trim(line);
-    if (t.empty() || t[0] == ';')
-        return false;
+    if (t.empty() || t[0] == ';') return false;
     const size_t eq = t.find('=');
-    if (eq == std::string::npos)
-        return false;
+    if (eq == std::string::npos) return false;
     key = Trim(t.substr(0, eq));
     value = Trim(t.substr(eq + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -77,8 +68,7 @@ bool KeyValue(const std::string& line, std::string& key, std::string& value) {
 
 std::string Join(const std::vector<std::string>& lines) {
     std::string out;
-    for (const std::string& line : lines)
-        out += line + "\r\n";
+    for (const std::string& line : lines) out += line + "\r\n";
     return out;
 }
 
@@ -108,18 +98,15 @@ std::string IniWithValue(const std::string& text, const std::string& section,
     for (size_t i = 0; i < lines.size(); ++i) {
         std::string name, k, v;
         if (SectionName(lines[i], name)) {
-            if (inSection)
-                break;
+            if (inSection) break;
             inSection = SameName(name, section);
-            if (inSection)
-                sectionEnd = static_cast<long long>(i) + 1;
+            if (inSection) sectionEnd = static_cast<long long>(i) + 1;
         } else if (inSection) {
             if (KeyValue(lines[i], k, v) && SameName(k, key)) {
                 lines[i] = entry;
                 return Join(lines);
             }
-            if (!Trim(lines[i]).empty())
-                sectionEnd = static_cast<long long>(i) + 1;
+            if (!Trim(lines[i]).empty()) sectionEnd = static_cast<long long>(i) + 1;
         }
     }
     if (sectionEnd >= 0) {
@@ -134,16 +121,14 @@ std::string IniWithValue(const std::string& text, const std::string& section,
 std::string IniGetString(const std::string& path, const std::string& section,
                          const std::string& key, const std::string& defaultValue) {
     std::string text, value;
-    if (!ReadFileBytes(path, text))
-        return defaultValue;
+    if (!ReadFileBytes(path, text)) return defaultValue;
     return IniLookup(text, section, key, value) ? value : defaultValue;
 }
 
 long long IniGetInt(const std::string& path, const std::string& section, const std::string& key,
                     long long defaultValue) {
     std::string text, value;
-    if (!ReadFileBytes(path, text) || !IniLookup(text, section, key, value))
-        return defaultValue;
+    if (!ReadFileBytes(path, text) || !IniLookup(text, section, key, value)) return defaultValue;
     return AtoI(value);
 }
 
@@ -152,14 +137,12 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
     std::string text;
     FileError readError;
     if (!ReadFileBytes(path, text, &readError) && readError.code != ENOENT) {
-        if (error)
-            *error = readError.message;
+        if (error) *error = readError.message;
         return false;
     }
     FileError writeError;
     if (!WriteFileAtomic(path, IniWithValue(text, section, key, value), &writeError)) {
-        if (error)
-            *error = writeError.message;
+        if (error) *error = writeError.message;
         return false;
     }
     return true;

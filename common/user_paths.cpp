@@ -13,10 +13,8 @@ const char* kAppFolder = "VeltraMarlin";
 
 std::string HomeDir() {
     const char* home = std::getenv("HOME");
-    if (home && *home)
-        return home;
-    if (const passwd* pw = ::getpwuid(::getuid()))
-        return pw->pw_dir;
+    if (home && *home) return home;
+    if (const passwd* pw = ::getpwuid(::getuid())) return pw->pw_dir;
     return "/tmp";
 }
 
@@ -32,33 +30,20 @@ std::string XdgFolder(const char* variable, const char* fallbackBelowHome) {
 }  // namespace
 
 bool MakeFolders(const std::string& dir, unsigned permissions) {
-    if (dir.empty())
-        return false;
-    for (size_t slash = dir.find('/', 1);; slash = dir.find('/', slash + 1)) {
+    if (dir.empty()) return false;
+    for (size_t slash = dir.find('/', 1); ; slash = dir.find('/', slash + 1)) {
         const std::string part = slash == std::string::npos ? dir : dir.substr(0, slash);
-        if (::mkdir(part.c_str(), permissions) != 0 && errno != EEXIST)
-            return false;
-        if (slash == std::string::npos)
-            break;
+        if (::mkdir(part.c_str(), permissions) != 0 && errno != EEXIST) return false;
+        if (slash == std::string::npos) break;
     }
     struct stat st {};
     return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-std::string LocalIniPath() {
-    return "ConfigFile.ini";
-}
-std::string UserConfigDir() {
-    return XdgFolder("XDG_CONFIG_HOME", ".config");
-}
-std::string UserDataDir() {
-    return XdgFolder("XDG_DATA_HOME", ".local/share");
-}
-std::string UserIniPath() {
-    return UserConfigDir() + "/ConfigFile.ini";
-}
-std::string WorkFilePath() {
-    return UserDataDir() + "/veltratemp.txt";
-}
+std::string LocalIniPath() { return "ConfigFile.ini"; }
+std::string UserConfigDir() { return XdgFolder("XDG_CONFIG_HOME", ".config"); }
+std::string UserDataDir() { return XdgFolder("XDG_DATA_HOME", ".local/share"); }
+std::string UserIniPath() { return UserConfigDir() + "/ConfigFile.ini"; }
+std::string WorkFilePath() { return UserDataDir() + "/veltratemp.txt"; }
 
 }  // namespace vm
