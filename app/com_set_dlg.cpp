@@ -3,6 +3,7 @@
 #include "app/app_icon.h"
 #include "app/control_table.h"
 #include "app/desktop.h"
+#include "app/end_silence_setting.h"
 #include "app/ui_fonts.h"
 #include "common/user_paths.h"
 #include "serial/port_device.h"
@@ -58,6 +59,8 @@ std::vector<ControlRow> ControlRows() {
         {kStaticId, ControlKind::Label, "Send time", 107, 25, 37, 8},
         {1066, ControlKind::Edit, "", 109, 41, 32, 12},
         {CComSetWindow::kDeviceLabelId, ControlKind::Label, "", 100, 150, 58, 50},
+        {kStaticId, ControlKind::Label, "结束静默(ms)", 100, 58, 58, 8},
+        {kEndSilenceEditId, ControlKind::Edit, "", 109, 70, 36, 12},
     };
     rows.insert(rows.end(), std::begin(rest), std::end(rest));
     return rows;
@@ -127,6 +130,8 @@ void CComSetWindow::OnInitDialog() {
     Select(List(1016), shown.protocol);
     m_sendTime->setText(QString::number(m_owner.m_nSendTime));
     ShowDevice();
+    FindControl<QLineEdit>(this, kEndSilenceEditId)
+        ->setText(QString::number(ClampEndSilence(stored.endSilence)));
 }
 
 QComboBox* CComSetWindow::List(int id) const {
@@ -163,11 +168,22 @@ bool CComSetWindow::OnOK() {
         m_sendTime->selectAll();
         return false;
     }
+    QLineEdit* silenceEdit = FindControl<QLineEdit>(this, kEndSilenceEditId);
+    const std::optional<int> silence = ParseEndSilence(silenceEdit->text().toStdString());
+    if (!silence) {
+        desktop().MessageBox(this, kEndSilenceRangeMessage, std::string(), MsgButtons::Ok,
+                             MsgIcon::Warning);
+        silenceEdit->setFocus();
+        silenceEdit->selectAll();
+        return false;
+    }
+    m_owner.m_settings.nEndSilenceMs = *silence;
     m_owner.m_nSendTime = int16_t(check.value);
     const ComSelections selections = Selections();
     m_owner.ApplySelections(selections);
     std::string error;
-    if (!StoreComConfirmation(m_iniPath, StoredFromSelections(selections, check.value), &error)) {
+    if (!StoreComConfirmation(m_iniPath, StoredFromSelections(selections, check.value), &error) ||
+        !StoreEndSilence(m_iniPath, *silence, &error)) {
         desktop().MessageBox(this, "串口设置已用于本次运行，但无法保存到配置文件：" + error,
                              std::string(), MsgButtons::Ok, MsgIcon::Warning);
     }

@@ -39,6 +39,8 @@ QMessageBox::StandardButtons QtButtons(MsgButtons buttons) {
             return QMessageBox::Yes | QMessageBox::No;
         case MsgButtons::OkCancel:
             return QMessageBox::Ok | QMessageBox::Cancel;
+        case MsgButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         case MsgButtons::Ok:
             break;
     }

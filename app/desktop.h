@@ -14,7 +14,7 @@ class QWidget;
 
 namespace vm {
 
-enum class MsgButtons { Ok, YesNo, OkCancel };
+enum class MsgButtons { Ok, YesNo, OkCancel, YesNoCancel };
 enum class MsgIcon { None, Question, Stop, Information, Warning };
 enum class MsgResult { Ok, Cancel, Yes, No };
 

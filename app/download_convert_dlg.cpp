@@ -12,6 +12,7 @@
 #include "app/desktop.h"
 #include "app/download_convert_hints.h"
 #include "app/download_convert_paths.h"
+#include "common/file_io.h"
 #include "common/user_paths.h"
 #include "instrument/target_layout.h"
 
@@ -20,6 +21,8 @@ namespace vm {
 namespace {
 
 constexpr char kStatusRunning[] = "开始转换........";
+constexpr char kNoSuchFileMessage[] = "文件不存在：";
+constexpr char kReplaceDeclinedStatus[] = "转换已取消，没有替换任何文件";
 
 // The status box shows every "\r\n" of a status text as one line break.
 QString ShownStatus(const std::string& status) {
@@ -110,6 +113,7 @@ void CDownloadConvertDlg::DoDataExchange(bool save) {
     m_editMeasFile->setText(PathText(m_strMeasFile));
     m_editCoordFile->setText(PathText(m_strCoordFile));
     m_editStatus->setPlainText(ShownStatus(m_strStatus));
+    ShowTargets();
 }
 
 void CDownloadConvertDlg::ConnectControls() {
@@ -196,24 +200,33 @@ void CDownloadConvertDlg::OnBrowseCoordSource() {
 
 void CDownloadConvertDlg::OnBrowseCoordExtractTarget() {
     BrowseForTarget(g_strCoordExtractTarget);
+    ShowTargets();
 }
 
 void CDownloadConvertDlg::OnBrowseAngleDistTarget() {
     BrowseForTarget(g_strAngleDistTarget);
+    ShowTargets();
 }
 
 void CDownloadConvertDlg::OnBrowseAngleTarget() {
     BrowseForTarget(g_strAngleTarget);
+    ShowTargets();
 }
 
 void CDownloadConvertDlg::OnBrowseCoordTarget() {
     BrowseForTarget(g_strCoordTarget);
+    ShowTargets();
 }
 
 void CDownloadConvertDlg::OnViewFile(int buttonId) {
     const std::string* path = ViewedPath(buttonId);
-    if (path && !path->empty())
-        ViewFile(this, *path);
+    if (!path || path->empty())
+        return;
+    if (!FileExists(*path)) {
+        desktop().MessageBox(this, kNoSuchFileMessage + *path);
+        return;
+    }
+    ViewFile(this, *path);
 }
 
 void CDownloadConvertDlg::OnMeasSourceLeave() {
@@ -250,10 +263,16 @@ void CDownloadConvertDlg::OnOK() {
         OnMeasSourceLeave();
     if (focusWidget() == m_editCoordFile)
         OnCoordSourceLeave();
+    const DownloadConversionInput input = GatherRunInput();
+    if (!ConfirmReplacingTargets(input)) {
+        m_strStatus = kReplaceDeclinedStatus;
+        UpdateData(false);
+        return;
+    }
     ShowRunning(this, true);
     m_strStatus = kStatusRunning;
     UpdateData(false);
-    m_worker.Start(GatherRunInput(), [this](const ConversionResult& result) {
+    m_worker.Start(input, [this](const ConversionResult& result) {
         ShowRunning(this, false);
         ShowRunResult(result);
     });

@@ -77,6 +77,10 @@ private:
     DownloadConversionInput GatherRunInput() const;
     void ShowRunResult(const ConversionResult& result);
     bool IsTicked(int checkBoxId) const;
+    // The right-hand column: each output's chosen target, or "（未选择保存位置）".
+    void ShowTargets();
+    // Asks once before a run replaces files that exist; false: the user said No.
+    bool ConfirmReplacingTargets(const DownloadConversionInput& input);
 
     QLineEdit* m_editMeasFile = nullptr;
     QLineEdit* m_editCoordFile = nullptr;

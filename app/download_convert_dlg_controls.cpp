@@ -1,5 +1,6 @@
 // The controls of the download conversion dialog, placed in dialog units
-// (263 x 210) and each carrying its id. Group boxes come first so that the
+// (413 x 210) and each carrying its id. The right-hand column (1090-1093)
+// shows the target chosen for each output. Group boxes come first so that the
 // controls they frame lie above them, for the hint look-up too.
 
 #include <QComboBox>
@@ -16,8 +17,8 @@ namespace {
 using Kind = ControlKind;
 
 constexpr ControlRow kControls[] = {
-    {1036, Kind::Group, "测量文件转换", 7, 4, 249, 100},
-    {1086, Kind::Group, "坐标文件转换", 7, 108, 249, 52},
+    {1036, Kind::Group, "测量文件转换", 7, 4, 399, 100},
+    {1086, Kind::Group, "坐标文件转换", 7, 108, 399, 52},
     {1071, Kind::Edit, "", 14, 18, 150, 13},
     {1072, Kind::Button, "打开位置...", 168, 17, 50, 14},
     {1080, Kind::Button, "查看", 222, 17, 28, 14},
@@ -36,15 +37,24 @@ constexpr ControlRow kControls[] = {
     {1084, Kind::Button, "查看", 222, 121, 28, 14},
     {1079, Kind::Button, "保存位置...", 168, 140, 50, 14},
     {1085, Kind::Button, "查看", 222, 140, 28, 14},
-    {1087, Kind::StatusBox, "", 7, 166, 184, 38},
-    {1, Kind::DefaultButton, "转换", 198, 166, 58, 16},
-    {2, Kind::Button, "放弃", 198, 188, 58, 16},
+    {1090, Kind::Edit, "", 254, 37, 146, 14},
+    {1091, Kind::Edit, "", 254, 58, 146, 14},
+    {1092, Kind::Edit, "", 254, 79, 146, 14},
+    {1093, Kind::Edit, "", 254, 140, 146, 14},
+    {1087, Kind::StatusBox, "", 7, 166, 334, 38},
+    {1, Kind::DefaultButton, "转换", 348, 166, 58, 16},
+    {2, Kind::Button, "放弃", 348, 188, 58, 16},
 };
 
 }  // namespace
 
 void CDownloadConvertDlg::CreateControls() {
-    MakeControls(this, 263, 210, kControls);
+    MakeControls(this, 413, 210, kControls);
+    for (int id : {1090, 1091, 1092, 1093}) {
+        auto* box = FindControl<QLineEdit>(this, id);
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+    }
     m_editMeasFile = FindControl<QLineEdit>(this, 1071);
     m_editCoordFile = FindControl<QLineEdit>(this, 1078);
     m_editStatus = FindControl<QPlainTextEdit>(this, 1087);

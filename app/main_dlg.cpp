@@ -7,6 +7,8 @@
 #include "app/dialog_units.h"
 #include "app/main_commands.h"
 #include "app/main_dlg_commands.h"
+#include "app/main_window/pane_guard.h"
+#include "app/main_window/recent_downloads_menu.h"
 #include "app/string_table.h"
 #include "app/ui_fonts.h"
 #include "common/pane_text.h"
@@ -91,6 +93,7 @@ void CMainDlg::OnInitDialog() {
     UpdateData(false);
     setWindowTitle(QString::fromUtf8(kAppTitle));
     CreateMenu();
+    AddRecentDownloadsMenu(*this);
     CreateToolBar();
     LayOutAroundToolBar();
     g_comSetDlg.m_settings = LoadComSettings(LocalIniPath());
@@ -271,6 +274,11 @@ void CMainDlg::StartCommTimer() {
 
 void CMainDlg::StopCommTimer() {
     m_commTimer.stop();
+}
+
+void CMainDlg::reject() {
+    if (ConfirmDiscardPane(*this))
+        QDialog::reject();
 }
 
 bool CMainDlg::OnCommand(int id) {

@@ -69,6 +69,9 @@ public:
     // Runs the handler of a menu or toolbar command id; false for an unknown id.
     bool OnCommand(int id);
 
+    // Escape and the close box: the unsaved-pane guard may keep the window open.
+    void reject() override;
+
     // Command handlers of this window.
     void OnFileNew();
     void OnFileOpen();

@@ -2,10 +2,12 @@
 #include "app/main_dlg.h"
 
 #include "app/desktop.h"
+#include "app/main_window/pane_guard.h"
 #include "app/pane_files.h"
 #include "common/file_io.h"
 #include "common/pane_text.h"
 #include "common/user_paths.h"
+#include "serial/download_journal.h"
 
 #include <new>
 #include <sys/stat.h>
@@ -35,19 +37,29 @@ bool ReadPaneFile(const std::string& path, std::string& bytes, std::string& mess
 
 }  // namespace
 
+// Text kept on disk gets the usual question; text kept nowhere gets the
+// unsaved-pane guard's question instead, which can save it first.
 void CMainDlg::OnFileNew() {
     UpdateData(true);
+    std::string note;
     if (!m_strText.empty()) {
-        if (desktop().MessageBox(this, kDiscardQuestion, std::string(), MsgButtons::YesNo,
-                                 MsgIcon::Question) != MsgResult::Yes) {
+        const PaneKeptIn kept = PaneKeptKind(*this);
+        const bool discard =
+            PaneHoldsUnkeptText(*this)
+                ? ConfirmDiscardPane(*this)
+                : desktop().MessageBox(this, kDiscardQuestion, std::string(), MsgButtons::YesNo,
+                                       MsgIcon::Question) == MsgResult::Yes;
+        if (!discard) {
             m_strStatus.clear();
             UpdateData(false);
             return;
         }
+        if (kept == PaneKeptIn::Journal)
+            note = "；" + JournalKeptNote(PaneKeptWhere(*this));
         m_strText.clear();
     }
     StopComm();
-    m_strStatus = kNewFileStatus;
+    m_strStatus = kNewFileStatus + note;
     UpdateData(false);
 }
 
@@ -64,8 +76,11 @@ void CMainDlg::OnFileOpen() {
         desktop().MessageBox(this, message, std::string(), MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
+    if (!ConfirmDiscardPane(*this))
+        return;
     StopComm();
     m_strText = std::move(bytes);
+    NotePaneKept(*this, PaneKeptIn::File, *path);
     try {
         UpdateData(false);
     } catch (const std::bad_alloc&) {
@@ -95,6 +110,7 @@ void CMainDlg::OnFileSaveAs() {
     }
     m_strStatus = kSavedStatus;
     UpdateData(false);
+    NotePaneKept(*this, PaneKeptIn::File, *path);
 }
 
 bool CMainDlg::SavePaneToWorkFile() {

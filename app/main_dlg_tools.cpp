@@ -4,14 +4,20 @@
 #include "app/about_dlg.h"
 #include "app/com_set_dlg.h"
 #include "app/desktop.h"
+#include "app/main_window/pane_guard.h"
 #include "app/pane_files.h"
 
 namespace vm {
 
+// Text kept nowhere gets the unsaved-pane guard's question instead of the
+// usual one, so the user answers once.
 void CMainDlg::OnFileExit() {
-    if (desktop().MessageBox(this, kExitQuestion, std::string(), MsgButtons::YesNo,
-                             MsgIcon::Question) == MsgResult::Yes) {
-        reject();
+    UpdateData(true);
+    if (PaneHoldsUnkeptText(*this)
+            ? ConfirmDiscardPane(*this)
+            : desktop().MessageBox(this, kExitQuestion, std::string(), MsgButtons::YesNo,
+                                   MsgIcon::Question) == MsgResult::Yes) {
+        QDialog::reject();
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/desktop.h"
 #include "app/main_dlg.h"
+#include "app/main_window/pane_guard.h"
 #include "serial/comm_state.h"
 #include "serial/serial_port.h"
 
@@ -72,6 +73,7 @@ void CSerialLink::UploadFinished(unsigned id) {
     m_dlg.m_strText = texts.log;
     m_dlg.m_strStatus = texts.status;
     m_dlg.UpdateData(false);
+    NotePaneKeptAsBefore(m_dlg);
 }
 
 }  // namespace vm

@@ -1,6 +1,8 @@
 // download: receives like the Download command (300 ms ticks; ends once data
 // has arrived and 600 ms then pass without any) and writes what Save As would
-// write after it, or with --raw the bytes exactly as received.
+// write after it, or with --raw the bytes exactly as received. Every tick's
+// bytes go to the download journal first, so an output that cannot be written
+// (or a download cut short) still leaves them on disk: the message says where.
 #include <chrono>
 #include <thread>
 
@@ -10,13 +12,14 @@
 #include "common/file_io.h"
 #include "common/pane_text.h"
 #include "serial/comm_tick.h"
+#include "serial/download_recording.h"
 #include "serial/serial_port.h"
 
 namespace vm::cli {
 namespace {
 
-const std::string kUsage =
-    std::string("download ") + kSerialOptionsUsage + " [--raw] [--max-wait SECONDS] OUTPUT";
+const std::string kUsage = std::string("download ") + kSerialOptionsUsage +
+                           " [--raw] [--max-wait SECONDS] [--end-silence MS] OUTPUT";
 
 struct DownloadArgs {
     PortChoice choice;
@@ -42,6 +45,11 @@ int Parse(const Args& args, DownloadArgs& out) {
         } else if (a == "--max-wait" && i + 1 < args.size() &&
                    ParseDouble(args[i + 1], out.maxWait) && out.maxWait > 0) {
             ++i;
+        } else if (a == "--end-silence" && i + 1 < args.size()) {
+            long long ms = 0;
+            if (!ParseInt(args[++i], ms) || ms < kMinEndSilenceMs || ms > kMaxEndSilenceMs)
+                return UsageError(kUsage, "--end-silence takes 600 to 10000 milliseconds");
+            out.choice.settings.nEndSilenceMs = static_cast<int32_t>(ms);
         } else if (!a.empty() && a[0] != '-' && out.output.empty()) {
             out.output = a;
         } else {
@@ -57,6 +65,13 @@ int Parse(const Args& args, DownloadArgs& out) {
 
 std::string NothingArrivedMessage(double seconds) {
     return std::to_string(static_cast<long long>(seconds + 0.5)) + " 秒内没有收到数据，串口已关闭";
+}
+
+std::string KeptInJournalMessage(const CJournalRecorder& journal) {
+    if (journal.Failed())
+        return "收到的数据没有保存下来：" + journal.Error();
+    return "收到的 " + std::to_string(journal.Bytes()) + " 字节保存在 " + journal.DataPath() +
+           "（veltramarlin-cli downloads --restore " + journal.Id() + " 输出文件）";
 }
 
 }  // namespace
@@ -79,6 +94,8 @@ int CmdDownload(const Args& args) {
         return kExitFailure;
     }
     PrintLines({start.status});
+    CJournalRecorder journal;
+    BeginDownloadJournal(journal, opts.choice);
 
     using Clock = std::chrono::steady_clock;
     const auto begin = Clock::now();
@@ -89,11 +106,13 @@ int CmdDownload(const Args& args) {
         std::this_thread::sleep_until(next);
         tick = ticker.OnTimer(port, pane);
         raw += tick.received;
+        tick.status = JournalDownloadTick(journal, tick, false);
         if (tick.finished)
             break;
         const double waited = std::chrono::duration<double>(Clock::now() - begin).count();
         if (raw.empty() && opts.maxWait > 0 && waited >= opts.maxWait) {
             port.Close();
+            journal.End(false, true);
             PrintLines({tick.status, NothingArrivedMessage(opts.maxWait)});
             return kExitFailure;
         }
@@ -103,9 +122,10 @@ int CmdDownload(const Args& args) {
     const bool written = opts.raw ? WriteFileAtomic(opts.output, raw, &error)
                                   : WritePaneToFile(opts.output, pane, &error);
     if (!written) {
-        PrintLines({error.message});
+        PrintLines({error.message, KeptInJournalMessage(journal)});
         return kExitFailure;
     }
+    MarkJournalSeen({journal.Id()});
     PrintLines({"保存成功"});
     // A device that went away is a failure, though what arrived before is kept.
     return tick.portLost ? kExitFailure : kExitOk;

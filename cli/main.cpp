@@ -14,7 +14,8 @@ struct Subcommand {
 };
 
 const Subcommand kSubcommands[] = {
-    {"classify", vm::cli::CmdClassify, "tell whether a downloaded file is a measurement or coordinate file"},
+    {"classify", vm::cli::CmdClassify,
+     "tell whether a downloaded file is a measurement or coordinate file"},
     {"coord", vm::cli::CmdCoord, "convert an instrument coordinate file into a target layout"},
     {"meas", vm::cli::CmdMeas, "convert an instrument measurement file"},
     {"universal", vm::cli::CmdUniversal, "convert a coordinate file between user-defined layouts"},
@@ -23,6 +24,7 @@ const Subcommand kSubcommands[] = {
     {"dxf", vm::cli::CmdDxf, "save coordinates or measurements as a DXF drawing"},
     {"download", vm::cli::CmdDownload, "receive a file from the instrument"},
     {"upload", vm::cli::CmdUpload, "send a coordinate file to the instrument"},
+    {"downloads", vm::cli::CmdDownloads, "list the download journal, or restore a download"},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -46,17 +46,20 @@ StreamedFile::~StreamedFile() {
 }
 
 bool StreamedFile::Open(const std::string& path, FileMode mode, FileError* error) {
-    if (path.empty())
-        return Fail(error, path, ENOENT);
+    m_path = path;
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        return Fail(error, path, EISDIR);
+    m_openError = path.empty()                                            ? ENOENT
+                  : ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? EISDIR
+                                                                          : 0;
+    if (m_openError != 0)
+        return Fail(error, path, m_openError);
     m_permissions = PermissionsFor(path, mode);
     m_temp = FolderOf(path) + "/.vm-XXXXXX";
     m_fd = ::mkstemp(m_temp.data());
-    if (m_fd < 0)
-        return Fail(error, path, errno);
-    m_path = path;
+    if (m_fd < 0) {
+        m_openError = errno;
+        return Fail(error, path, m_openError);
+    }
     m_used = 0;
     m_writeError = 0;
     return true;
@@ -98,7 +101,7 @@ bool StreamedFile::AppendLarge(std::string_view& text) {
 
 bool StreamedFile::Commit(FileError* error) {
     if (m_fd < 0)
-        return Fail(error, m_path, EBADF);
+        return Fail(error, m_path, m_openError != 0 ? m_openError : EBADF);
     Flush();
     int code = m_writeError;
     if (code == 0 && (::fsync(m_fd) != 0 || ::fchmod(m_fd, m_permissions) != 0))

@@ -47,6 +47,7 @@ public:
     }
 
     // Writes the rest, syncs, sets the permissions and renames over the target.
+    // For a file that could not be opened, the reason it could not.
     bool Commit(FileError* error = nullptr);
 
 private:
@@ -61,6 +62,7 @@ private:
     std::string m_buffer;
     size_t m_used = 0;
     int m_writeError = 0;  // errno of the first failed write
+    int m_openError = 0;   // errno of a failed Open
 };
 
 }  // namespace vm

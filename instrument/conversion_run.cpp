@@ -1,5 +1,8 @@
 #include "instrument/conversion_run.h"
 
+#include <algorithm>
+
+#include "common/file_io.h"
 #include "instrument/conversion_messages.h"
 #include "instrument/coordinate_conversion.h"
 
@@ -27,6 +30,25 @@ ConversionResult RunDownloadConversion(const DownloadConversionInput& input) {
     meas.angleDistTarget = input.angleDistTarget;
     meas.angleTarget = input.angleTarget;
     return ConvertMeasurementFile(meas);
+}
+
+std::vector<std::string> ExistingTargets(const DownloadConversionInput& input) {
+    std::vector<std::string> targets;
+    if (input.measSource.empty() == input.coordSource.empty())
+        return targets;  // the run converts nothing
+    const MeasurementOptions& o = input.options;
+    const std::pair<bool, const std::string*> used[] = {
+        {!input.coordSource.empty(), &input.coordTarget},
+        {!input.measSource.empty() && o.coordinates, &input.coordExtractTarget},
+        {!input.measSource.empty() && o.angleDistance, &input.angleDistTarget},
+        {!input.measSource.empty() && o.angles, &input.angleTarget},
+    };
+    for (const auto& [ticked, path] : used) {
+        if (ticked && !path->empty() && FileExists(*path) &&
+            std::find(targets.begin(), targets.end(), *path) == targets.end())
+            targets.push_back(*path);
+    }
+    return targets;
 }
 
 }  // namespace vm

@@ -3,6 +3,7 @@
 // set and runs the coordinate or the measurement conversion.
 
 #include <string>
+#include <vector>
 
 #include "instrument/conversion_result.h"
 #include "instrument/measurement_conversion.h"
@@ -20,5 +21,9 @@ struct DownloadConversionInput {
 };
 
 ConversionResult RunDownloadConversion(const DownloadConversionInput& input);
+
+// The targets a run of input would write that exist already (one source set,
+// ticked outputs only), each once: what the dialog confirms before replacing.
+std::vector<std::string> ExistingTargets(const DownloadConversionInput& input);
 
 }  // namespace vm

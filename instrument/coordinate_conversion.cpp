@@ -10,6 +10,7 @@
 #include "common/string_sink.h"
 #include "instrument/arithmetic.h"
 #include "instrument/conversion_messages.h"
+#include "instrument/conversion_outputs.h"
 #include "instrument/file_pieces.h"
 
 namespace vm {
@@ -136,26 +137,28 @@ ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
     if (!OpenConversionSource(input.source, source, result))
         return result;
     StreamedFile target;
-    FileError writeError;
-    if (target.Open(input.target, FileMode::Normal, &writeError)) {
+    long long points = 0;
+    if (target.Open(input.target)) {
         if (HeaderNeedsCount(input.layout)) {
             CoordinateWalk<StreamedFile> count(input.layout, nullptr);
             count.Walk(source.View());
             target.Append(LayoutHeader(input.layout, count.Points(), count.LastName()));
         }
-        CoordinateWalk<StreamedFile>(input.layout, &target).Walk(source.View());
+        CoordinateWalk<StreamedFile> walk(input.layout, &target);
+        walk.Walk(source.View());
+        points = walk.Points();
+    } else {
+        // Not writable: only a count of points is needed to report it.
+        CoordinateWalk<StreamedFile> count(input.layout, nullptr);
+        count.Walk(source.View());
+        points = count.Points();
     }
-    if (!target.IsOpen() || !target.Commit(&writeError)) {
-        result.messages = {messages::kTargetWriteFailed};
-        result.messagesBeforeStatus = true;
-        result.status = messages::kTargetOpenFailed;
-        result.detail = writeError.message;
+    if (!WriteConversionOutputs({{"坐标文件转换", input.target, nullptr, points, true, &target}},
+                                result)) {
         return result;
     }
-    result.ok = true;
-    result.filesWritten = {input.target};
     result.status = "开始转换........\r\n原文件:" + input.source + "\r\n转换到:" + input.target +
-                    messages::kSaved;
+                    (result.ok ? messages::kSaved : "") + "\r\n" + OutputsReport(result);
     return result;
 }
 

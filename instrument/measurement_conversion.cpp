@@ -1,6 +1,7 @@
 #include "instrument/measurement_conversion.h"
 
 #include <charconv>
+#include <vector>
 #include <string_view>
 
 #include "common/decimal_text.h"
@@ -13,6 +14,7 @@
 #include "common/text.h"
 #include "instrument/arithmetic.h"
 #include "instrument/conversion_messages.h"
+#include "instrument/conversion_outputs.h"
 #include "instrument/file_pieces.h"
 #include "instrument/records.h"
 
@@ -49,15 +51,13 @@ struct TextOutput : StringSink {
 
 // One output file, created when its first row comes, so that an output
 // without rows leaves its target untouched. A file that cannot be created
-// takes no text, and the failure is reported when the outputs are saved.
+// takes no text, and its commit reports why.
 struct FileOutput : StreamedFile {
     void Begin() {
         if (path)
-            failed = !Open(*path, FileMode::Normal, &error);
+            Open(*path);
     }
     const std::string* path = nullptr;
-    bool failed = false;
-    FileError error;
 };
 
 // Walks the trimmed lines of a measurement file and builds the three outputs.
@@ -100,12 +100,14 @@ public:
 
     Output& Out(int k) { return m_outputs[k]; }
     bool HasRows(int k) const { return m_begun[k]; }
+    long long Rows(int k) const { return m_outputRows[k]; }
     long long Points() const { return m_points; }
     const std::string& LastName() const { return m_lastName; }
 
 private:
     // The output of a new row; its header goes first.
     Output& Row(int k) {
+        ++m_outputRows[k];
         Output& out = m_outputs[k];
         if (!m_begun[k]) {
             m_begun[k] = true;
@@ -250,6 +252,7 @@ private:
     char m_counterText[24] = {};
     Output m_outputs[3];
     bool m_begun[3] = {false, false, false};
+    long long m_outputRows[3] = {0, 0, 0};
 };
 
 bool MissingTarget(const MeasurementConversionInput& input) {
@@ -273,6 +276,7 @@ MeasurementOutputs ConvertMeasurementText(const std::string& bytes,
         out.coordinates.insert(
             0, LayoutHeader(options.layout, converter.Points(), converter.LastName()));
     }
+    out.points = converter.Points();
     return out;
 }
 
@@ -307,22 +311,24 @@ ConversionResult ConvertMeasurementFile(const MeasurementConversionInput& input)
     for (int k = 0; k < 3; ++k)
         converter.Out(k).path = paths[k];
     converter.Walk(source.View());
-    // Saved in this order; an output without rows leaves its target untouched.
+    // The ticked outputs, saved in this order; one without rows is not created.
+    const MeasurementOptions& o = input.options;
+    const bool ticked[] = {o.coordinates, o.angleDistance, o.angles};
+    const char* names[] = {"坐标转换", "角度距离", "角度"};
+    std::vector<ConversionOutput> outputs;
     for (int k = 0; k < 3; ++k) {
-        if (!converter.HasRows(k))
-            continue;
-        FileOutput& out = converter.Out(k);
-        if (out.failed || !out.Commit(&out.error)) {
-            result.messages = {messages::kTargetWriteFailed};
-            result.messagesBeforeStatus = true;
-            result.status = messages::kTargetOpenFailed;
-            result.detail = out.error.message;
-            return result;
-        }
-        result.filesWritten.push_back(*paths[k]);
+        if (ticked[k])
+            outputs.push_back(
+                {names[k], *paths[k], nullptr, converter.Rows(k), k == 0, &converter.Out(k)});
     }
-    result.ok = true;
-    result.status = messages::kSaved;
+    if (outputs.empty()) {
+        result.status = "没有勾选要生成的文件，什么也没有写入";
+        return result;
+    }
+    if (!WriteConversionOutputs(outputs, result))
+        return result;
+    const std::string report = OutputsReport(result);
+    result.status = result.filesWritten.empty() ? report : messages::kSaved + ("\r\n" + report);
     return result;
 }
 

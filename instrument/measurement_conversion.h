@@ -33,6 +33,7 @@ struct MeasurementOutputs {
     std::string coordinates;
     std::string angleDistance;
     std::string angles;
+    long long points = 0;  // rows of the coordinate output
 };
 MeasurementOutputs ConvertMeasurementText(const std::string& bytes,
                                           const MeasurementOptions& options);

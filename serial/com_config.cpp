@@ -1,5 +1,7 @@
 #include "serial/com_config.h"
 
+#include <algorithm>
+
 #include "common/ini_file.h"
 #include "serial/com_settings.h"
 
@@ -47,6 +49,7 @@ StoredComConfig ReadStoredComConfig(const std::string& iniPath) {
     s.stopbit = IniGetInt(iniPath, kComConfigSection, "Stopbit", s.stopbit);
     s.protocol = IniGetInt(iniPath, kComConfigSection, "Protocol", s.protocol);
     s.sendTime = IniGetInt(iniPath, kComConfigSection, "SendTime", s.sendTime);
+    s.endSilence = IniGetInt(iniPath, kComConfigSection, "EndSilence", s.endSilence);
     return s;
 }
 
@@ -55,9 +58,10 @@ bool WriteStoredComConfig(const std::string& iniPath, const StoredComConfig& s,
     const struct {
         const char* key;
         long long value;
-    } entries[] = {{"Port", s.port},        {"Baud", s.baud},       {"Character", s.character},
-                   {"Parity", s.parity},    {"Stopbit", s.stopbit}, {"Protocol", s.protocol},
-                   {"SendTime", s.sendTime}};
+    } entries[] = {{"Port", s.port},           {"Baud", s.baud},
+                   {"Character", s.character}, {"Parity", s.parity},
+                   {"Stopbit", s.stopbit},     {"Protocol", s.protocol},
+                   {"SendTime", s.sendTime},   {"EndSilence", s.endSilence}};
     for (const auto& e : entries) {
         if (!IniWriteInt(iniPath, kComConfigSection, e.key, e.value, error))
             return false;
@@ -74,7 +78,12 @@ ComSettings MapStoredComConfig(const StoredComConfig& stored) {
     settings.byParity = map.MapParityStopBits(stored.parity);
     settings.byStopBits = map.MapParityStopBits(stored.stopbit);
     settings.bXonXoff = map.MapProtocol(stored.protocol);
+    settings.nEndSilenceMs = ClampEndSilence(stored.endSilence);
     return settings;
+}
+
+int ClampEndSilence(long long ms) {
+    return static_cast<int>(std::clamp<long long>(ms, kMinEndSilenceMs, kMaxEndSilenceMs));
 }
 
 ComSettings LoadComSettings(const std::string& iniPath) {

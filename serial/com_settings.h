@@ -15,7 +15,15 @@ struct ComSettings {
     uint8_t byStopBits = 0;  // 0 one, 1 one and a half, 2 two
     uint8_t byByteSize = 0;  // data bits per character
     int32_t bXonXoff = 0;    // 1 XON/XOFF, 0 none
+    // The silence after which a download ends by itself (EndSilence, 600-10000 ms).
+    int32_t nEndSilenceMs = 600;
 };
+
+inline constexpr int kDefaultEndSilenceMs = 600;
+inline constexpr int kMinEndSilenceMs = 600;
+inline constexpr int kMaxEndSilenceMs = 10000;
+// A stored or typed silence, brought into 600-10000 ms.
+int ClampEndSilence(long long ms);
 
 // The stored indexes of section "ComConfig", with their defaults.
 struct StoredComConfig {
@@ -26,6 +34,7 @@ struct StoredComConfig {
     long long stopbit = 0;    // one
     long long protocol = 0;   // XON/XOFF
     long long sendTime = 400;
+    long long endSilence = kDefaultEndSilenceMs;  // ms
 };
 
 inline constexpr const char* kComConfigSection = "ComConfig";

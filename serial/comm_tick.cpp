@@ -23,10 +23,11 @@ std::string ReadAllQueued(CSerialPort& port) {
     return all;
 }
 
-void CCommTicker::StartDownload(int nPort) {
+void CCommTicker::StartDownload(int nPort, int endSilenceMs) {
     m_nPort = nPort;
-    m_nTextLen2Ago = 0;
-    m_nTextLen1Ago = 0;
+    m_endTicks = std::max(1, (endSilenceMs + kTickMs - 1) / kTickMs);
+    m_silentTicks = 0;
+    m_bytesReceived = 0;
 }
 
 TickResult CCommTicker::OnTimer(CSerialPort& port, std::string& paneText) {
@@ -60,18 +61,18 @@ TickResult CCommTicker::ReceiveTick(CSerialPort& port, std::string& paneText,
     paneText += text;
     result.status = paneText.empty() ? NothingReceivedStatus() : ReceivedLinesStatus(lines);
 
-    const size_t length = paneText.size();
+    m_bytesReceived += received.size();
+    m_silentTicks = received.empty() ? m_silentTicks + 1 : 0;
     if (port.IsLost()) {
         port.Close();
         result.status = PortLostStatus(m_nPort);
         result.finished = true;
         result.portLost = true;
-    } else if (length == m_nTextLen2Ago && length != 0) {
+    } else if (m_bytesReceived != 0 && m_silentTicks >= m_endTicks) {
         port.Close();
         result.finished = true;
+        result.status = DownloadEndedStatus(lines, m_bytesReceived);
     }
-    m_nTextLen2Ago = m_nTextLen1Ago;
-    m_nTextLen1Ago = length;
     return result;
 }
 

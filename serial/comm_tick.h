@@ -26,9 +26,11 @@ class CCommTicker {
 public:
     static constexpr int kTickMs = 300;
 
-    // A new download: the remembered pane lengths start over, so the end rule
-    // looks at this transfer only.
-    void StartDownload(int nPort);
+    // A new download: the end rule looks at this transfer only. It ends once
+    // bytes have arrived and then none for endSilenceMs (rounded up to whole
+    // ticks; 600 ms is two ticks).
+    void StartDownload(int nPort, int endSilenceMs = 600);
+    unsigned long long BytesReceived() const { return m_bytesReceived; }
 
     // One tick on paneText (the pane's text, changed in place).
     TickResult OnTimer(CSerialPort& port, std::string& paneText);
@@ -37,8 +39,9 @@ private:
     TickResult ReceiveTick(CSerialPort& port, std::string& paneText, const std::string& received);
 
     int m_nPort = 0;
-    size_t m_nTextLen2Ago = 0;
-    size_t m_nTextLen1Ago = 0;
+    int m_endTicks = 2;     // silent ticks that end a download
+    int m_silentTicks = 0;  // ticks since bytes last arrived
+    unsigned long long m_bytesReceived = 0;
 };
 
 // Reads everything the port has queued.

@@ -35,7 +35,7 @@ TransferStart StartDownload(CSerialPort& port, const PortChoice& choice, CCommTi
         return Failed(port, nPort);
     port.Purge();
     paneText.clear();
-    ticker.StartDownload(nPort);
+    ticker.StartDownload(nPort, choice.settings.nEndSilenceMs);
     return {true, PortOpenedStatus(nPort), std::string()};
 }
 

@@ -23,6 +23,10 @@ std::string ReceivedLinesStatus(long long lines) {
     return "收到数据行数: " + std::to_string(lines);
 }
 
+std::string DownloadEndedStatus(long long lines, unsigned long long bytes) {
+    return ReceivedLinesStatus(lines) + "，下载结束，共收到 " + std::to_string(bytes) + " 字节";
+}
+
 std::string NothingReceivedStatus() {
     return "收到数据行数:  0";
 }

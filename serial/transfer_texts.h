@@ -12,6 +12,8 @@ std::string PortFailedMessage(int nPort);  // "Com3打开失败!"
 std::string PortLostStatus(int nPort);
 std::string ReceivedLinesStatus(long long lines);  // "收到数据行数: 3"
 std::string NothingReceivedStatus();               // "收到数据行数:  0"
+// "收到数据行数: 3，下载结束，共收到 120 字节": the end rule ended the download.
+std::string DownloadEndedStatus(long long lines, unsigned long long bytes);
 
 extern const char* const kUploadStartedStatus;    // "上传操作"
 extern const char* const kUploadCancelledStatus;  // "文件未打开，串口被关闭"

@@ -3,6 +3,7 @@
 #include "tests/app/main_window_fixture.h"
 
 #include "app/com_set_dlg.h"
+#include "app/end_silence_setting.h"
 #include "common/file_io.h"
 #include "common/ini_file.h"
 
@@ -121,6 +122,36 @@ TEST_F(ComSetDlgTest, sendTime_refusedOutsideRangeOrNotInteger) {
         EXPECT_TRUE(w.OnOK()) << text;
     }
     EXPECT_EQ(Stored("SendTime"), "600");
+}
+
+// The download's end silence: shown from the stored value (600 when none or
+// out of range), refused outside 600-10000 ms, stored and applied on OK.
+TEST_F(ComSetDlgTest, endSilence_shownRefusedOutsideRangeStoredAndApplied) {
+    const auto edit = [](CComSetWindow& w) {
+        return FindControl<QLineEdit>(&w, kEndSilenceEditId);
+    };
+    for (const auto& [stored, shown] :
+         {std::pair{"", "600"}, {"EndSilence=50\r\n", "600"}, {"EndSilence=2500\r\n", "2500"}}) {
+        StoreIni(std::string("[ComConfig]\r\n") + stored);
+        CComSetWindow w(owner, nullptr, Ini());
+        EXPECT_EQ(edit(w)->text().toStdString(), shown) << stored;
+    }
+    for (const char* text : {"599", "10001", "abc", ""}) {
+        desk.clearCalls();
+        CComSetWindow w(owner, nullptr, Ini());
+        edit(w)->setText(text);
+        EXPECT_FALSE(w.OnOK()) << text;
+        EXPECT_EQ(desk.messages(), std::vector<std::string>{kEndSilenceRangeMessage});
+    }
+    EXPECT_EQ(Stored("EndSilence"), "2500");
+    for (const char* text : {"600", "10000", "1500"}) {
+        CComSetWindow w(owner, nullptr, Ini());
+        edit(w)->setText(text);
+        EXPECT_TRUE(w.OnOK()) << text;
+        EXPECT_EQ(std::to_string(owner.m_settings.nEndSilenceMs), text);
+    }
+    EXPECT_EQ(Stored("EndSilence"), "1500");
+    EXPECT_EQ(LoadComSettings(Ini()).nEndSilenceMs, 1500);
 }
 
 // Cancel stores and applies nothing. A stored index outside a list shows no

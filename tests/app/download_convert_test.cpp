@@ -126,10 +126,10 @@ TEST_F(DownloadConvertTest, EachModeAndOutputBoxSetsTheEnablingAndTheSources) {
 }
 
 TEST_F(DownloadConvertTest, ViewButtonsOpenTheKeptTargetsOrSayWhyNot) {
-    g_strCoordExtractTarget = "/t/extract.txt";
-    g_strAngleDistTarget = "/t/angledist.txt";
-    g_strAngleTarget = "/t/angle.txt";
-    g_strCoordTarget = "/t/coord.txt";
+    g_strCoordExtractTarget = dir.write("extract.txt", "x");
+    g_strAngleDistTarget = dir.write("angledist.txt", "x");
+    g_strAngleTarget = dir.write("angle.txt", "x");
+    g_strCoordTarget = dir.write("coord.txt", "x");
     auto dialog = Opened(0);
     for (int id : {1080, 1081, 1082, 1083, 1084, 1085}) {
         Ctl(*dialog, id)->setEnabled(true);
@@ -138,14 +138,21 @@ TEST_F(DownloadConvertTest, ViewButtonsOpenTheKeptTargetsOrSayWhyNot) {
     std::vector<std::string> viewed;
     for (const DesktopCall& call : desk.callsOf(DesktopCall::Viewer))
         viewed.push_back(call.path);
-    EXPECT_EQ(viewed, (std::vector<std::string>{"/t/extract.txt", "/t/angledist.txt",
-                                                "/t/angle.txt", "/t/coord.txt"}));
+    EXPECT_EQ(viewed, (std::vector<std::string>{g_strCoordExtractTarget, g_strAngleDistTarget,
+                                                g_strAngleTarget, g_strCoordTarget}));
     EXPECT_TRUE(desk.messages().empty());
 
     desk.setLaunchResult(false);  // no viewer at all: the user is told
     Click(*dialog, 1085);
     ASSERT_EQ(desk.messages().size(), 1u);
-    EXPECT_NE(desk.messages()[0].find("/t/coord.txt"), std::string::npos);
+    EXPECT_NE(desk.messages()[0].find(g_strCoordTarget), std::string::npos);
+
+    // A target no run has written yet: said so, and no viewer is asked.
+    g_strAngleTarget = dir.file("not-written.txt");
+    desk.clearCalls();
+    Click(*dialog, 1083);
+    EXPECT_EQ(desk.messages(), std::vector<std::string>{"文件不存在：" + g_strAngleTarget});
+    EXPECT_TRUE(desk.callsOf(DesktopCall::Viewer).empty());
 }
 
 TEST_F(DownloadConvertTest, BrowseRecordsTheChosenPathCancelKeepsItTypingAndLeavingSetsIt) {
@@ -206,7 +213,8 @@ TEST_F(DownloadConvertTest, RunRefusesTwoSourcesOrNoneElseGoesOnOffTheWindowThre
     EXPECT_TRUE(Ctl(*dialog, 1)->isEnabled());
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(Status(*dialog), "开始转换........\n原文件:" + g_strCoordSource +
-                                   "\n转换到:" + g_strCoordTarget + "转换保存成功!");
+                                   "\n转换到:" + g_strCoordTarget + "转换保存成功!\n已写入 " +
+                                   g_strCoordTarget + "（20000 个点）");
     EXPECT_EQ(TempDir::read(g_strCoordTarget).substr(0, 30), "P1,1234.567,2345.678,12.345\r\nP");
 }
 
@@ -243,7 +251,7 @@ TEST_F(DownloadConvertTest, MeasurementPaneConfirmedConvertsTheWorkFile) {
 
     EXPECT_EQ(TempDir::read(WorkFilePath()), kMeasurementPane);
     EXPECT_EQ(TempDir::read(target), "P4,1000.000,2000.000,50.000\r\n");
-    EXPECT_EQ(status, "转换保存成功!");
+    EXPECT_EQ(status, "转换保存成功!\r\n已写入 " + target + "（1 个点）");
 }
 
 TEST_F(DownloadConvertTest, CoordinatePaneNeedsOnlyATargetAndKeepsItForTheNextOpening) {
@@ -261,7 +269,9 @@ TEST_F(DownloadConvertTest, CoordinatePaneNeedsOnlyATargetAndKeepsItForTheNextOp
     EXPECT_EQ(desk.messages().front(), "你打开的是坐标文件???");
     EXPECT_EQ(TempDir::read(target), "1,P7,TREE,2345.678,1234.567,12.345\r\n");
 
-    // Opened again: the kept target converts at once with the default layout.
+    // Opened again: the kept target converts at once with the default layout,
+    // once the user agrees to replace it.
+    desk.answerMessage(MsgResult::Yes);
     desk.answerMessage(MsgResult::Yes);
     RunCommand([&](CDownloadConvertDlg& dialog) {
         Click(dialog, 1);
@@ -300,6 +310,44 @@ TEST_F(DownloadConvertTest, WorkFileThatCannotBeWrittenEndsTheCommandWithItsReas
     ASSERT_EQ(desk.calls().size(), 1u);
     EXPECT_EQ(desk.calls()[0].icon, MsgIcon::Stop);
     EXPECT_NE(desk.messages()[0].find("veltratemp.txt"), std::string::npos);
+}
+
+// Each target shows beside its output; an existing one is confirmed once per
+// run; an output without records is not created and the status names it.
+TEST_F(DownloadConvertTest, TargetsAreShownConfirmedBeforeReplacingAndEmptyOutputsNamed) {
+    auto dialog = Opened(0);
+    dialog->show();
+    const std::string earlier = dir.write("angles.txt", "earlier");
+    const std::string points = dir.write("points.txt", "earlier");
+    desk.answerFile(
+        dir.write("m.txt", "UNITS m,d\r\nSS P4,1.5,POLE\r\nXYZ 1000000,2000000,50000\r\n"));
+    Click(*dialog, 1072);
+    Click(*dialog, 1069);  // the angle table too: this file has no HV record
+    desk.answerFile(points);
+    Click(*dialog, 1073);
+    desk.answerFile(earlier);
+    Click(*dialog, 1075);
+    EXPECT_EQ(Ctl<QLineEdit>(*dialog, 1090)->text().toStdString(), points);
+    EXPECT_EQ(Ctl<QLineEdit>(*dialog, 1092)->text().toStdString(), earlier);
+    EXPECT_EQ(Ctl<QLineEdit>(*dialog, 1091)->text(), QString::fromUtf8("（未选择保存位置）"));
+
+    desk.clearCalls();
+    desk.answerMessage(MsgResult::No);
+    Click(*dialog, 1);
+    ASSERT_TRUE(WaitForRun(*dialog));
+    ASSERT_EQ(desk.messages().size(), 1u) << "one question for both files";
+    EXPECT_NE(desk.messages()[0].find(points + "\n" + earlier), std::string::npos);
+    EXPECT_EQ(TempDir::read(points), "earlier") << "No replaces nothing";
+
+    desk.clearCalls();
+    desk.answerMessage(MsgResult::Yes);
+    Click(*dialog, 1);
+    ASSERT_TRUE(WaitForRun(*dialog));
+    EXPECT_EQ(desk.messages().size(), 1u);
+    EXPECT_EQ(TempDir::read(points), "P4,1000.000,2000.000,50.000\r\n");
+    EXPECT_EQ(TempDir::read(earlier), "earlier") << "an output without records leaves it alone";
+    EXPECT_EQ(Status(*dialog),
+              "转换保存成功!\n已写入 " + points + "（1 个点）\n角度没有记录，未创建 " + earlier);
 }
 
 }  // namespace

@@ -27,9 +27,9 @@
 namespace vm::test {
 namespace {
 
-// Each popup with its items as "id caption" (0: separator).
+// Each popup with its items as "id caption" (0: separator, -1: a submenu).
 const std::vector<std::string> kMenu = {
-    "文件(&F)|32783 新建|32772 打开|32774 另存为|0 |32775 退出",
+    "文件(&F)|32783 新建|32772 打开|32774 另存为|-1 最近下载|0 |32775 退出",
     "串口(&C)|1004 下载|1005 上传|0 |32803 串口设置",
     "转换(&Z)|1026 下载数据转换|0 |32802 万能数据转换",
     "工具(&T)|32789 记事本|32790 计算器|0 |32811 打印坐标文件|32812 保存为EXCEL文件|32813 "

@@ -36,7 +36,10 @@ TEST_F(MainWindowTest, new_asksOnlyAboutTextAndStopsTransfer) {
     EXPECT_FALSE(w.IsCommTimerActive());
     EXPECT_EQ(Status(w), "创建了新文件...");
 
-    w.m_editText->insertPlainText(QStringLiteral("PT1,1,2,3"));  // typed edits count
+    // Text kept in a file: the usual question.
+    desk.answerFile(dir.write("kept.txt", "PT1,1,2,3"));
+    w.OnCommand(32772);
+    desk.clearCalls();
     desk.answerMessage(MsgResult::No);
     w.OnCommand(32783);
     ASSERT_EQ(desk.messages(), std::vector<std::string>{"你想放弃当前的所有内容吗?"});
@@ -107,6 +110,7 @@ TEST_F(MainWindowTest, open_cancelKeepsEmptyFileEmptiesUnreadableSaysWhy) {
         EXPECT_TRUE(w.IsCommTimerActive());
     }
     desk.answerFile(dir.write("empty.txt", ""));
+    desk.answerMessage(MsgResult::No);  // the text shown is kept nowhere: discard it
     w.OnCommand(32772);
     EXPECT_EQ(w.m_strText, "");
     EXPECT_EQ(w.m_editText->toPlainText(), QString());

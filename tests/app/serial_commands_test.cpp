@@ -10,6 +10,7 @@
 #include <future>
 #include <thread>
 
+#include "app/main_window/pane_guard.h"
 #include "serial/comm_state.h"
 #include "serial/serial_port.h"
 #include "serial/sim_instrument.h"
@@ -53,26 +54,29 @@ TEST_F(SerialCommandsTest, downloadFillsThePaneAndEndsByItself) {
         return sim::SendFile(pty, plan).sent == file.size();
     });
     ShowInPane("text from before");
+    desk.answerMessage(MsgResult::No);  // kept nowhere: the guard asks, No discards it
     ASSERT_TRUE(Window().OnCommand(1004));
     EXPECT_EQ(StatusLine(), "ComPort 1打开成功，开始接收数据>>>");
     EXPECT_TRUE(Window().IsCommTimerActive());
     ASSERT_TRUE(RunEventsUntil([&] { return !Window().IsCommTimerActive(); }, 20000));
     EXPECT_TRUE(sender.get());
     EXPECT_EQ(Window().m_strText, file);
-    EXPECT_EQ(StatusLine(), "收到数据行数: 201");
+    EXPECT_EQ(StatusLine(),
+              "收到数据行数: 201，下载结束，共收到 " + std::to_string(file.size()) + " 字节");
     EXPECT_TRUE(Window().m_editText->toPlainText().contains(QString::fromUtf8("PT199,坐标")));
     EXPECT_FALSE(g_serialPort.IsOpen());
-    EXPECT_TRUE(desk.messages().empty());
+    EXPECT_EQ(desk.messages(), std::vector<std::string>{kUnsavedPaneQuestion});
 }
 
 TEST_F(SerialCommandsTest, aMissingPortShowsBothFailureTextsAndKeepsThePane) {
     UseDevice(dir.file("no-such-port"));
     ShowInPane("kept");
+    desk.answerMessage(MsgResult::No);
     ASSERT_TRUE(Window().OnCommand(1004));
     EXPECT_EQ(StatusLine(), "ComPort 1打开失败，没有这个串口，或者该串口被其它程序占用>>>");
-    ASSERT_EQ(desk.calls().size(), 1u);
-    EXPECT_EQ(desk.calls()[0].text, "Com1打开失败!");
-    EXPECT_EQ(desk.calls()[0].icon, MsgIcon::Stop);
+    ASSERT_EQ(desk.calls().size(), 2u);
+    EXPECT_EQ(desk.calls()[1].text, "Com1打开失败!");
+    EXPECT_EQ(desk.calls()[1].icon, MsgIcon::Stop);
     EXPECT_EQ(Window().m_strText, "kept");
     EXPECT_FALSE(Window().IsCommTimerActive());
 }

@@ -41,8 +41,8 @@ TEST(InstrumentCli, coordWritesTheLayoutAndPrintsTheStatusLines) {
     const std::string target = dir.file("out.txt");
     const CliRun run = Cli({"coord", "--layout", "6", source, target});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out,
-              "开始转换........\n原文件:" + source + "\n转换到:" + target + "转换保存成功!\n");
+    EXPECT_EQ(run.out, "开始转换........\n原文件:" + source + "\n转换到:" + target +
+                           "转换保存成功!\n已写入 " + target + "（1 个点）\n");
     EXPECT_EQ(TempDir::read(target), "904 1 0 $1\r\nP7 2345.678 1234.567 12.345 1 1 0 0\r\n");
 
     const CliRun failed = Cli({"coord", source, dir.path() + "/no/such/folder.txt"});
@@ -56,11 +56,29 @@ TEST(InstrumentCli, measWritesTheTickedOutputs) {
     const CliRun run = Cli({"meas", "--layout", "2", "--coord", dir.file("c.txt"), "--angle",
                             dir.file("a.txt"), source});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "转换保存成功!\n");
+    EXPECT_EQ(run.out, "转换保存成功!\n已写入 " + dir.file("c.txt") + "（1 个点）\n已写入 " +
+                           dir.file("a.txt") + "（1 行）\n");
     EXPECT_EQ(TempDir::read(dir.file("c.txt")), "1,P4,POLE,2000.000,1000.000,50.000\r\n");
     EXPECT_EQ(TempDir::read(dir.file("a.txt")),
               "PT#\t\tHR/HL\t\tHV\t\t\tPCode\r\nP3\t\t180.0000(dms)\t\t90.0000(dms)\t\t\r\n");
     EXPECT_FALSE(FileExists(dir.file("ad.txt")));
+
+    // Outputs without records: not created, an earlier file kept, named, exit 1.
+    const std::string earlier = dir.write("ad.txt", "earlier");
+    const CliRun partly =
+        Cli({"meas", "--angle-dist", earlier, "--angle", dir.file("a2.txt"),
+             dir.write("hv.txt", "UNITS m,d\r\nSS P3,1.6,\r\nHV 1800000,900000\r\n")});
+    EXPECT_EQ(partly.status, 1);
+    EXPECT_EQ(partly.out, "转换保存成功!\n角度距离没有记录，未创建 " + earlier + "\n已写入 " +
+                              dir.file("a2.txt") + "（1 行）\n");
+    EXPECT_EQ(TempDir::read(earlier), "earlier");
+    const CliRun none =
+        Cli({"coord", dir.write("empty.txt", "ATMOS 1,2\r\n"), dir.file("none.txt")});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.out.find("坐标文件转换没有记录，未创建 " + dir.file("none.txt")),
+              std::string::npos);
+    EXPECT_EQ(none.out.find("转换保存成功"), std::string::npos);
+    EXPECT_FALSE(FileExists(dir.file("none.txt")));
 
     const CliRun noTarget = Cli({"meas", source});
     EXPECT_EQ(noTarget.status, 1);

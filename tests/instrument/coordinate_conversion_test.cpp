@@ -74,8 +74,8 @@ protected:
 TEST_F(CoordinateFile, successWritesTargetAndReportsSourceAndTarget) {
     const ConversionResult r = ConvertCoordinateFile({source, target, 4});
     EXPECT_TRUE(r.ok);
-    EXPECT_EQ(r.status,
-              "开始转换........\r\n原文件:" + source + "\r\n转换到:" + target + "转换保存成功!");
+    EXPECT_EQ(r.status, "开始转换........\r\n原文件:" + source + "\r\n转换到:" + target +
+                            "转换保存成功!\r\n已写入 " + target + "（1 个点）");
     EXPECT_TRUE(r.messages.empty());
     EXPECT_EQ(r.filesWritten, std::vector<std::string>{target});
     EXPECT_EQ(TempDir::read(target), "1\r\nP7,TREE,2345.678,1234.567,12.345\r\n");

@@ -110,7 +110,9 @@ protected:
 TEST_F(MeasurementFile, tenLineExampleEndToEnd) {
     const ConversionResult r = ConvertMeasurementFile(input);
     EXPECT_TRUE(r.ok);
-    EXPECT_EQ(r.status, "转换保存成功!");
+    EXPECT_EQ(r.status, "转换保存成功!\r\n已写入 " + input.coordTarget + "（1 个点）\r\n已写入 " +
+                            input.angleDistTarget + "（2 行）\r\n已写入 " + input.angleTarget +
+                            "（1 行）");
     EXPECT_EQ(r.filesWritten.size(), 3u);
     EXPECT_EQ(TempDir::read(input.angleDistTarget),
               kAD +
@@ -134,7 +136,9 @@ TEST_F(MeasurementFile, outputWithoutRowsLeavesItsTargetAlone) {
     input.source = dir.write("only_xyz.txt", "SS P1,1,C\nXYZ 1,2,3\n");
     dir.write("ad.txt", "kept");
     const ConversionResult r = ConvertMeasurementFile(input);
-    EXPECT_TRUE(r.ok);
+    EXPECT_FALSE(r.ok) << "an output without records is not a success";
+    EXPECT_NE(r.status.find("角度距离没有记录，未创建 " + input.angleDistTarget),
+              std::string::npos);
     EXPECT_EQ(r.filesWritten, std::vector<std::string>{input.coordTarget});
     EXPECT_EQ(TempDir::read(input.angleDistTarget), "kept");
     EXPECT_FALSE(FileExists(input.angleTarget));

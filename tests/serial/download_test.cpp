@@ -41,7 +41,7 @@ TEST(Download, endsAfter600MsOfSilenceNotAfter300OrBeforeAnythingCame) {
     const TickResult end = d.Tick();  // 600 ms of silence
     EXPECT_TRUE(end.finished);
     EXPECT_FALSE(end.portLost);
-    EXPECT_EQ(end.status, "收到数据行数: 1");
+    EXPECT_EQ(end.status, "收到数据行数: 1，下载结束，共收到 12 字节");
     EXPECT_FALSE(d.port.IsOpen());
     EXPECT_EQ(d.pane, "first second");
 
@@ -53,6 +53,23 @@ TEST(Download, endsAfter600MsOfSilenceNotAfter300OrBeforeAnythingCame) {
     d.Send("mn");
     EXPECT_FALSE(d.Tick().finished);
     EXPECT_EQ(d.pane, "abcdefghijklmn");
+}
+
+// A longer end silence is rounded up to whole ticks: 1000 ms is four.
+TEST(Download, aLongerEndSilenceWaitsThatLong) {
+    Download d;
+    d.link.choice.settings.nEndSilenceMs = 1000;
+    ASSERT_TRUE(StartDownload(d.port, d.link.choice, d.ticker, d.pane).started);
+    d.Send("x");
+    EXPECT_FALSE(d.Tick().finished);
+    for (int silent = 1; silent < 4; ++silent)
+        EXPECT_FALSE(d.Tick().finished) << silent << " silent ticks";
+    d.Send("y");  // a pause of 900 ms no longer ends the download
+    EXPECT_FALSE(d.Tick().finished);
+    for (int silent = 1; silent < 4; ++silent)
+        EXPECT_FALSE(d.Tick().finished);
+    EXPECT_TRUE(d.Tick().finished);
+    EXPECT_EQ(d.pane, "xy");
 }
 
 // A whole file at the byte rate of each listed baud rate, in simulated time:

@@ -60,6 +60,7 @@ MsgResult ScriptedDesktop::MessageBox(QWidget* parent, const std::string& text,
         case MsgButtons::YesNo:
             return MsgResult::No;
         case MsgButtons::OkCancel:
+        case MsgButtons::YesNoCancel:
             return MsgResult::Cancel;
         case MsgButtons::Ok:
             break;

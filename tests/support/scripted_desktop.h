@@ -35,7 +35,8 @@ public:
     ScriptedDesktop& operator=(const ScriptedDesktop&) = delete;
 
     // Queues the answer of the next message box. Unqueued boxes answer No for
-    // Yes/No, Cancel for OK/Cancel and Ok for OK, and count as unscripted.
+    // Yes/No, Cancel for OK/Cancel and Yes/No/Cancel, and Ok for OK, and count
+    // as unscripted.
     void answerMessage(MsgResult answer);
     // Queues the answer of the next open or save dialog; nullopt is Cancel.
     // Unqueued dialogs are cancelled and count as unscripted.
