@@ -177,6 +177,8 @@ bool CMainDlg::UpdateData(bool saveAndValidate) {
         QTextDocument* document = m_editText->document();
         if (document->isModified() && !IsPaneLoading()) {
             m_shownBytes = EncodePaneText(PaneWidgetText(m_editText), m_paneEncoding);
+            m_shownLines = CountPaneLines(m_shownBytes);
+            m_paneGrowth.Forget();
             document->setModified(false);
         }
         m_strText = m_shownBytes;
@@ -193,8 +195,18 @@ void CMainDlg::ShowPaneBytes(const std::string& bytes) {
     const bool edited = document->isModified() && !IsPaneLoading();
     if (bytes == m_shownBytes && !edited)
         return;
+    const bool grows = !edited && !IsPaneLoading() && PaneGrowth::Extends(m_shownBytes, bytes);
+    if (grows && m_paneGrowth.Append(*m_editText, m_shownBytes, bytes, m_paneEncoding)) {
+        // A download's new bytes: only they were decoded and appended.
+        const size_t from = m_shownBytes.empty() ? 0 : m_shownBytes.size() - 1;
+        m_shownLines += CountPaneLines(bytes.substr(from)) - 1;
+        m_shownBytes.append(bytes, m_shownBytes.size(), std::string::npos);
+        return;
+    }
+    m_paneGrowth.Forget();
+    m_shownLines = CountPaneLines(bytes);
     StopLoading();
-    m_paneEncoding = DetectPaneEncoding(bytes);
+    m_paneEncoding = grows ? DetectGrowingPaneEncoding(bytes) : DetectPaneEncoding(bytes);
     QString text = DecodePaneBytes(bytes, m_paneEncoding);
     m_shownBytes = bytes;
     const qsizetype firstEnd = ChunkEnd(text, 0);
@@ -247,7 +259,7 @@ void CMainDlg::ShowStatus(const std::string& status) {
 
 long long CMainDlg::PaneLineCount() const {
     if (!m_editText->document()->isModified() || IsPaneLoading()) {
-        return CountPaneLines(m_shownBytes);
+        return m_shownLines;
     }
     // An edited pane re-encodes every line break as CR LF.
     return m_editText->document()->blockCount();

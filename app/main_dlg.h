@@ -16,6 +16,7 @@
 //    dialogs and message boxes.
 
 #include "app/pane_codec.h"
+#include "app/pane_growth.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -103,6 +104,8 @@ private:
     QTimer m_commTimer;
     std::string m_shownBytes;  // the bytes the pane was last given or taken from
     PaneEncoding m_paneEncoding = PaneEncoding::Gbk;
+    PaneGrowth m_paneGrowth;    // appends a download's new bytes
+    long long m_shownLines = 1; // CountPaneLines(m_shownBytes), kept running
     QString m_pendingText;  // the whole text while the pane is still filling
     qsizetype m_pendingPos = 0;
     QTimer m_loadTimer;

@@ -1,6 +1,8 @@
 #include "app/pane_codec.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <cerrno>
 #include <iconv.h>
 
@@ -192,26 +194,71 @@ void AppendWithCrLf(std::string& out, const std::string& encoded) {
     out.append(encoded, start, std::string::npos);
 }
 
-}  // namespace
+// The first bytes of a valid character whose other bytes are still to come.
+bool IsCutCharacter(const unsigned char* p, size_t n) {
+    const unsigned char b = p[0];
+    const size_t len = b >= 0xC2 && b <= 0xDF   ? 2
+                       : b >= 0xE0 && b <= 0xEF ? 3
+                       : b >= 0xF0 && b <= 0xF4 ? 4
+                                                : 0;
+    if (n >= len)
+        return false;
+    for (size_t i = 1; i < n; ++i) {
+        if (!IsUtf8Continuation(p[i]))
+            return false;
+    }
+    return true;
+}
 
-PaneEncoding DetectPaneEncoding(const std::string& bytes) {
+PaneEncoding DetectEncoding(std::string_view bytes, bool growing) {
     const auto* u = reinterpret_cast<const unsigned char*>(bytes.data());
+    const size_t n = bytes.size();
     bool nonAscii = false;
-    for (size_t i = 0; i < bytes.size();) {
+    for (size_t i = 0; i < n;) {
+        // Runs of ASCII, eight bytes at a time.
+        uint64_t word;
+        if (i + 8 <= n && (std::memcpy(&word, u + i, 8), (word & 0x8080808080808080ULL) == 0)) {
+            i += 8;
+            continue;
+        }
         if (u[i] < 0x80) {
             ++i;
             continue;
         }
-        const size_t len = Utf8SequenceLength(u + i, bytes.size() - i);
+        const size_t len = Utf8SequenceLength(u + i, n - i);
         if (len == 0)
-            return PaneEncoding::Gbk;
+            return growing && IsCutCharacter(u + i, n - i) && nonAscii ? PaneEncoding::Utf8
+                                                                       : PaneEncoding::Gbk;
         nonAscii = true;
         i += len;
     }
     return nonAscii ? PaneEncoding::Utf8 : PaneEncoding::Gbk;
 }
 
+}  // namespace
+
+PaneEncoding DetectPaneEncoding(const std::string& bytes) {
+    return DetectEncoding(bytes, false);
+}
+
+PaneEncoding DetectGrowingPaneEncoding(std::string_view bytes) {
+    return DetectEncoding(bytes, true);
+}
+
+size_t LastPaneCut(std::string_view bytes) {
+    for (size_t i = bytes.size(); i > 0; --i) {
+        const unsigned char b = static_cast<unsigned char>(bytes[i - 1]);
+        if (b < 0x30 && b != '\r')
+            return i;
+    }
+    return 0;
+}
+
 QString DecodePaneBytes(const std::string& bytes, PaneEncoding encoding) {
+    return DecodePaneBytes(std::string_view(bytes), encoding);
+}
+
+QString DecodePaneBytes(std::string_view bytes, PaneEncoding encoding) {
     std::string utf8;
     utf8.reserve(bytes.size() + bytes.size() / 2);
     WidgetTextBuilder builder(encoding, utf8);

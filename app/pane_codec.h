@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace vm {
 
@@ -24,7 +25,19 @@ enum class PaneEncoding { Gbk, Utf8 };
 // character; Gbk otherwise (the instrument's and the user's usual encoding).
 PaneEncoding DetectPaneEncoding(const std::string& bytes);
 
+// What DetectPaneEncoding will say of bytes still arriving: a character whose
+// last bytes have not come yet counts as neither valid nor invalid.
+PaneEncoding DetectGrowingPaneEncoding(std::string_view bytes);
+
 QString DecodePaneBytes(const std::string& bytes, PaneEncoding encoding);
+QString DecodePaneBytes(std::string_view bytes, PaneEncoding encoding);
+
+// Where the pane's text may be cut so that the text of the bytes before and
+// the text of the bytes after, decoded apart, make the text of the whole: just
+// after the last byte that is a character on its own in both encodings and no
+// part of a line end (an ASCII control, space or punctuation byte below '0',
+// other than CR). 0 when there is none.
+size_t LastPaneCut(std::string_view bytes);
 
 // The inverse of DecodePaneBytes. Line breaks ('\n' or U+2029) become CR LF.
 std::string EncodePaneText(const QString& text, PaneEncoding encoding);

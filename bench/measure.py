@@ -2,24 +2,25 @@
 import os
 import subprocess
 import sys
-import time
+import tempfile
 
 
-def measure(argv, runs=3):
-    """Best wall time and best processor time (user + system) of `runs` runs,
-    and the largest peak resident size in bytes. The machine may be shared: the
-    processor time shows the program's own cost when the wall time is inflated
-    by other work."""
-    wall, cpu, peak = None, None, 0
-    for _ in range(runs):
-        start = time.perf_counter()
-        proc = subprocess.Popen(argv, stdout=subprocess.DEVNULL)
-        _, status, usage = os.wait4(proc.pid, 0)
-        elapsed = time.perf_counter() - start
+def run_once(argv, stdout_path=None):
+    """Runs argv once (its standard output to stdout_path, or discarded) and
+    returns its processor time (user + system, seconds) and its peak resident
+    size in bytes. Processor time shows the program's own cost on a machine
+    that other work shares."""
+    out = open(stdout_path, "wb") if stdout_path else subprocess.DEVNULL
+    with tempfile.NamedTemporaryFile("r") as peak:
+        # /usr/bin/time reports the peak of the program alone: a child's own
+        # figure would include this interpreter, which it starts as a copy of.
+        try:
+            proc = subprocess.Popen(["/usr/bin/time", "-f", "%M", "-o", peak.name] + argv,
+                                    stdout=out)
+            _, status, usage = os.wait4(proc.pid, 0)
+        finally:
+            if stdout_path:
+                out.close()
         if status != 0:
             sys.exit("failed: %s" % " ".join(argv))
-        used = usage.ru_utime + usage.ru_stime
-        wall = elapsed if wall is None else min(wall, elapsed)
-        cpu = used if cpu is None else min(cpu, used)
-        peak = max(peak, usage.ru_maxrss * 1024)
-    return wall, max(cpu, 1e-3), peak
+        return max(usage.ru_utime + usage.ru_stime, 1e-3), int(peak.read().split()[-1]) * 1024

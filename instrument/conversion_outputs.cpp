@@ -16,7 +16,9 @@ bool WriteConversionOutputs(const std::vector<ConversionOutput>& outputs,
             continue;
         }
         FileError writeError;
-        if (!WriteFileAtomic(output.path, *output.text, &writeError)) {
+        const bool written = output.file ? output.file->Commit(&writeError)
+                                         : WriteFileAtomic(output.path, *output.text, &writeError);
+        if (!written) {
             result.messages = {messages::kTargetWriteFailed};
             result.messagesBeforeStatus = true;
             result.status = messages::kTargetOpenFailed;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/streamed_file.h"
 #include "instrument/conversion_result.h"
 
 namespace vm {
@@ -17,6 +18,8 @@ struct ConversionOutput {
     const std::string* text = nullptr;  // header and rows
     long long records = 0;              // points or rows; 0: nothing to write
     bool points = true;                 // records are points ("个点"), else rows ("行")
+    StreamedFile* file = nullptr;       // when set, the output was written as it was made
+                                        // (text unused): it is committed in its turn
 };
 
 // Writes the outputs that hold records, in order. A target that cannot be

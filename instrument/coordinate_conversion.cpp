@@ -1,53 +1,61 @@
 #include "instrument/coordinate_conversion.h"
 
-#include <sys/stat.h>
+#include <cstring>
+#include <string_view>
 
-#include "common/file_io.h"
+#include "common/decimal_text.h"
+#include "common/piece_walker.h"
+#include "common/source_bytes.h"
+#include "common/streamed_file.h"
+#include "common/string_sink.h"
 #include "instrument/arithmetic.h"
 #include "instrument/conversion_messages.h"
 #include "instrument/conversion_outputs.h"
 #include "instrument/file_pieces.h"
-#include "instrument/number_text.h"
 
 namespace vm {
 namespace {
 
-// Bytes of output per byte of source, generous, so that the output is laid out
-// once: two-line layouts (EPSW) nearly double a typical point line.
-size_t ExpectedOutputSize(size_t sourceSize, TargetLayout layout) {
-    const size_t perCent = layout == 6 ? 200 : 140;
-    return sourceSize / 100 * perCent + 256;
+bool HasMarkOrLineEnd(std::string_view text) {
+    for (const char c : text) {
+        if (c == '@' || c == '$' || c == '\r' || c == '\n')
+            return true;
+    }
+    return false;
 }
 
-size_t FileSizeOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || st.st_size < 0)
-        return 0;
-    return static_cast<size_t>(st.st_size);
-}
-
-// Walks the pieces of a coordinate file. Each piece gets the end mark "@$$"
-// and loses its CR and LF; "@" and "$" never belong to a field, and "@$$"
+// Walks the pieces of a coordinate file in place. Each piece gets the end mark
+// "@$$" and loses its CR and LF; "@" and "$" never belong to a field, and "@$$"
 // closes a record. A record with at least four commas is a point: name, X, Y,
-// Z and the code (the rest, commas included).
-class CoordinateConverter {
+// Z and the code (the rest, commas included). Without a sink the walk only
+// counts the points and keeps the last name, for the layouts whose header
+// needs them before the first point.
+template <typename Sink>
+class CoordinateWalk {
 public:
-    CoordinateConverter(TargetLayout layout, size_t sourceSize) : m_layout(layout) {
-        m_body.reserve(ExpectedOutputSize(sourceSize, layout));
+    CoordinateWalk(TargetLayout layout, Sink* out) : m_layout(layout), m_out(out) {}
+
+    void Walk(std::string_view bytes) {
+        PieceWalker pieces(bytes);
+        std::string_view raw;
+        while (pieces.Next(raw)) {
+            const std::string_view text = WithoutLineEnd(raw);
+            if (HasMarkOrLineEnd(text)) {
+                AddMarkedPiece(raw);
+            } else {
+                // Nearly every piece: the end mark closes it whole as one record.
+                CompleteRecord(text);
+            }
+        }
     }
 
-    void AddPiece(const std::string& piece) {
-        if (IsPlain(piece)) {
-            // Nearly every piece: no "@", "$" or CR, and LF only at its end. The
-            // end mark closes the whole piece as one record.
-            const bool feed = !piece.empty() && piece.back() == '\n';
-            m_record.assign(piece, 0, piece.size() - (feed ? 1 : 0));
-            CompleteRecord();
-            m_record.clear();
-            return;
-        }
+    long long Points() const { return m_points; }
+    const std::string& LastName() const { return m_lastName; }
+
+private:
+    void AddMarkedPiece(std::string_view raw) {
         m_marked.clear();
-        for (char c : piece) {
+        for (char c : raw) {
             if (c != '\r' && c != '\n')
                 m_marked.push_back(c);
         }
@@ -58,65 +66,65 @@ public:
             if (c != '@' && c != '$')
                 m_record.push_back(c);
             if (c == '@' && i + 2 < size && m_marked[i + 1] == '$' && m_marked[i + 2] == '$') {
-                CompleteRecord();
+                CompleteRecord(m_record);
                 m_record.clear();
             }
         }
     }
 
-    CoordinateOutput Finish() {
-        CoordinateOutput out;
-        m_body.insert(0, LayoutHeader(m_layout, m_points, m_lastName));
-        out.text.swap(m_body);
-        out.points = m_points;
-        out.lastName = m_lastName;
-        return out;
-    }
-
-private:
-    static bool IsPlain(const std::string& piece) {
-        const size_t last = piece.size() ? piece.size() - 1 : 0;
-        for (size_t i = 0; i < piece.size(); ++i) {
-            const char c = piece[i];
-            if (c == '@' || c == '$' || c == '\r' || (c == '\n' && i != last))
-                return false;
-        }
-        return true;
-    }
-
-    void CompleteRecord() {
-        size_t commas[4];
-        size_t from = 0;
-        for (size_t& comma : commas) {
-            comma = m_record.find(',', from);
-            if (comma == std::string::npos)
+    void CompleteRecord(std::string_view record) {
+        const char* p = record.data();
+        const char* end = p + record.size();
+        const char* commas[4];
+        for (const char*& comma : commas) {
+            comma = static_cast<const char*>(std::memchr(p, ',', static_cast<size_t>(end - p)));
+            if (!comma)
                 return;
-            from = comma + 1;
+            p = comma + 1;
         }
         ++m_points;
-        m_lastName.assign(m_record, 0, commas[0]);
-        m_code.assign(m_record, commas[3] + 1, std::string::npos);
-        const double x = ScaleLength(ReadNumber(m_record, commas[0] + 1, commas[1]));
-        const double y = ScaleLength(ReadNumber(m_record, commas[1] + 1, commas[2]));
-        const double z = ScaleLength(ReadNumber(m_record, commas[2] + 1, commas[3]));
-        AppendPointLine(m_body, m_lastName, x, y, z, m_code, m_layout, m_points);
+        const std::string_view name(record.data(), static_cast<size_t>(commas[0] - record.data()));
+        if (!m_out) {
+            m_lastName.assign(name);
+            return;
+        }
+        const std::string_view code(commas[3] + 1, static_cast<size_t>(end - commas[3] - 1));
+        const double x = ScaleLength(ReadDecimal(Between(commas[0], commas[1])));
+        const double y = ScaleLength(ReadDecimal(Between(commas[1], commas[2])));
+        const double z = ScaleLength(ReadDecimal(Between(commas[2], commas[3])));
+        char* line = m_out->Room(kMaxPointLine);
+        m_out->Added(WritePointLine(line, name, x, y, z, code, m_layout, m_points));
+        m_lastName.assign(name);
+    }
+
+    static std::string_view Between(const char* comma, const char* next) {
+        return std::string_view(comma + 1, static_cast<size_t>(next - comma - 1));
     }
 
     TargetLayout m_layout;
+    Sink* m_out;
     std::string m_marked;
     std::string m_record;
-    std::string m_code;
-    std::string m_body;
     std::string m_lastName;
     long long m_points = 0;  // wide: a file may hold any number of points
 };
 
+// Layouts whose header holds the point count (and the last name).
+bool HeaderNeedsCount(TargetLayout layout) {
+    return !LayoutHeader(layout, 0, std::string()).empty();
+}
+
 }  // namespace
 
 CoordinateOutput ConvertCoordinateText(const std::string& bytes, TargetLayout layout) {
-    CoordinateConverter converter(layout, bytes.size());
-    ForEachPiece(bytes, [&](const std::string& piece) { converter.AddPiece(piece); });
-    return converter.Finish();
+    CoordinateOutput out;
+    StringSink sink(out.text);
+    CoordinateWalk<StringSink> walk(layout, &sink);
+    walk.Walk(bytes);
+    out.text.insert(0, LayoutHeader(layout, walk.Points(), walk.LastName()));
+    out.points = walk.Points();
+    out.lastName = walk.LastName();
+    return out;
 }
 
 ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
@@ -125,13 +133,27 @@ ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
         result.status = messages::kNoTarget;
         return result;
     }
-    CoordinateConverter converter(input.layout, FileSizeOf(input.source));
-    if (!ReadConversionSource(
-            input.source, [&](const std::string& piece) { converter.AddPiece(piece); }, result)) {
+    SourceBytes source;
+    if (!OpenConversionSource(input.source, source, result))
         return result;
+    StreamedFile target;
+    long long points = 0;
+    if (target.Open(input.target)) {
+        if (HeaderNeedsCount(input.layout)) {
+            CoordinateWalk<StreamedFile> count(input.layout, nullptr);
+            count.Walk(source.View());
+            target.Append(LayoutHeader(input.layout, count.Points(), count.LastName()));
+        }
+        CoordinateWalk<StreamedFile> walk(input.layout, &target);
+        walk.Walk(source.View());
+        points = walk.Points();
+    } else {
+        // Not writable: only a count of points is needed to report it.
+        CoordinateWalk<StreamedFile> count(input.layout, nullptr);
+        count.Walk(source.View());
+        points = count.Points();
     }
-    const CoordinateOutput output = converter.Finish();
-    if (!WriteConversionOutputs({{"坐标文件转换", input.target, &output.text, output.points, true}},
+    if (!WriteConversionOutputs({{"坐标文件转换", input.target, nullptr, points, true, &target}},
                                 result)) {
         return result;
     }

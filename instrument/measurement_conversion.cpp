@@ -1,6 +1,14 @@
 #include "instrument/measurement_conversion.h"
 
+#include <charconv>
+#include <vector>
 #include <string_view>
+
+#include "common/decimal_text.h"
+#include "common/piece_walker.h"
+#include "common/source_bytes.h"
+#include "common/streamed_file.h"
+#include "common/string_sink.h"
 
 #include "common/file_io.h"
 #include "common/text.h"
@@ -8,7 +16,6 @@
 #include "instrument/conversion_messages.h"
 #include "instrument/conversion_outputs.h"
 #include "instrument/file_pieces.h"
-#include "instrument/number_text.h"
 #include "instrument/records.h"
 
 namespace vm {
@@ -20,33 +27,59 @@ constexpr char kAngleHeader[] = "PT#\t\tHR/HL\t\tHV\t\t\tPCode\r\n";
 // CleanPiece into a reused buffer: CR and LF removed, then the spaces at both
 // ends. Pieces nearly always carry their line end last, so the copy is one
 // stretch; anything else takes the general way.
-void CleanPieceInto(const std::string& piece, std::string& line) {
-    size_t end = piece.size();
-    while (end > 0 && (piece[end - 1] == '\n' || piece[end - 1] == '\r'))
-        --end;
-    for (size_t i = 0; i < end; ++i) {
-        if (piece[i] == '\r' || piece[i] == '\n') {
-            line = CleanPiece(piece);
+void CleanPieceInto(std::string_view raw, std::string& line) {
+    std::string_view text = WithoutLineEnd(raw);
+    for (const char c : text) {
+        if (c == '\r' || c == '\n') {
+            line = CleanPiece(std::string(raw));
             return;
         }
     }
-    size_t begin = 0;
-    while (begin < end && piece[begin] == ' ')
-        ++begin;
-    while (end > begin && piece[end - 1] == ' ')
-        --end;
-    line.assign(piece, begin, end - begin);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    line.assign(text);
 }
+
+// One output in memory: its text, the header put in front at the end.
+struct TextOutput : StringSink {
+    TextOutput() : StringSink(text) {}
+    void Begin() {}
+    std::string text;
+};
+
+// One output file, created when its first row comes, so that an output
+// without rows leaves its target untouched. A file that cannot be created
+// takes no text, and its commit reports why.
+struct FileOutput : StreamedFile {
+    void Begin() {
+        if (path)
+            Open(*path);
+    }
+    const std::string* path = nullptr;
+};
 
 // Walks the trimmed lines of a measurement file and builds the three outputs.
 // The units, the preceding line, the running code and both counters carry from
 // line to line; the row counter runs across all three outputs.
+template <typename Output>
 class MeasurementConverter {
 public:
-    explicit MeasurementConverter(const MeasurementOptions& options) : m_options(options) {}
+    enum { kCoordinates, kAngleDistance, kAngles };
 
-    void AddPiece(const std::string& piece) {
-        CleanPieceInto(piece, m_line);
+    MeasurementConverter(const MeasurementOptions& options, std::string coordinateHeader)
+        : m_options(options), m_coordinateHeader(std::move(coordinateHeader)) {}
+
+    void Walk(std::string_view bytes) {
+        PieceWalker pieces(bytes);
+        std::string_view raw;
+        while (pieces.Next(raw))
+            AddPiece(raw);
+    }
+
+    void AddPiece(std::string_view raw) {
+        CleanPieceInto(raw, m_line);
         const RecordSplit split(m_line);
         const std::string_view tag = split.Tag(m_line);
         if (tag == "UNITS") {
@@ -65,50 +98,63 @@ public:
         m_previousSplit = split;
     }
 
-    MeasurementOutputs Finish() {
-        MeasurementOutputs out;
-        if (!m_coordinates.empty()) {
-            m_coordinates.insert(0, LayoutHeader(m_options.layout, m_points, m_lastName));
+    Output& Out(int k) { return m_outputs[k]; }
+    bool HasRows(int k) const { return m_begun[k]; }
+    long long Rows(int k) const { return m_outputRows[k]; }
+    long long Points() const { return m_points; }
+    const std::string& LastName() const { return m_lastName; }
+
+private:
+    // The output of a new row; its header goes first.
+    Output& Row(int k) {
+        ++m_outputRows[k];
+        Output& out = m_outputs[k];
+        if (!m_begun[k]) {
+            m_begun[k] = true;
+            out.Begin();
+            out.Append(k == kCoordinates     ? std::string_view(m_coordinateHeader)
+                       : k == kAngleDistance ? std::string_view(kAngleDistanceHeader)
+                                             : std::string_view(kAngleHeader));
         }
-        if (!m_angleDistance.empty())
-            m_angleDistance.insert(0, kAngleDistanceHeader);
-        if (!m_angles.empty())
-            m_angles.insert(0, kAngleHeader);
-        out.coordinates.swap(m_coordinates);
-        out.angleDistance.swap(m_angleDistance);
-        out.angles.swap(m_angles);
-        out.points = m_points;
         return out;
     }
 
-private:
-    double Number(FieldRange range) const { return ReadNumber(m_line, range.begin, range.end); }
+    double Number(FieldRange range) const {
+        return ReadDecimal(std::string_view(m_line).substr(range.begin, range.end - range.begin));
+    }
     double Length(FieldRange range) const { return ScaleLength(Number(range)); }
     double Angle(FieldRange range) const { return ScaleAngle(Number(range), m_units.angleUnit); }
 
+    static void PutFixed(Output& out, double value, int decimals) {
+        out.Added(FormatFixed(value, decimals, out.Room(kFixedTextSize)));
+    }
+
     // An angle with its unit in parentheses: three decimals for mils, four otherwise.
-    void PutAngle(std::string& out, double angle) const {
-        AppendFixed(out, angle, m_inMils ? 3 : 4);
-        out += '(';
-        out += m_units.angleUnit;
-        out += ')';
+    void PutAngle(Output& out, double angle) const {
+        PutFixed(out, angle, m_inMils ? 3 : 4);
+        out.Append('(');
+        out.Append(m_units.angleUnit);
+        out.Append(')');
     }
 
     // A length followed directly by the distance unit.
-    void PutLength(std::string& out, double length) const {
-        AppendFixed(out, length, 3);
-        out += m_units.distanceUnit;
+    void PutLength(Output& out, double length) const {
+        PutFixed(out, length, 3);
+        out.Append(m_units.distanceUnit);
     }
 
     // The name from the preceding line, or the counter when it has none.
-    void PutName(std::string& out, FieldRange name, long long counter) const {
+    std::string_view PrecedingName(FieldRange name, long long counter) {
         while (name.end > name.begin && m_previous[name.end - 1] == ' ')
             --name.end;
-        if (name.end > name.begin) {
-            out.append(m_previous, name.begin, name.end - name.begin);
-        } else {
-            out += std::to_string(counter);
-        }
+        if (name.end > name.begin)
+            return std::string_view(m_previous).substr(name.begin, name.end - name.begin);
+        const auto end =
+            std::to_chars(m_counterText, m_counterText + sizeof m_counterText, counter);
+        return std::string_view(m_counterText, static_cast<size_t>(end.ptr - m_counterText));
+    }
+    void PutName(Output& out, FieldRange name, long long counter) {
+        out.Append(PrecedingName(name, counter));
     }
 
     void TakeCodeFromPrecedingLine() {
@@ -127,9 +173,10 @@ private:
         }
         ++m_rows;
         ++m_points;
-        m_lastName.clear();
-        PutName(m_lastName, m_previousSplit.Field1(), m_points);
-        AppendPointLine(m_coordinates, m_lastName, x, y, z, m_code, m_options.layout, m_points);
+        m_lastName = PrecedingName(m_previousSplit.Field1(), m_points);
+        Output& out = Row(kCoordinates);
+        out.Added(WritePointLine(out.Room(kMaxPointLine), m_lastName, x, y, z, m_code,
+                                 m_options.layout, m_points));
     }
 
     void AddCheckRow(const RecordSplit& split) {
@@ -138,15 +185,15 @@ private:
         const double second = Angle(split.RestAfterComma(2));
         m_code = "Check";
         ++m_rows;
-        std::string& out = m_angleDistance;
-        out += name.empty() ? std::to_string(m_rows) : name;
-        out += "\t\t";
+        Output& out = Row(kAngleDistance);
+        out.Append(name.empty() ? std::to_string(m_rows) : name);
+        out.Append(std::string_view("\t\t"));
         PutAngle(out, first);
-        out += '\t';
+        out.Append('\t');
         PutAngle(out, second);
-        out += "\t\t\t";
-        out += m_code;
-        out += "\r\n";
+        out.Append(std::string_view("\t\t\t"));
+        out.Append(m_code);
+        out.Append(std::string_view("\r\n"));
     }
 
     void AddDistanceRow(const RecordSplit& split, bool slope) {
@@ -162,17 +209,17 @@ private:
         }
         TakeCodeFromPrecedingLine();
         ++m_rows;
-        std::string& out = m_angleDistance;
+        Output& out = Row(kAngleDistance);
         PutName(out, m_previousSplit.Field1(), m_rows);
-        out += "\t\t";
+        out.Append(std::string_view("\t\t"));
         PutAngle(out, horizontalAngle);
-        out += '\t';
+        out.Append('\t');
         PutLength(out, distance);
-        out += "\t\t";
+        out.Append(std::string_view("\t\t"));
         PutLength(out, heightDifference);
-        out += "\t\t";
-        out += m_code;
-        out += "\r\n";
+        out.Append(std::string_view("\t\t"));
+        out.Append(m_code);
+        out.Append(std::string_view("\r\n"));
     }
 
     void AddAngleRow(const RecordSplit& split) {
@@ -180,18 +227,19 @@ private:
         const double verticalAngle = Angle(split.RestAfterComma(1));
         TakeCodeFromPrecedingLine();
         ++m_rows;
-        std::string& out = m_angles;
+        Output& out = Row(kAngles);
         PutName(out, m_previousSplit.Field1(), m_rows);
-        out += "\t\t";
+        out.Append(std::string_view("\t\t"));
         PutAngle(out, horizontalAngle);
-        out += "\t\t";
+        out.Append(std::string_view("\t\t"));
         PutAngle(out, verticalAngle);
-        out += "\t\t";
-        out += m_code;
-        out += "\r\n";
+        out.Append(std::string_view("\t\t"));
+        out.Append(m_code);
+        out.Append(std::string_view("\r\n"));
     }
 
     MeasurementOptions m_options;
+    std::string m_coordinateHeader;
     RecordUnits m_units;
     bool m_inMils = false;
     std::string m_line;
@@ -201,9 +249,10 @@ private:
     long long m_rows = 0;    // every row of the three outputs
     long long m_points = 0;  // rows of the coordinate output; wide, never wraps
     std::string m_lastName;
-    std::string m_coordinates;
-    std::string m_angleDistance;
-    std::string m_angles;
+    char m_counterText[24] = {};
+    Output m_outputs[3];
+    bool m_begun[3] = {false, false, false};
+    long long m_outputRows[3] = {0, 0, 0};
 };
 
 bool MissingTarget(const MeasurementConversionInput& input) {
@@ -217,10 +266,35 @@ bool MissingTarget(const MeasurementConversionInput& input) {
 
 MeasurementOutputs ConvertMeasurementText(const std::string& bytes,
                                           const MeasurementOptions& options) {
-    MeasurementConverter converter(options);
-    ForEachPiece(bytes, [&](const std::string& piece) { converter.AddPiece(piece); });
-    return converter.Finish();
+    MeasurementConverter<TextOutput> converter(options, std::string());
+    converter.Walk(bytes);
+    MeasurementOutputs out;
+    std::string* texts[] = {&out.coordinates, &out.angleDistance, &out.angles};
+    for (int k = 0; k < 3; ++k)
+        texts[k]->swap(converter.Out(k).text);
+    if (!out.coordinates.empty()) {
+        out.coordinates.insert(
+            0, LayoutHeader(options.layout, converter.Points(), converter.LastName()));
+    }
+    out.points = converter.Points();
+    return out;
 }
+
+namespace {
+
+// The coordinate output's header: for the layouts that need the point count
+// and the last name, a first walk that writes nothing finds them.
+std::string CoordinateHeader(std::string_view bytes, const MeasurementOptions& options) {
+    if (!options.coordinates || LayoutHeader(options.layout, 0, std::string()).empty())
+        return std::string();
+    MeasurementOptions countOnly;
+    countOnly.layout = options.layout;
+    MeasurementConverter<FileOutput> count(countOnly, std::string());
+    count.Walk(bytes);
+    return LayoutHeader(options.layout, count.Points(), count.LastName());
+}
+
+}  // namespace
 
 ConversionResult ConvertMeasurementFile(const MeasurementConversionInput& input) {
     ConversionResult result;
@@ -228,29 +302,30 @@ ConversionResult ConvertMeasurementFile(const MeasurementConversionInput& input)
         result.status = messages::kNoTarget;
         return result;
     }
-    MeasurementConverter converter(input.options);
-    if (!ReadConversionSource(
-            input.source, [&](const std::string& piece) { converter.AddPiece(piece); }, result)) {
+    SourceBytes source;
+    if (!OpenConversionSource(input.source, source, result))
         return result;
-    }
-    const MeasurementOutputs outputs = converter.Finish();
-    // The ticked outputs, written in this order; one without rows is not created.
+    using Converter = MeasurementConverter<FileOutput>;
+    Converter converter(input.options, CoordinateHeader(source.View(), input.options));
+    const std::string* paths[] = {&input.coordTarget, &input.angleDistTarget, &input.angleTarget};
+    for (int k = 0; k < 3; ++k)
+        converter.Out(k).path = paths[k];
+    converter.Walk(source.View());
+    // The ticked outputs, saved in this order; one without rows is not created.
     const MeasurementOptions& o = input.options;
-    std::vector<ConversionOutput> ticked;
-    if (o.coordinates)
-        ticked.push_back(
-            {"坐标转换", input.coordTarget, &outputs.coordinates, outputs.points, true});
-    if (o.angleDistance)
-        ticked.push_back({"角度距离", input.angleDistTarget, &outputs.angleDistance,
-                          TableRows(outputs.angleDistance), false});
-    if (o.angles)
-        ticked.push_back(
-            {"角度", input.angleTarget, &outputs.angles, TableRows(outputs.angles), false});
-    if (ticked.empty()) {
+    const bool ticked[] = {o.coordinates, o.angleDistance, o.angles};
+    const char* names[] = {"坐标转换", "角度距离", "角度"};
+    std::vector<ConversionOutput> outputs;
+    for (int k = 0; k < 3; ++k) {
+        if (ticked[k])
+            outputs.push_back(
+                {names[k], *paths[k], nullptr, converter.Rows(k), k == 0, &converter.Out(k)});
+    }
+    if (outputs.empty()) {
         result.status = "没有勾选要生成的文件，什么也没有写入";
         return result;
     }
-    if (!WriteConversionOutputs(ticked, result))
+    if (!WriteConversionOutputs(outputs, result))
         return result;
     const std::string report = OutputsReport(result);
     result.status = result.filesWritten.empty() ? report : messages::kSaved + ("\r\n" + report);

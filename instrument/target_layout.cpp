@@ -1,8 +1,9 @@
 #include "instrument/target_layout.h"
 
+#include <charconv>
 #include <string>
 
-#include "instrument/number_text.h"
+#include "common/decimal_text.h"
 
 namespace vm {
 namespace {
@@ -21,76 +22,86 @@ enum Layout {
     kTopcon,      // PC,PA,X,Y,Z
 };
 
-// Appends each part in turn (texts and single characters), without temporaries.
-template <typename... Parts>
-void Put(std::string& out, const Parts&... parts) {
-    ((out += parts), ...);
-}
+// Writes the parts of a point line one after another into a buffer that is
+// large enough for any of them (kMaxPointLine bytes).
+class LineWriter {
+public:
+    explicit LineWriter(char* out) : m_begin(out), m_p(out) {}
 
-void AppendCoord(std::string& out, double value) {
-    AppendFixed(out, value, 3);
-}
-
-// "a,b,c" with sep between the three coordinates, each "%.3f".
-void AppendThree(std::string& out, double a, double b, double c, char sep) {
-    AppendCoord(out, a);
-    out.push_back(sep);
-    AppendCoord(out, b);
-    out.push_back(sep);
-    AppendCoord(out, c);
-}
-
-// "\r\n%.3f\r\n%.3f\r\n%.3f\r\n%s": every value on a line of its own.
-void AppendStacked(std::string& out, double a, double b, double c, const std::string& name) {
-    for (double v : {a, b, c}) {
-        out += "\r\n";
-        AppendCoord(out, v);
+    LineWriter& operator<<(std::string_view text) {
+        text.copy(m_p, text.size());
+        m_p += text.size();
+        return *this;
     }
-    out += "\r\n";
-    out += name;
-}
+    LineWriter& operator<<(char c) {
+        *m_p++ = c;
+        return *this;
+    }
+    LineWriter& Number(long long n) {
+        m_p = std::to_chars(m_p, m_p + 24, n).ptr;
+        return *this;
+    }
+    LineWriter& Coord(double value) {
+        m_p += FormatFixed(value, 3, m_p);
+        return *this;
+    }
+    // "a,b,c" with sep between the three coordinates, each "%.3f".
+    LineWriter& Three(double a, double b, double c, char sep) {
+        Coord(a) << sep;
+        Coord(b) << sep;
+        return Coord(c);
+    }
+    // "\r\n%.3f\r\n%.3f\r\n%.3f\r\n%s": every value on a line of its own.
+    LineWriter& Stacked(double a, double b, double c, std::string_view name) {
+        for (double v : {a, b, c}) {
+            *this << "\r\n";
+            Coord(v);
+        }
+        return *this << "\r\n" << name;
+    }
+    size_t Length() const { return static_cast<size_t>(m_p - m_begin); }
 
-void AppendLayoutText(std::string& out, const std::string& name, double x, double y, double z,
-                      const std::string& code, TargetLayout layout, long long sequence) {
+private:
+    char* m_begin;
+    char* m_p;
+};
+
+size_t WriteLayoutText(char* out, std::string_view name, double x, double y, double z,
+                       std::string_view code, TargetLayout layout, long long sequence) {
+    LineWriter w(out);
     switch (layout) {
         case kCt2100:
-            out += name;
-            out.push_back(',');
-            AppendThree(out, x, y, z, ',');
+            (w << name << ',').Three(x, y, z, ',');
             break;
         case kEps:
         case kTopcon:
-            Put(out, name, ',', code, ',');
-            AppendThree(out, x, y, z, ',');
+            (w << name << ',' << code << ',').Three(x, y, z, ',');
             break;
         case kSv300:
-            Put(out, std::to_string(sequence), ',', name, ',', code, ',');
-            AppendThree(out, y, x, z, ',');
+            (w.Number(sequence) << ',' << name << ',' << code << ',').Three(y, x, z, ',');
             break;
         case kCass3:
         case kScs:
-            AppendStacked(out, y, x, z, name);
+            w.Stacked(y, x, z, name);
             break;
         case kSkc:
-            AppendStacked(out, x, y, z, name);
+            w.Stacked(x, y, z, name);
             break;
         case kCass4:
         case kCass5:
-            Put(out, name, ',', code, ',');
-            AppendThree(out, y, x, z, ',');
+            (w << name << ',' << code << ',').Three(y, x, z, ',');
             break;
         case kEpsw:
-            Put(out, "904 1 0 $", std::to_string(sequence), "\r\n", name, ' ');
-            AppendThree(out, y, x, z, ' ');
-            out += " 1 1 0 0";
+            (w << "904 1 0 $").Number(sequence) << "\r\n" << name << ' ';
+            w.Three(y, x, z, ' ') << " 1 1 0 0";
             break;
         case kXtdms:
-            Put(out, name, ' ', code, ' ');
-            AppendThree(out, x, y, z, ' ');
+            (w << name << ' ' << code << ' ').Three(x, y, z, ' ');
             break;
         default:
             break;
     }
+    return w.Length();
 }
 
 }  // namespace
@@ -112,17 +123,34 @@ const std::array<const char*, kTargetLayoutCount>& TargetLayoutNames() {
     return kNames;
 }
 
+// Room for a point line with a name and code of any length.
+static std::string LineRoom(const std::string& name, const std::string& code) {
+    return std::string(kMaxPointLine + name.size() + code.size(), '\0');
+}
+
 std::string FormatPointLine(const std::string& name, double x, double y, double z,
                             const std::string& code, TargetLayout layout, long long sequence) {
-    std::string out;
-    AppendLayoutText(out, name, x, y, z, code, layout, sequence);
-    return out;
+    std::string text = LineRoom(name, code);
+    text.resize(WriteLayoutText(text.data(), name, x, y, z, code, layout, sequence));
+    return text;
 }
 
 void AppendPointLine(std::string& out, const std::string& name, double x, double y, double z,
                      const std::string& code, TargetLayout layout, long long sequence) {
-    AppendLayoutText(out, name, x, y, z, code, layout, sequence);
-    out += "\r\n";
+    if (name.size() + code.size() > 2 * 99) {
+        out += FormatPointLine(name, x, y, z, code, layout, sequence) + "\r\n";
+        return;
+    }
+    char text[kMaxPointLine];
+    out.append(text, WritePointLine(text, name, x, y, z, code, layout, sequence));
+}
+
+size_t WritePointLine(char* out, std::string_view name, double x, double y, double z,
+                      std::string_view code, TargetLayout layout, long long sequence) {
+    const size_t length = WriteLayoutText(out, name, x, y, z, code, layout, sequence);
+    out[length] = '\r';
+    out[length + 1] = '\n';
+    return length + 2;
 }
 
 std::string LayoutHeader(TargetLayout layout, long long pointCount, const std::string& lastName) {

@@ -4,6 +4,9 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+
+#include "common/decimal_text.h"
 
 namespace vm {
 
@@ -22,6 +25,15 @@ std::string FormatPointLine(const std::string& name, double x, double y, double 
 // Appends FormatPointLine(...) and "\r\n" to out (the conversions' fast path).
 void AppendPointLine(std::string& out, const std::string& name, double x, double y, double z,
                      const std::string& code, TargetLayout layout, long long sequence);
+
+// The most a point line can take: a name and a code of a 99-byte piece, three
+// coordinates of any size and a sequence number.
+constexpr size_t kMaxPointLine = 2 * 99 + 3 * kFixedTextSize + 64;
+
+// Writes FormatPointLine(...) and "\r\n" into out (kMaxPointLine bytes); returns
+// the length. Names and codes longer than 99 bytes do not occur.
+size_t WritePointLine(char* out, std::string_view name, double x, double y, double z,
+                      std::string_view code, TargetLayout layout, long long sequence);
 
 // The header written before the first point: the point count for index 4, the
 // count and the last point's name for 7 and 8, "" for the others.

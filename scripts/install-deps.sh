@@ -30,7 +30,7 @@ fuzz=(
   clang libclang-rt-14-dev
 )
 bench=(
-  python3
+  python3 mawk time
 )
 package=(
   dpkg-dev file

@@ -6,13 +6,15 @@
 #include <cstddef>
 #include <string_view>
 
+#include "common/decimal_text.h"
+
 namespace vm {
 
 // The number at the start of field by the C library's rule (0 when none).
 double ReadCoordinate(std::string_view field);
 
 // Room for "%.3f" of any double.
-constexpr size_t kCoordinateTextSize = 330;
+constexpr size_t kCoordinateTextSize = kFixedTextSize;
 
 // Writes value as "%.3f" into out (kCoordinateTextSize bytes); returns the length.
 size_t FormatCoordinate(double value, char* out);

@@ -5,13 +5,13 @@ namespace {
 
 constexpr std::string_view kEndMarker = "@$$";
 
-// A piece without '@', '$' or CR is its own record once the line end is off.
-bool IsPlainPiece(const std::string& piece) {
-    for (const char c : piece) {
-        if (c == '@' || c == '$' || c == '\r')
-            return false;
-    }
-    return true;
+// A piece whose text without its line end holds no '@', '$' or CR is that
+// text as one record.
+bool IsPlainText(std::string_view text) {
+    bool special = false;
+    for (const char c : text)
+        special |= (c == '@') | (c == '$') | (c == '\r');
+    return !special;
 }
 
 }  // namespace
@@ -19,17 +19,14 @@ bool IsPlainPiece(const std::string& piece) {
 bool LayoutRecordReader::Next(std::string_view& record) {
     if (m_pos < m_marked.size())
         return NextFromMarkedPiece(record);
-    if (!m_lines.Next(m_raw))
+    std::string_view raw;
+    if (!m_pieces.Next(raw))
         return false;
-    if (IsPlainPiece(m_raw)) {
-        // The line reader returns a line end only as a piece's last byte.
-        record = m_raw;
-        if (!record.empty() && record.back() == '\n')
-            record.remove_suffix(1);
+    record = WithoutLineEnd(raw);
+    if (IsPlainText(record))
         return true;
-    }
     m_marked.clear();
-    for (const char c : m_raw) {
+    for (const char c : raw) {
         if (c != '\r' && c != '\n')
             m_marked.push_back(c);
     }

@@ -9,14 +9,14 @@
 #include <string>
 #include <string_view>
 
-#include "common/line_reader.h"
+#include "common/piece_walker.h"
 
 namespace vm {
 
 class LayoutRecordReader {
 public:
-    // The reader keeps a reference: bytes must outlive it.
-    explicit LayoutRecordReader(const std::string& bytes) : m_lines(bytes) {}
+    // The reader works on the bytes in place: they must outlive it.
+    explicit LayoutRecordReader(std::string_view bytes) : m_pieces(bytes) {}
 
     // The next record; it stays valid until the next call. False at the end.
     bool Next(std::string_view& record);
@@ -24,8 +24,7 @@ public:
 private:
     bool NextFromMarkedPiece(std::string_view& record);
 
-    LineReader m_lines;
-    std::string m_raw;     // the piece as the line reader returned it
+    PieceWalker m_pieces;
     std::string m_marked;  // the piece without CR and LF, followed by "@$$"
     size_t m_pos = 0;      // scan position in m_marked
     std::string m_record;

@@ -7,6 +7,9 @@
 #include <string_view>
 
 #include "common/file_io.h"
+#include "common/source_bytes.h"
+#include "common/streamed_file.h"
+#include "common/string_sink.h"
 #include "universal/coordinate_text.h"
 #include "universal/layout_records.h"
 
@@ -110,7 +113,8 @@ public:
             ++counter;
     }
 
-    void AppendTo(std::string& out) {
+    template <typename Sink>
+    void AppendTo(Sink& out) {
         const int last = NonEmptyCount() - 1;
         FormatCoordinates();
         const ColumnLayout& to = m_rule.to;
@@ -123,11 +127,11 @@ public:
                 ++separators[p];
         }
         for (int p = 0; p < kLayoutPositions; ++p) {
-            out.append(m_fields[p]);
+            out.Append(m_fields[p]);
             for (int n = 0; n < separators[p]; ++n)
-                out.push_back(m_rule.separator);
+                out.Append(m_rule.separator);
         }
-        out.append("\r\n");
+        out.Append(std::string_view("\r\n"));
     }
 
 private:
@@ -159,12 +163,65 @@ private:
     NumberText m_numbers[3];
 };
 
-void AppendTargetRecord(std::string& out, const FieldViews& source, const RecordRule& rule,
+template <typename Sink>
+void AppendTargetRecord(Sink& out, const FieldViews& source, const RecordRule& rule,
                         long long& counter) {
     TargetRecord target(source, rule);
     if (rule.numbering)
         target.Number(counter);
     target.AppendTo(out);
+}
+
+// Converts every record of the source into out; returns the record count.
+template <typename Sink>
+long long ConvertRecords(std::string_view source, UniversalConversionRun& run, Sink& out) {
+    const RecordRule rule(run);
+    LayoutRecordReader records(source);
+    std::string_view record;
+    long long count = 0;
+    while (records.Next(record)) {
+        ++count;
+        AppendTargetRecord(out, SplitFields(record, run.sourceSeparator), rule, run.startNumber);
+    }
+    return count;
+}
+
+// The record count alone, for the count line written before the records.
+long long CountRecords(std::string_view source) {
+    if (source.find('@') == std::string_view::npos && source.find('$') == std::string_view::npos) {
+        // Without end marks every piece is one record.
+        PieceWalker pieces(source);
+        std::string_view raw;
+        long long count = 0;
+        while (pieces.Next(raw))
+            ++count;
+        return count;
+    }
+    LayoutRecordReader records(source);
+    std::string_view record;
+    long long count = 0;
+    while (records.Next(record))
+        ++count;
+    return count;
+}
+
+std::string CountLine(long long count) {
+    return std::to_string(count) + "\r\n";
+}
+
+// Reads, converts and writes a run's files, the target streamed as it is
+// made. False with error filled when a file cannot be read or written.
+bool ConvertFiles(UniversalConversionRun& run, long long& recordCount, FileError& error) {
+    SourceBytes source;
+    if (!source.Open(run.sourcePath, &error))
+        return false;
+    StreamedFile target;
+    if (!target.Open(run.targetPath, FileMode::Normal, &error))
+        return false;
+    if (run.headerCount)
+        target.Append(CountLine(CountRecords(source.View())));
+    recordCount = ConvertRecords(source.View(), run, target);
+    return target.Commit(&error);
 }
 
 ConversionMessage Failure(std::string text) {
@@ -187,7 +244,8 @@ std::string BuildTargetRecord(const RecordFields& source, const UniversalConvers
     for (int k = 0; k < kLayoutPositions; ++k)
         views[k] = source[k];
     std::string line;
-    AppendTargetRecord(line, views, RecordRule(run), counter);
+    StringSink sink(line);
+    AppendTargetRecord(sink, views, RecordRule(run), counter);
     return line;
 }
 
@@ -195,16 +253,10 @@ std::string ConvertLayoutText(const std::string& sourceBytes, UniversalConversio
                               long long& recordCount) {
     std::string out;
     out.reserve(sourceBytes.size() + sourceBytes.size() / 4 + 64);
-    recordCount = 0;
-    const RecordRule rule(run);
-    LayoutRecordReader records(sourceBytes);
-    std::string_view record;
-    while (records.Next(record)) {
-        ++recordCount;
-        AppendTargetRecord(out, SplitFields(record, run.sourceSeparator), rule, run.startNumber);
-    }
+    StringSink sink(out);
+    recordCount = ConvertRecords(sourceBytes, run, sink);
     if (run.headerCount)
-        out.insert(0, std::to_string(recordCount) + "\r\n");
+        out.insert(0, CountLine(recordCount));
     return out;
 }
 
@@ -219,25 +271,18 @@ UniversalConversionResult ConvertLayoutFile(UniversalConversionRun& run) {
         return result;
     }
     const long long counterBefore = run.startNumber;
-    std::string target;
     FileError error;
+    bool written = false;
     try {
-        std::string source;
-        if (!ReadFileBytes(run.sourcePath, source, &error)) {
-            result.messages.push_back(Failure(error.message));
-            return result;
-        }
-        target = ConvertLayoutText(source, run, result.recordCount);
+        written = ConvertFiles(run, result.recordCount, error);
     } catch (const std::bad_alloc&) {
-        // A file too large to convert in memory: say so rather than end the program.
-        run.startNumber = counterBefore;
-        result.messages.push_back(Failure(ReadFailureMessage(run.sourcePath, ENOMEM)));
-        return result;
+        // Memory ran out: say so rather than end the program.
+        error.message = ReadFailureMessage(run.sourcePath, ENOMEM);
     }
-    // The source is let go here, before the target is written.
-    if (!WriteFileAtomic(run.targetPath, target, &error)) {
+    if (!written) {
         // Nothing was written, so the numbering does not move on either.
         run.startNumber = counterBefore;
+        result.recordCount = 0;
         result.messages.push_back(Failure(error.message));
         return result;
     }

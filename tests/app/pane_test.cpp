@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextDocument>
 
 #include <random>
@@ -192,6 +193,39 @@ TEST_F(MainWindowTest, longText_fillsInStepsWithWholeTextAvailable) {
     w.OnCommand(32783);  // New while filling: the pane ends up empty
     EXPECT_FALSE(w.IsPaneLoading());
     EXPECT_TRUE(w.m_editText->toPlainText().isEmpty());
+}
+
+// A download grows the pane tick by tick with the new bytes alone: after every
+// tick the pane shows what decoding all bytes would show, also when a tick
+// cuts a character or a CR LF in two, and its line count keeps up.
+TEST_F(MainWindowTest, download_growsThePaneByTheNewBytes) {
+    CMainDlg& w = Window();
+    const std::string utf8 = "\xE7\x82\xB9\xE5\x8F\xB7";  // 点号
+    const std::string odd("\r\x80\0\xEF\xBB\xBF", 7);     // lone CR, bad byte, NUL, a BOM
+    const std::string downloads[] = {"PT,", kGbk + ",", utf8 + " ", "PT,1.5" + odd};
+    std::mt19937 random(15);
+    for (const std::string& unit : downloads) {
+        std::string all;
+        for (int i = 0; all.size() < 6000; ++i)
+            all += unit + std::to_string(i) + (i % 3 ? "\r\n" : ",");
+        // The first ticks may settle the encoding; later ones only append.
+        size_t shown = 1 + random() % 5;
+        ShowInPane(all.substr(0, shown));
+        ShowInPane(all.substr(0, shown += 20));
+        w.m_editText->document()->firstBlock().setUserState(7);  // gone when rebuilt
+        while (shown < all.size()) {
+            shown = std::min(all.size(), shown + 1 + random() % 300);
+            const std::string bytes = all.substr(0, shown);
+            ShowInPane(bytes);
+            ASSERT_EQ(w.m_editText->document()->toRawText().replace(QChar(0x2029), u'\n'),
+                      DecodePaneBytes(bytes, DetectGrowingPaneEncoding(bytes)))
+                << unit << " " << shown;
+            ASSERT_EQ(w.PaneLineCount(), CountPaneLines(bytes));
+        }
+        EXPECT_EQ(w.m_editText->document()->firstBlock().userState(), 7) << unit;
+        w.UpdateData(true);
+        EXPECT_EQ(w.m_strText, all);
+    }
 }
 
 // The pane shows GBK and UTF-8 text and gives back every byte it was shown

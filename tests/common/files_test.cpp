@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/file_io.h"
 #include "common/ini_file.h"
+#include "common/streamed_file.h"
 #include "common/user_paths.h"
 #include "tests/support/temp_dir.h"
 
@@ -69,6 +71,42 @@ TEST(FileIo, writesWholeFilesAndReportsFailures) {
     EXPECT_NE(error.message.find("无法读取文件"), std::string::npos);
     EXPECT_FALSE(ReadFileBytes(dir.path(), bytes, &error));
     EXPECT_EQ(error.code, EISDIR);
+}
+
+// A streamed file: every byte in order across buffer refills and texts longer
+// than the buffer, the target untouched until the commit, and no temporary file
+// left behind by a file that is dropped unfinished.
+TEST(StreamedFile, writesAcrossBufferRefillsAndOnlyCommitReplaces) {
+    TempDir dir;
+    const std::string target = dir.write("t.txt", "old");
+    std::string expected;
+    {
+        StreamedFile dropped;
+        ASSERT_TRUE(dropped.Open(target));
+        dropped.Append(std::string(3 * StreamedFile::kBufferSize, 'x'));
+    }
+    StreamedFile file;
+    ASSERT_TRUE(file.Open(target));
+    for (int i = 0; expected.size() < 5 * StreamedFile::kBufferSize; ++i) {
+        const std::string part(i % 500 == 0 ? StreamedFile::kBufferSize + 7 : i % 97, 'a' + i % 26);
+        file.Append(part);
+        char* room = file.Room(3);
+        room[0] = '\r', room[1] = '\n', room[2] = '\0';
+        file.Added(3);
+        expected += part + std::string("\r\n\0", 3);
+    }
+    EXPECT_EQ(TempDir::read(target), "old");
+    ASSERT_TRUE(file.Commit());
+    EXPECT_EQ(TempDir::read(target), expected);
+    size_t entries = 0;
+    for (DIR* d = ::opendir(dir.path().c_str()); d;) {
+        if (!::readdir(d)) {
+            ::closedir(d);
+            break;
+        }
+        ++entries;
+    }
+    EXPECT_EQ(entries, 3u);  // ".", ".." and the target
 }
 
 TEST(UserPaths, followXdgFoldersAndCreateThemOwnerOnly) {

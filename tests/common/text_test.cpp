@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string_view>
+
 #include <limits>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "common/line_reader.h"
+#include "common/piece_walker.h"
 #include "common/number.h"
 #include "common/text.h"
 
@@ -52,6 +56,41 @@ TEST(LineReader, piecesOfTheBytes) {
         while (reader.Next(piece))
             got.push_back(piece);
         EXPECT_EQ(got, expected) << bytes.substr(0, 12);
+    }
+}
+
+// The conversions walk the pieces in place: the same pieces, once CR and LF
+// are dropped, over lines that end near the 99-byte limit in every way.
+TEST(PieceWalker, givesTheLineReadersPieces) {
+    auto strip = [](std::string_view piece) {
+        std::string text;
+        for (char c : piece)
+            if (c != '\r' && c != '\n')
+                text.push_back(c);
+        return text;
+    };
+    std::mt19937 random(15);
+    const char alphabet[] = {'a', 'a', 'a', ',', '\r', '\n', '@', '$'};
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes;
+        const size_t size = random() % 400;
+        while (bytes.size() < size) {
+            bytes.append(std::string(random() % 3 ? 97 + random() % 4 : random() % 8, 'x'));
+            bytes.push_back(alphabet[random() % sizeof alphabet]);
+        }
+        LineReader reader(bytes);
+        PieceWalker walker(bytes);
+        std::string piece;
+        std::string_view raw;
+        size_t covered = 0;
+        while (reader.Next(piece)) {
+            ASSERT_TRUE(walker.Next(raw));
+            ASSERT_EQ(strip(raw), strip(piece));
+            ASSERT_EQ(strip(WithoutLineEnd(raw)), strip(piece));
+            covered += raw.size();
+        }
+        EXPECT_FALSE(walker.Next(raw));
+        EXPECT_EQ(covered, bytes.size());
     }
 }
 

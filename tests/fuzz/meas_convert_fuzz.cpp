@@ -86,7 +86,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::remove(path->c_str());
         if (!vm::fuzz::WriteScratch(input.source, bytes))
             return 0;
-        if (!vm::ConvertMeasurementFile(input).ok)
+        // The run succeeds when every ticked output holds rows; one without is not created.
+        const bool everyOutputHasRows =
+            (options.coordinates || options.angleDistance || options.angles) &&
+            (!options.coordinates || !out.coordinates.empty()) &&
+            (!options.angleDistance || !out.angleDistance.empty()) &&
+            (!options.angles || !out.angles.empty());
+        if (vm::ConvertMeasurementFile(input).ok != everyOutputHasRows)
             __builtin_trap();
         if (vm::fuzz::ReadScratch(input.coordTarget) != out.coordinates)
             __builtin_trap();

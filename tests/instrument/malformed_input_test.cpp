@@ -75,20 +75,5 @@ TEST(MalformedInput, megabyteLinesWithoutLineEnds) {
     EXPECT_EQ(meas.coordinates.substr(0, 8), "1,0.000,");
 }
 
-// The file is read in blocks; the pieces must be those of the whole file even
-// where a CR LF pair, a long line or a lone CR straddles a block boundary.
-TEST(MalformedInput, blockReadingGivesTheSamePiecesAsTheWholeFile) {
-    const size_t block = 1 << 20;
-    std::string bytes = RandomBytes(block - 1 - 40, 7, "abc,\n");
-    bytes += std::string(39, 'x') + "\r\n";  // CR ends the first block, LF starts the next
-    bytes += std::string(2 * block + 5, 'y') + "\r\r\n";
-    bytes += RandomBytes(block, 9, "ab\r\n\r,");
-    test::TempDir dir;
-    const std::string path = dir.write("big.txt", bytes);
-    std::vector<std::string> fromFile;
-    ASSERT_TRUE(ForEachFilePiece(path, [&](const std::string& p) { fromFile.push_back(p); }));
-    EXPECT_TRUE(fromFile == PiecesOf(bytes));
-}
-
 }  // namespace
 }  // namespace vm

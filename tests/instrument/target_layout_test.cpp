@@ -46,6 +46,10 @@ TEST(NumberText, fixedPrintingMatchesPrintf) {
                                   1e300, -1e308, 0.125,  1234.5675, 12.3455, 1.0 / 3};
     for (int i = 0; i < 20000; ++i)
         values.push_back(wide(random) / (i % 7 + 1));
+    // Exact binary halves of the last printed digit: printf rounds them to even.
+    std::uniform_int_distribution<long long> odd(0, 1LL << 40);
+    for (int i = 0; i < 5000; ++i)
+        values.push_back(static_cast<double>(odd(random) | 1) / (i % 2 ? 32.0 : -16.0));
     char expected[512];
     for (double v : values) {
         for (int decimals : {3, 4, 6}) {

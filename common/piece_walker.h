@@ -1,0 +1,57 @@
+#pragma once
+// The instrument files' pieces as ranges of the bytes, without copying: the
+// same pieces as LineReader gives (at most 99 bytes up to and including the
+// line end; a longer line arrives as several pieces; a CR right before an LF,
+// even one just past the 99 bytes, belongs to that line end).
+//
+// Each piece comes as its raw stretch of the source. Every reader drops all CR
+// and LF bytes of a piece, so the raw stretch and LineReader's text (with CR LF
+// made into LF) leave the same bytes.
+
+#include <cstring>
+#include <string_view>
+
+namespace vm {
+
+class PieceWalker {
+public:
+    static constexpr size_t kMaxPiece = 99;
+
+    explicit PieceWalker(std::string_view bytes)
+        : m_pos(bytes.data()), m_end(bytes.data() + bytes.size()) {}
+
+    // The next piece's raw stretch; false at the end of the bytes.
+    bool Next(std::string_view& raw) {
+        if (m_pos >= m_end)
+            return false;
+        const char* begin = m_pos;
+        const size_t left = static_cast<size_t>(m_end - begin);
+        const size_t limit = left < kMaxPiece ? left : kMaxPiece;
+        const void* lf = std::memchr(begin, '\n', limit);
+        const char* next = lf ? static_cast<const char*>(lf) + 1 : begin + limit;
+        // A CR in the last place pairs with an LF just beyond the 99 bytes. (A CR
+        // right before the first LF is part of the piece's line end anyway.)
+        if (!lf && next < m_end && next[-1] == '\r' && next[0] == '\n')
+            ++next;
+        raw = std::string_view(begin, static_cast<size_t>(next - begin));
+        m_pos = next;
+        return true;
+    }
+
+private:
+    const char* m_pos;
+    const char* m_end;
+};
+
+// The piece without its line end (LF or CR LF at its end). Whether CR or LF
+// bytes remain inside is for the caller to check.
+inline std::string_view WithoutLineEnd(std::string_view raw) {
+    if (!raw.empty() && raw.back() == '\n') {
+        raw.remove_suffix(1);
+        if (!raw.empty() && raw.back() == '\r')
+            raw.remove_suffix(1);
+    }
+    return raw;
+}
+
+}  // namespace vm

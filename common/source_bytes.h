@@ -1,0 +1,26 @@
+#pragma once
+// A source file's bytes, read once into one buffer straight from the file
+// (no copy through a smaller buffer), for conversions that walk them in place.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "common/file_io.h"
+
+namespace vm {
+
+class SourceBytes {
+public:
+    // False (with error filled, when given) when the file cannot be opened or read.
+    bool Open(const std::string& path, FileError* error = nullptr);
+
+    std::string_view View() const { return m_view; }
+
+private:
+    std::unique_ptr<char[]> m_buffer;
+    std::string m_grown;  // the bytes of a file that grew or has no size
+    std::string_view m_view;
+};
+
+}  // namespace vm
