@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: all deps build run test test-plain test-asan test-fuzz build-asan bench fuzz format clean
+.PHONY: all deps build run test test-plain test-asan test-fuzz build-asan bench fuzz format clean windows test-windows
 
 all: build
 
@@ -56,3 +56,14 @@ clean:
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	bash scripts/fuzz.sh $(FUZZ_SECONDS)
+
+# Windows: the core, veltramarlin-cli.exe and the core's tests, cross-built with
+# mingw-w64 and run under wine (see tests/windows/).
+WIN_BUILD ?= build-win
+
+$(WIN_BUILD)/build.ninja:
+	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVM_BENCH=OFF
+
+windows: deps $(WIN_BUILD)/build.ninja
+	cmake --build $(WIN_BUILD) -j $(JOBS)

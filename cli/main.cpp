@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "common/console.h"
 
 namespace {
 
@@ -14,7 +15,8 @@ struct Subcommand {
 };
 
 const Subcommand kSubcommands[] = {
-    {"classify", vm::cli::CmdClassify, "tell whether a downloaded file is a measurement or coordinate file"},
+    {"classify", vm::cli::CmdClassify,
+     "tell whether a downloaded file is a measurement or coordinate file"},
     {"coord", vm::cli::CmdCoord, "convert an instrument coordinate file into a target layout"},
     {"meas", vm::cli::CmdMeas, "convert an instrument measurement file"},
     {"universal", vm::cli::CmdUniversal, "convert a coordinate file between user-defined layouts"},
@@ -39,17 +41,20 @@ void PrintHelp(std::ostream& out) {
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "C");
-    if (argc < 2) {
+    vm::PrepareConsoleOutput();
+    const std::vector<std::string> args = vm::CommandLineArguments(argc, argv);
+    if (args.empty()) {
         PrintHelp(std::cerr);
         return 2;
     }
-    const std::string name = argv[1];
+    const std::string& name = args[0];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintHelp(std::cout);
         return 0;
     }
     for (const Subcommand& s : kSubcommands) {
-        if (name == s.name) return s.run(vm::cli::Args(argv + 2, argv + argc));
+        if (name == s.name)
+            return s.run(vm::cli::Args(args.begin() + 1, args.end()));
     }
     std::cerr << "veltramarlin-cli: unknown subcommand '" << name << "'\n";
     PrintHelp(std::cerr);

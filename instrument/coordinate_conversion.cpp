@@ -1,7 +1,5 @@
 #include "instrument/coordinate_conversion.h"
 
-#include <sys/stat.h>
-
 #include "common/file_io.h"
 #include "instrument/arithmetic.h"
 #include "instrument/conversion_messages.h"
@@ -19,10 +17,8 @@ size_t ExpectedOutputSize(size_t sourceSize, TargetLayout layout) {
 }
 
 size_t FileSizeOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || st.st_size < 0)
-        return 0;
-    return static_cast<size_t>(st.st_size);
+    std::uint64_t size = 0;
+    return IsRegularFile(path, &size) ? static_cast<size_t>(size) : 0;
 }
 
 // Walks the pieces of a coordinate file. Each piece gets the end mark "@$$"

@@ -1,10 +1,5 @@
 #include "instrument/file_pieces.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "common/line_reader.h"
 #include "instrument/conversion_messages.h"
 
@@ -12,23 +7,6 @@ namespace vm {
 namespace {
 
 constexpr size_t kBlockSize = 1 << 20;
-
-bool Fail(FileError* error, const std::string& path, int code) {
-    if (error) {
-        error->code = code;
-        error->message = ReadFailureMessage(path, code);
-    }
-    return false;
-}
-
-// Closes the descriptor on every way out.
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
 
 }  // namespace
 
@@ -43,43 +21,32 @@ void ForEachPiece(const std::string& bytes,
 bool ForEachFilePiece(const std::string& path,
                       const std::function<void(const std::string& piece)>& onPiece,
                       FileError* error) {
-    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-    if (file.fd < 0)
-        return Fail(error, path, errno);
-    struct stat st {};
-    if (::fstat(file.fd, &st) == 0 && S_ISDIR(st.st_mode))
-        return Fail(error, path, EISDIR);
-
     // Blocks are handed to the line reader cut right after a line feed: a new
     // line starts a new piece anyway, so the pieces are those of the whole file.
     // A line without any line feed simply grows the pending text.
     std::string pending;
-    std::string block(kBlockSize, '\0');
-    for (;;) {
-        const ssize_t n = ::read(file.fd, block.data(), block.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return Fail(error, path, errno);
-        }
-        if (n == 0)
-            break;
-        const size_t oldSize = pending.size();
-        pending.append(block.data(), static_cast<size_t>(n));
-        // What was pending holds no line feed, so only the new bytes are searched.
-        size_t lastFeed = std::string::npos;
-        for (size_t i = pending.size(); i > oldSize; --i) {
-            if (pending[i - 1] == '\n') {
-                lastFeed = i - 1;
-                break;
+    const bool read = ForEachFileBlock(
+        path, kBlockSize,
+        [&](const char* data, size_t n) {
+            const size_t oldSize = pending.size();
+            pending.append(data, n);
+            // What was pending holds no line feed, so only the new bytes are searched.
+            size_t lastFeed = std::string::npos;
+            for (size_t i = pending.size(); i > oldSize; --i) {
+                if (pending[i - 1] == '\n') {
+                    lastFeed = i - 1;
+                    break;
+                }
             }
-        }
-        if (lastFeed == std::string::npos)
-            continue;
-        const std::string head = pending.substr(0, lastFeed + 1);
-        pending.erase(0, lastFeed + 1);
-        ForEachPiece(head, onPiece);
-    }
+            if (lastFeed == std::string::npos)
+                return;
+            const std::string head = pending.substr(0, lastFeed + 1);
+            pending.erase(0, lastFeed + 1);
+            ForEachPiece(head, onPiece);
+        },
+        error);
+    if (!read)
+        return false;
     ForEachPiece(pending, onPiece);
     return true;
 }
