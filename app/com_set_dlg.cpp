@@ -4,13 +4,17 @@
 #include "app/control_table.h"
 #include "app/desktop.h"
 #include "app/ui_fonts.h"
+#include "common/ini_file.h"
 #include "common/user_paths.h"
 #include "serial/port_device.h"
+#include "serial/port_slots.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace vm {
 
@@ -34,11 +38,11 @@ const std::vector<SettingList>& SettingLists() {
          "2 Baud Rate(bps)",
          43,
          122,
-         {"300", "1200", "2400", "4800", "9600", "19200", "38400"}},
+         {"300", "1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"}},
         {1012, "3 Parity", 75, 42, {"NONE", "ODD", "EVEN"}},
         {1013, "4 Characters", 107, 44, {"7", "8"}},
         {1014, "5 Stop Bits", 139, 59, {"1", "1.5", "2"}},
-        {1016, "6 Protocol", 171, 59, {"XON/XOFF", "NONE"}},
+        {1016, "6 Protocol", 171, 59, {"XON/XOFF", "NONE", "RTS/CTS"}},
     };
     return lists;
 }
@@ -58,6 +62,7 @@ std::vector<ControlRow> ControlRows() {
         {kStaticId, ControlKind::Label, "Send time", 107, 25, 37, 8},
         {1066, ControlKind::Edit, "", 109, 41, 32, 12},
         {CComSetWindow::kDeviceLabelId, ControlKind::Label, "", 100, 150, 58, 50},
+        {CComSetWindow::kRefreshId, ControlKind::Button, "刷新端口", 106, 70, 44, 15},
     };
     rows.insert(rows.end(), std::begin(rest), std::end(rest));
     return rows;
@@ -107,6 +112,41 @@ void CComSetWindow::CreateControls() {
     m_device->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(List(1010), qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this] { ShowDevice(); });
+    connect(FindControl<QPushButton>(this, kRefreshId), &QPushButton::clicked, this,
+            [this] { RefreshPorts(m_root); });
+}
+
+void CComSetWindow::RefreshPorts(const std::string& root) {
+    QComboBox* list = List(1010);
+    const int current = list->currentIndex();
+    const SerialPortInfo* chosen = ChosenDiscovered();
+    // A numbered port whose Device<n> names a device found now shows as that device.
+    const std::string wanted =
+        chosen ? chosen->stableName
+        : current >= 0
+            ? IniGetString(m_iniPath, kComConfigSection, "Device" + std::to_string(current + 1), "")
+            : std::string();
+    m_root = root;
+    m_ports = DiscoverSerialPorts(root);
+    const QSignalBlocker quiet(list);
+    while (list->count() > kNumberedPorts)
+        list->removeItem(list->count() - 1);
+    for (const SerialPortInfo& port : m_ports)
+        list->addItem(QString::fromStdString(PortDisplayName(port)));
+    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 24);
+    const int found = FindDiscoveredPort(m_ports, wanted);
+    if (found >= 0)
+        list->setCurrentIndex(kNumberedPorts + found);
+    else if (current >= kNumberedPorts)  // the chosen device is gone: back to its stored number
+        Select(list, m_owner.m_nPortIndex);
+    else
+        Select(list, current);
+    ShowDevice();
+}
+
+const SerialPortInfo* CComSetWindow::ChosenDiscovered() const {
+    const int index = List(1010)->currentIndex() - kNumberedPorts;
+    return index >= 0 && index < int(m_ports.size()) ? &m_ports[size_t(index)] : nullptr;
 }
 
 void CComSetWindow::OnInitDialog() {
@@ -126,7 +166,7 @@ void CComSetWindow::OnInitDialog() {
     Select(List(1014), shown.stopbit);
     Select(List(1016), shown.protocol);
     m_sendTime->setText(QString::number(m_owner.m_nSendTime));
-    ShowDevice();
+    RefreshPorts();
 }
 
 QComboBox* CComSetWindow::List(int id) const {
@@ -136,6 +176,8 @@ QComboBox* CComSetWindow::List(int id) const {
 ComSelections CComSetWindow::Selections() const {
     ComSelections s;
     s.port = List(1010)->currentIndex();
+    if (const SerialPortInfo* device = ChosenDiscovered())
+        s.port = PortNumberForDevice(m_iniPath, *device, m_ports) - 1;
     s.baud = List(1011)->currentIndex();
     s.parity = List(1012)->currentIndex();
     s.character = List(1013)->currentIndex();
@@ -150,9 +192,12 @@ void CComSetWindow::ShowDevice() {
         m_device->setText(QStringLiteral("设备：未选择串口"));
         return;
     }
-    const QString path = QString::fromStdString(PortDevicePath(m_iniPath, index + 1));
-    m_device->setText(QStringLiteral("设备：\n") + path);
-    m_device->setToolTip(path);
+    // A discovered device shows its short kernel path; the stable name that is
+    // stored (too long for the label) is in the tip.
+    const SerialPortInfo* device = ChosenDiscovered();
+    const std::string path = device ? device->devicePath : PortDevicePath(m_iniPath, index + 1);
+    m_device->setText(QStringLiteral("设备：\n") + QString::fromStdString(path));
+    m_device->setToolTip(QString::fromStdString(device ? device->stableName : path));
 }
 
 bool CComSetWindow::OnOK() {
@@ -167,7 +212,11 @@ bool CComSetWindow::OnOK() {
     const ComSelections selections = Selections();
     m_owner.ApplySelections(selections);
     std::string error;
-    if (!StoreComConfirmation(m_iniPath, StoredFromSelections(selections, check.value), &error)) {
+    const SerialPortInfo* device = ChosenDiscovered();
+    const bool deviceStored = !device || StorePortDevice(m_iniPath, selections.port + 1,
+                                                         StoredDeviceName(*device), &error);
+    if (!deviceStored ||
+        !StoreComConfirmation(m_iniPath, StoredFromSelections(selections, check.value), &error)) {
         desktop().MessageBox(this, "串口设置已用于本次运行，但无法保存到配置文件：" + error,
                              std::string(), MsgButtons::Ok, MsgIcon::Warning);
     }

@@ -7,11 +7,13 @@
 
 #include "app/com_set_rules.h"
 #include "serial/com_settings.h"
+#include "serial/port_discovery.h"
 
 #include <QDialog>
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -59,16 +61,26 @@ public:
 
     // Beyond the stored settings: the device file the chosen port stands for.
     static constexpr int kDeviceLabelId = 1067;
+    // Looks for serial devices again; they follow the numbered ports in list 1010.
+    static constexpr int kRefreshId = 1068;
+
+    // Lists the devices found below root ("" for this machine), keeping the choice.
+    void RefreshPorts(const std::string& root = std::string());
+    const std::vector<SerialPortInfo>& DiscoveredPorts() const { return m_ports; }
 
 private:
     void CreateControls();
     void OnInitDialog();
     void ShowDevice();
+    // The device a discovered entry of list 1010 stands for, or null for a numbered port.
+    const SerialPortInfo* ChosenDiscovered() const;
 
     CComSetDlg& m_owner;
     std::string m_iniPath;
     QLineEdit* m_sendTime = nullptr;
     QLabel* m_device = nullptr;
+    std::vector<SerialPortInfo> m_ports;
+    std::string m_root;
 };
 
 }  // namespace vm

@@ -10,7 +10,8 @@ namespace vm {
 namespace {
 
 constexpr int kPortCount = 8;
-constexpr int kBauds[] = {300, 1200, 2400, 4800, 9600, 19200, 38400};
+constexpr int kBauds[] = {300, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+constexpr int kProtocolCount = 3;  // XON/XOFF, NONE, RTS/CTS
 constexpr int kBaudCount = int(sizeof kBauds / sizeof kBauds[0]);
 
 bool InList(int index, int count) {
@@ -31,8 +32,10 @@ void ApplySelections(ComSettings& s, const ComSelections& sel) {
         s.byStopBits = uint8_t(sel.stopbit);
     if (InList(sel.parity, 3))
         s.byParity = uint8_t(sel.parity);
-    if (InList(sel.protocol, 2))
-        s.bXonXoff = sel.protocol == 0 ? 1 : 0;
+    if (InList(sel.protocol, kProtocolCount)) {
+        const int32_t protocols[] = {1, 0, kProtocolRtsCts};
+        s.bXonXoff = protocols[sel.protocol];
+    }
     if (InList(sel.character, 2))
         s.byByteSize = sel.character == 0 ? 7 : 8;
 }
@@ -81,7 +84,7 @@ ComSelections SelectionsFromStored(const StoredComConfig& stored) {
     sel.parity = ListIndex(stored.parity, 3);
     sel.character = ListIndex(stored.character, 2);
     sel.stopbit = ListIndex(stored.stopbit, 3);
-    sel.protocol = ListIndex(stored.protocol, 2);
+    sel.protocol = ListIndex(stored.protocol, kProtocolCount);
     return sel;
 }
 

@@ -46,8 +46,8 @@ int CmdUpload(const Args& args) {
     SetCommMode(COMM_SEND);
     const int nPort = choice.settings.nPort;
     if (!OpenPort(port, choice)) {
-        port.Close();
-        PrintLines({PortFailedStatus(nPort), PortFailedMessage(nPort)});
+        const TransferStart failed = FailedStart(port, choice);
+        PrintLines({failed.status, failed.message});
         return kExitFailure;
     }
     PrintLines({PortOpenedStatus(nPort)});

@@ -18,5 +18,6 @@ int CmdExcel(const Args& args);
 int CmdDxf(const Args& args);
 int CmdDownload(const Args& args);
 int CmdUpload(const Args& args);
+int CmdPorts(const Args& args);
 
 }  // namespace vm::cli

@@ -25,6 +25,7 @@ const Subcommand kSubcommands[] = {
     {"dxf", vm::cli::CmdDxf, "save coordinates or measurements as a DXF drawing"},
     {"download", vm::cli::CmdDownload, "receive a file from the instrument"},
     {"upload", vm::cli::CmdUpload, "send a coordinate file to the instrument"},
+    {"ports", vm::cli::CmdPorts, "list the serial devices of this machine"},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -11,6 +11,7 @@ packages=(
   fonts-noto-cjk
   python3 python3-xlrd python3-ezdxf
   xauth xvfb
+  picocom
 )
 
 missing=()

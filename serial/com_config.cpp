@@ -12,8 +12,8 @@ int32_t CComConfig::MapPort(long long index) const {
 }
 
 int32_t CComConfig::MapBaud(long long index) const {
-    static const int32_t kBauds[] = {300, 1200, 2400, 4800, 9600, 19200, 38400};
-    if (index >= 0 && index <= 6)
+    static const int32_t kBauds[] = {300, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+    if (index >= 0 && index <= 8)
         return kBauds[index];
     return static_cast<int32_t>(index);
 }

@@ -10,10 +10,10 @@ namespace vm {
 class CComConfig {
 public:
     int32_t MapPort(long long index) const;            // 0..7 -> 1..8
-    int32_t MapBaud(long long index) const;            // 0..6 -> 300..38400
+    int32_t MapBaud(long long index) const;            // 0..8 -> 300..115200
     uint8_t MapByteSize(long long index) const;        // 0 -> 7, 1 -> 8
     uint8_t MapParityStopBits(long long index) const;  // 0, 1, 2 unchanged
-    int32_t MapProtocol(long long index) const;        // 0 -> 1 (XON/XOFF), 1 -> 0
+    int32_t MapProtocol(long long index) const;        // 0 -> 1 (XON/XOFF), 1 -> 0, 2 RTS/CTS
 };
 
 }  // namespace vm

@@ -14,8 +14,11 @@ struct ComSettings {
     uint8_t byParity = 0;    // 0 none, 1 odd, 2 even
     uint8_t byStopBits = 0;  // 0 one, 1 one and a half, 2 two
     uint8_t byByteSize = 0;  // data bits per character
-    int32_t bXonXoff = 0;    // 1 XON/XOFF, 0 none
+    int32_t bXonXoff = 0;    // 1 XON/XOFF, 0 none, 2 RTS/CTS (kProtocolRtsCts)
 };
+
+// The protocol value that switches on RTS/CTS hardware flow control.
+inline constexpr int32_t kProtocolRtsCts = 2;
 
 // The stored indexes of section "ComConfig", with their defaults.
 struct StoredComConfig {

@@ -83,12 +83,10 @@ bool StopFlags(uint8_t byStopBits, tcflag_t& flags) {
 
 }  // namespace
 
-bool ApplyLineParameters(termios& attrs, int32_t nBaud, uint8_t byByteSize, uint8_t byParity,
-                         uint8_t byStopBits) {
-    speed_t speed{};
+bool ApplyFraming(termios& attrs, uint8_t byByteSize, uint8_t byParity, uint8_t byStopBits) {
     tcflag_t size = 0, parity = 0, stop = 0;
-    if (!BaudToSpeed(nBaud, speed) || !SizeFlag(byByteSize, size) ||
-        !ParityFlags(byParity, parity) || !StopFlags(byStopBits, stop)) {
+    if (!SizeFlag(byByteSize, size) || !ParityFlags(byParity, parity) ||
+        !StopFlags(byStopBits, stop)) {
         return false;
     }
     tcflag_t cleared = CSIZE | PARENB | PARODD | CSTOPB;
@@ -98,9 +96,26 @@ bool ApplyLineParameters(termios& attrs, int32_t nBaud, uint8_t byByteSize, uint
     attrs.c_cflag = (attrs.c_cflag & ~cleared) | size | parity | stop;
     // Received parity errors are passed on as they are, as the instrument's text is.
     attrs.c_iflag &= ~(INPCK | PARMRK);
+    return true;
+}
+
+bool ApplyLineParameters(termios& attrs, int32_t nBaud, uint8_t byByteSize, uint8_t byParity,
+                         uint8_t byStopBits) {
+    speed_t speed{};
+    termios framed = attrs;
+    if (!BaudToSpeed(nBaud, speed) || !ApplyFraming(framed, byByteSize, byParity, byStopBits))
+        return false;
+    attrs = framed;
     cfsetispeed(&attrs, speed);
     cfsetospeed(&attrs, speed);
     return true;
+}
+
+void SetHardwareFlow(termios& attrs, bool on) {
+    if (on)
+        attrs.c_cflag |= CRTSCTS;
+    else
+        attrs.c_cflag &= ~CRTSCTS;
 }
 
 void MakeRawTransfer(termios& attrs) {

@@ -21,10 +21,16 @@ namespace vm {
 bool ApplyLineParameters(termios& attrs, int32_t nBaud, uint8_t byByteSize, uint8_t byParity,
                          uint8_t byStopBits);
 
+// Character size, parity and stop bits alone, for a speed set another way.
+bool ApplyFraming(termios& attrs, uint8_t byByteSize, uint8_t byParity, uint8_t byStopBits);
+
+// RTS/CTS hardware flow control on or off, as the protocol setting chooses.
+void SetHardwareFlow(termios& attrs, bool on);
+
 // Raw byte transfer: no line editing, echo, signals or character translation;
 // reads return at once with what is queued; modem lines ignored. Software flow
 // control is switched off in the driver because the upload watches for the
-// instrument's XON/XOFF itself; hardware flow control keeps the device's setting.
+// instrument's XON/XOFF itself; hardware flow control is left to SetHardwareFlow.
 void MakeRawTransfer(termios& attrs);
 
 // The terminal speed constant for a baud rate; false when there is none.

@@ -21,33 +21,64 @@ CSerialPort::~CSerialPort() {
 }
 
 int CSerialPort::Open(int32_t nPort, int32_t nBaud, uint8_t byByteSize, uint8_t byParity,
-                      uint8_t byStopBits) {
+                      uint8_t byStopBits, bool hardwareFlow) {
     if (IsOpen())
         return 1;
     return OpenDevice(PortDevicePath(LocalIniPath(), nPort), nBaud, byByteSize, byParity,
-                      byStopBits);
+                      byStopBits, hardwareFlow);
+}
+
+int CSerialPort::Refuse(PortOpenFailure failure) {
+    m_lock.Release();
+    m_nOpenError = failure.error;
+    m_failure = std::move(failure);
+    return 0;
 }
 
 int CSerialPort::OpenDevice(const std::string& path, int32_t nBaud, uint8_t byByteSize,
-                            uint8_t byParity, uint8_t byStopBits) {
+                            uint8_t byParity, uint8_t byStopBits, bool hardwareFlow) {
     Exclusive lock(m_mutex);
     if (m_bOpened)
         return 1;
+    PortOpenFailure failure;
+    failure.device = path;
+    // The lock file comes first: opening a port another program is using
+    // could already disturb its modem lines.
+    PortHolder holder;
+    if (!m_lock.Take(path, holder)) {
+        failure.kind = PortFailure::InUse;
+        failure.error = EBUSY;
+        failure.holderPid = holder.pid;
+        failure.holderName = holder.name;
+        return Refuse(failure);
+    }
     int error = 0;
     const int fd = tty::OpenExclusive(path, error);
     if (fd < 0) {
-        m_nOpenError = error;
-        return 0;
+        failure.kind = PortFailureFromError(error);
+        failure.error = error;
+        if (failure.kind == PortFailure::InUse) {
+            holder = FindDeviceHolder(path);
+            failure.holderPid = holder.pid;
+            failure.holderName = holder.name;
+        }
+        return Refuse(failure);
     }
-    if (!tty::Configure(fd, nBaud, byByteSize, byParity, byStopBits)) {
-        m_nOpenError = EINVAL;
+    const tty::ConfigureResult configured =
+        tty::Configure(fd, nBaud, byByteSize, byParity, byStopBits, hardwareFlow);
+    if (configured != tty::ConfigureResult::Done) {
+        failure.error = configured == tty::ConfigureResult::Failed ? errno : EINVAL;
+        failure.kind = PortFailureFromError(failure.error);
+        if (configured == tty::ConfigureResult::SpeedRefused)
+            failure.baud = nBaud;
         tty::CloseDevice(fd);
-        return 0;
+        return Refuse(failure);
     }
     m_hComm = fd;
     m_bOpened = 1;
     m_bLost = false;
     m_nOpenError = 0;
+    m_failure = PortOpenFailure();
     return 1;
 }
 
@@ -57,6 +88,7 @@ int CSerialPort::Close() {
         tty::CloseDevice(m_hComm);
     m_hComm = -1;
     m_bOpened = 0;
+    m_lock.Release();
     return 1;
 }
 
@@ -144,6 +176,11 @@ bool CSerialPort::IsLost() const {
 int CSerialPort::OpenError() const {
     Shared lock(m_mutex);
     return m_nOpenError;
+}
+
+PortOpenFailure CSerialPort::LastFailure() const {
+    Shared lock(m_mutex);
+    return m_failure;
 }
 
 }  // namespace vm

@@ -11,6 +11,9 @@
 #include <shared_mutex>
 #include <string>
 
+#include "serial/port_failure.h"
+#include "serial/port_lock.h"
+
 namespace vm {
 
 class CSerialPort {
@@ -25,11 +28,12 @@ public:
 
     // Port n is the device that PortDevicePath names for it in ./ConfigFile.ini.
     // 1 when opened (or already open: nothing is reconfigured), 0 on failure
-    // with nothing left open.
-    int Open(int32_t nPort, int32_t nBaud, uint8_t byByteSize, uint8_t byParity,
-             uint8_t byStopBits);
+    // with nothing left open and LastFailure telling why. While open, the port
+    // holds the machine's lock file for the device.
+    int Open(int32_t nPort, int32_t nBaud, uint8_t byByteSize, uint8_t byParity, uint8_t byStopBits,
+             bool hardwareFlow = false);
     int OpenDevice(const std::string& path, int32_t nBaud, uint8_t byByteSize, uint8_t byParity,
-                   uint8_t byStopBits);
+                   uint8_t byStopBits, bool hardwareFlow = false);
     int Close();  // always 1
 
     int WriteCommByte(uint8_t byte);  // always 1; a failed or timed-out write is silent
@@ -51,6 +55,8 @@ public:
     bool IsLost() const;
     // errno of the last failed open, 0 after a successful one.
     int OpenError() const;
+    // Why the last open failed (kind None after a successful one).
+    PortOpenFailure LastFailure() const;
 
 private:
     mutable std::shared_mutex m_mutex;  // shared: read, write; exclusive: open, close
@@ -58,6 +64,10 @@ private:
     int m_bOpened = 0;
     std::atomic<bool> m_bLost{false};
     int m_nOpenError = 0;
+    PortOpenFailure m_failure;
+    CPortLock m_lock;
+
+    int Refuse(PortOpenFailure failure);
 };
 
 extern CSerialPort g_serialPort;

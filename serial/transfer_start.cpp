@@ -6,25 +6,31 @@
 #include "serial/transfer_texts.h"
 
 namespace vm {
-namespace {
-
-TransferStart Failed(CSerialPort& port, int nPort) {
-    port.Close();
-    TransferStart result;
-    result.status = PortFailedStatus(nPort);
-    result.message = PortFailedMessage(nPort);
-    return result;
-}
-
-}  // namespace
-
 bool OpenPort(CSerialPort& port, const PortChoice& choice) {
     port.Close();
     const ComSettings& s = choice.settings;
+    const bool rtsCts = s.bXonXoff == kProtocolRtsCts;
     if (choice.devicePath.empty()) {
-        return port.Open(s.nPort, s.nBaud, s.byByteSize, s.byParity, s.byStopBits) == 1;
+        return port.Open(s.nPort, s.nBaud, s.byByteSize, s.byParity, s.byStopBits, rtsCts) == 1;
     }
-    return port.OpenDevice(choice.devicePath, s.nBaud, s.byByteSize, s.byParity, s.byStopBits) == 1;
+    return port.OpenDevice(choice.devicePath, s.nBaud, s.byByteSize, s.byParity, s.byStopBits,
+                           rtsCts) == 1;
+}
+
+TransferStart FailedStart(CSerialPort& port, const PortChoice& choice) {
+    const PortOpenFailure failure = port.LastFailure();
+    port.Close();
+    const std::string reason = PortFailureReason(failure);
+    TransferStart result;
+    if (choice.devicePath.empty()) {
+        const std::string detail = failure.device + "：" + reason;
+        result.status = PortFailedStatus(choice.settings.nPort) + " " + detail;
+        result.message = PortFailedMessage(choice.settings.nPort) + "\n" + detail;
+    } else {
+        result.status = DeviceFailedStatus(choice.devicePath) + " " + reason;
+        result.message = DeviceFailedMessage(choice.devicePath) + "\n" + reason;
+    }
+    return result;
 }
 
 TransferStart StartDownload(CSerialPort& port, const PortChoice& choice, CCommTicker& ticker,
@@ -32,7 +38,7 @@ TransferStart StartDownload(CSerialPort& port, const PortChoice& choice, CCommTi
     SetCommMode(COMM_RECEIVE);
     const int nPort = choice.settings.nPort;
     if (!OpenPort(port, choice))
-        return Failed(port, nPort);
+        return FailedStart(port, choice);
     port.Purge();
     paneText.clear();
     ticker.StartDownload(nPort);
@@ -46,7 +52,7 @@ TransferStart StartUpload(CSerialPort& port, const PortChoice& choice, CUploadWo
     SetCommMode(COMM_SEND);
     const int nPort = choice.settings.nPort;
     if (!OpenPort(port, choice))
-        return Failed(port, nPort);
+        return FailedStart(port, choice);
     port.Purge();
     paneText.clear();
     {

@@ -42,4 +42,9 @@ TransferStart StartUpload(CSerialPort& port, const PortChoice& choice, CUploadWo
 // The shared open step: Close, then Open with the choice's parameters.
 bool OpenPort(CSerialPort& port, const PortChoice& choice);
 
+// After a failed OpenPort: closes the port and gives the status and message
+// texts, each followed by the device and the reason. A numbered port is named
+// by its number ("ComPort 3", "Com3"), a device given by path by that path.
+TransferStart FailedStart(CSerialPort& port, const PortChoice& choice);
+
 }  // namespace vm

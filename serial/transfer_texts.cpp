@@ -7,12 +7,19 @@ std::string PortOpenedStatus(int nPort) {
 }
 
 std::string PortFailedStatus(int nPort) {
-    return "ComPort " + std::to_string(nPort) +
-           "打开失败，没有这个串口，或者该串口被其它程序占用>>>";
+    return DeviceFailedStatus("ComPort " + std::to_string(nPort));
 }
 
 std::string PortFailedMessage(int nPort) {
-    return "Com" + std::to_string(nPort) + "打开失败!";
+    return DeviceFailedMessage("Com" + std::to_string(nPort));
+}
+
+std::string DeviceFailedStatus(const std::string& device) {
+    return device + "打开失败，没有这个串口，或者该串口被其它程序占用>>>";
+}
+
+std::string DeviceFailedMessage(const std::string& device) {
+    return device + "打开失败!";
 }
 
 std::string PortLostStatus(int nPort) {

@@ -8,6 +8,9 @@ namespace vm {
 std::string PortOpenedStatus(int nPort);   // "ComPort 1打开成功，开始接收数据>>>"
 std::string PortFailedStatus(int nPort);   // "ComPort 3打开失败，没有这个串口，..."
 std::string PortFailedMessage(int nPort);  // "Com3打开失败!"
+// The same two texts for a port given by its device path instead of a number.
+std::string DeviceFailedStatus(const std::string& device);
+std::string DeviceFailedMessage(const std::string& device);
 // The device went away during a transfer (adapter unplugged, far end closed).
 std::string PortLostStatus(int nPort);
 std::string ReceivedLinesStatus(long long lines);  // "收到数据行数: 3"

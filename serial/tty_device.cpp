@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "serial/line_params.h"
+#include "serial/tty_speed_linux.h"
 
 namespace vm::tty {
 
@@ -30,14 +31,44 @@ int OpenExclusive(const std::string& path, int& error) {
     return fd;
 }
 
-bool Configure(int fd, int32_t nBaud, uint8_t byByteSize, uint8_t byParity, uint8_t byStopBits) {
+namespace {
+
+// A driver that can only come near a rate reports the rate it runs at; more
+// than 3 % away, the instrument would read garbage.
+bool CloseEnough(int32_t wanted, int32_t reported) {
+    if (reported <= 0)
+        return true;  // the driver does not say
+    const int64_t diff = int64_t(wanted) - reported;
+    return (diff < 0 ? -diff : diff) * 100 <= int64_t(wanted) * 3;
+}
+
+}  // namespace
+
+ConfigureResult Configure(int fd, int32_t nBaud, uint8_t byByteSize, uint8_t byParity,
+                          uint8_t byStopBits, bool hardwareFlow) {
     termios attrs{};
     if (::tcgetattr(fd, &attrs) != 0)
-        return false;
+        return ConfigureResult::Failed;
     MakeRawTransfer(attrs);
-    if (!ApplyLineParameters(attrs, nBaud, byByteSize, byParity, byStopBits))
-        return false;
-    return ::tcsetattr(fd, TCSANOW, &attrs) == 0;
+    SetHardwareFlow(attrs, hardwareFlow);
+    if (!ApplyFraming(attrs, byByteSize, byParity, byStopBits))
+        return ConfigureResult::FramingRefused;
+    if (nBaud <= 0)
+        return ConfigureResult::SpeedRefused;
+    // Rates with a terminal constant go the usual way; the others are set
+    // exactly once the rest of the attributes are in place.
+    speed_t speed{};
+    const bool listed = BaudToSpeed(nBaud, speed);
+    if (listed) {
+        cfsetispeed(&attrs, speed);
+        cfsetospeed(&attrs, speed);
+    }
+    if (::tcsetattr(fd, TCSANOW, &attrs) != 0)
+        return errno == EINVAL ? ConfigureResult::SpeedRefused : ConfigureResult::Failed;
+    if (!listed && !SetAnySpeed(fd, nBaud))
+        return ConfigureResult::SpeedRefused;
+    return CloseEnough(nBaud, ReportedSpeed(fd)) ? ConfigureResult::Done
+                                                 : ConfigureResult::SpeedRefused;
 }
 
 void CloseDevice(int fd) {

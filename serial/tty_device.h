@@ -14,9 +14,13 @@ namespace vm::tty {
 // waiting for a carrier. Returns the descriptor, or -1 with errno in error.
 int OpenExclusive(const std::string& path, int& error);
 
-// Raw transfer with the four line parameters (see line_params.h); false when
-// the device refuses them or they cannot be expressed.
-bool Configure(int fd, int32_t nBaud, uint8_t byByteSize, uint8_t byParity, uint8_t byStopBits);
+enum class ConfigureResult { Done, FramingRefused, SpeedRefused, Failed };
+
+// Raw transfer with the four line parameters (see line_params.h) and RTS/CTS
+// flow control on or off. Any positive rate is asked for; a rate the driver
+// does not take (or only far from it) is SpeedRefused.
+ConfigureResult Configure(int fd, int32_t nBaud, uint8_t byByteSize, uint8_t byParity,
+                          uint8_t byStopBits, bool hardwareFlow);
 
 void CloseDevice(int fd);
 

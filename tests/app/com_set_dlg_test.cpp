@@ -5,6 +5,7 @@
 #include "app/com_set_dlg.h"
 #include "common/file_io.h"
 #include "common/ini_file.h"
+#include "tests/support/fake_device_tree.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -43,12 +44,15 @@ TEST_F(ComSetDlgTest, withoutIni_showsDefaultsAndWritesNothing) {
     // Each list in stored-index order, with the default shown.
     const std::tuple<int, QStringList, QString> lists[] = {
         {1010, {"1", "2", "3", "4", "5", "6", "7", "8"}, "1"},
-        {1011, {"300", "1200", "2400", "4800", "9600", "19200", "38400"}, "2400"},
+        {1011,
+         {"300", "1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"},
+         "2400"},
         {1012, {"NONE", "ODD", "EVEN"}, "NONE"},
         {1013, {"7", "8"}, "8"},
         {1014, {"1", "1.5", "2"}, "1"},
-        {1016, {"XON/XOFF", "NONE"}, "XON/XOFF"},
+        {1016, {"XON/XOFF", "NONE", "RTS/CTS"}, "XON/XOFF"},
     };
+    w.RefreshPorts(dir.file("no-devices"));  // the numbered ports only
     for (const auto& [id, entries, shown] : lists) {
         QStringList items;
         for (int i = 0; i < w.List(id)->count(); ++i)
@@ -93,6 +97,50 @@ TEST_F(ComSetDlgTest, ok_appliesAndStoresEveryChoiceKeepingOtherLines_roundTrip)
     EXPECT_EQ(Shown(again, 1011), "9600");
     EXPECT_EQ(Shown(again, 1016), "NONE");
     EXPECT_EQ(again.SendTimeEdit()->text(), "250");
+}
+
+// A discovered adapter is stored as Port and Device<n> with its stable name, so
+// the file still reads as before and the adapter is found again after being
+// plugged into another socket (another ttyUSB number, the same by-id name).
+TEST_F(ComSetDlgTest, discoveredDevice_storedByStableName_foundAgainAfterReplug) {
+    const std::string byId = "usb-FTDI_FT232R_USB_UART_A10K1ZQ8-if00-port0";
+    FakeDeviceTree tree(dir.file("root"));
+    tree.AddOnboard("ttyS0", "4", "pnp");
+    tree.AddUsb({"ttyUSB0", "0403", "6001", "FTDI", "FT232R USB UART", "A10K1ZQ8", byId});
+    StoreIni("[ComConfig]\nBaud=6\n");
+    {
+        CComSetWindow w(owner, nullptr, Ini());
+        w.RefreshPorts(dir.file("root"));
+        ASSERT_EQ(w.List(1010)->count(), 10);
+        EXPECT_EQ(w.List(1010)->itemText(9), "USB 串口 FT232R USB UART (/dev/ttyUSB0)");
+        w.List(1010)->setCurrentIndex(9);
+        EXPECT_TRUE(w.DeviceLabel()->text().endsWith("/dev/ttyUSB0"));
+        EXPECT_TRUE(w.DeviceLabel()->toolTip().endsWith(QString::fromStdString(byId)));
+        w.List(1011)->setCurrentIndex(8);  // 115200
+        w.List(1016)->setCurrentIndex(2);  // RTS/CTS
+        ASSERT_TRUE(w.OnOK());
+    }
+    // Port 1 is the on-board UART, so the adapter becomes port 2.
+    EXPECT_EQ(Stored("Port"), "1");
+    EXPECT_EQ(Stored("Device2"), "/dev/serial/by-id/" + byId);
+    EXPECT_EQ(Stored("Baud"), "8");
+    EXPECT_EQ(Stored("Protocol"), "2");
+    const ComSettings loaded = LoadComSettings(Ini());
+    EXPECT_EQ((std::array<int, 3>{loaded.nPort, loaded.nBaud, loaded.bXonXoff}),
+              (std::array<int, 3>{2, 115200, kProtocolRtsCts}));
+    EXPECT_EQ(owner.m_settings.nBaud, 115200);
+
+    tree.AddUsb({"ttyUSB1", "0403", "6001", "FTDI", "FT232R USB UART", "A10K1ZQ8", byId});
+    CComSetWindow again(owner, nullptr, Ini());
+    again.RefreshPorts(dir.file("root"));
+    EXPECT_EQ(Shown(again, 1010), "USB 串口 FT232R USB UART (/dev/ttyUSB1)");
+    EXPECT_EQ(Shown(again, 1011), "115200");
+    EXPECT_EQ(Shown(again, 1016), "RTS/CTS");
+    ASSERT_TRUE(again.OnOK());
+    EXPECT_EQ(Stored("Port"), "1") << "the same number again";
+    again.List(1010)->setCurrentIndex(8);  // the on-board port keeps its own number
+    ASSERT_TRUE(again.OnOK());
+    EXPECT_EQ(Stored("Port"), "0");
 }
 
 TEST_F(ComSetDlgTest, sendTime_refusedOutsideRangeOrNotInteger) {

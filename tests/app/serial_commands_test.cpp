@@ -6,11 +6,16 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <unistd.h>
+
 #include <chrono>
+#include <fstream>
 #include <future>
 #include <thread>
 
+#include "app/com_set_dlg.h"
 #include "serial/comm_state.h"
+#include "serial/port_lock.h"
 #include "serial/serial_port.h"
 #include "serial/sim_instrument.h"
 
@@ -65,16 +70,43 @@ TEST_F(SerialCommandsTest, downloadFillsThePaneAndEndsByItself) {
     EXPECT_TRUE(desk.messages().empty());
 }
 
-TEST_F(SerialCommandsTest, aMissingPortShowsBothFailureTextsAndKeepsThePane) {
-    UseDevice(dir.file("no-such-port"));
-    ShowInPane("kept");
-    ASSERT_TRUE(Window().OnCommand(1004));
-    EXPECT_EQ(StatusLine(), "ComPort 1打开失败，没有这个串口，或者该串口被其它程序占用>>>");
-    ASSERT_EQ(desk.calls().size(), 1u);
-    EXPECT_EQ(desk.calls()[0].text, "Com1打开失败!");
-    EXPECT_EQ(desk.calls()[0].icon, MsgIcon::Stop);
-    EXPECT_EQ(Window().m_strText, "kept");
-    EXPECT_FALSE(Window().IsCommTimerActive());
+// Both failure texts, then the device port 1 stands for and the reason.
+TEST_F(SerialCommandsTest, aPortThatCannotBeOpenedShowsTheDeviceAndTheReason) {
+    sim::CPtyInstrument locked;
+    std::string error;
+    ASSERT_TRUE(locked.Create(error)) << error;
+    SetPortLockFolders({dir.path()});
+    std::ofstream(dir.file(PortLockName(locked.DevicePath())))
+        << std::string(10 - std::to_string(::getpid()).size(), ' ') << ::getpid() << "\n";
+    const struct {
+        std::string device, reason;
+        int32_t baud;
+    } rows[] = {
+        {dir.file("no-such-port"), "找不到这个设备（未连接、已拔出或名称有误）", 38400},
+        {dir.write("plain.txt", "x"), "这不是串口设备", 38400},
+        {locked.DevicePath(),
+         "设备正被其它程序占用（进程 " + std::to_string(::getpid()) + " test_app）", 38400},
+        {pty.DevicePath(), "设备不支持这个设置：波特率 -1", -1},  // a baud list left empty
+    };
+    for (const auto& r : rows) {
+        desk.clearCalls();
+        UseDevice(r.device);
+        Window();
+        g_comSetDlg.m_settings.nBaud = r.baud;
+        ShowInPane("kept");
+        for (int command : {1004, 1005}) {
+            ASSERT_TRUE(Window().OnCommand(command));
+            EXPECT_EQ(StatusLine(),
+                      "ComPort 1打开失败，没有这个串口，或者该串口被其它程序占用>>> " + r.device +
+                          "：" + r.reason);
+            ASSERT_FALSE(desk.calls().empty());
+            EXPECT_EQ(desk.calls().back().text, "Com1打开失败!\n" + r.device + "：" + r.reason);
+            EXPECT_EQ(desk.calls().back().icon, MsgIcon::Stop);
+            EXPECT_EQ(Window().m_strText, "kept");
+            EXPECT_FALSE(Window().IsCommTimerActive());
+        }
+    }
+    SetPortLockFolders({});
 }
 
 TEST_F(SerialCommandsTest, uploadSendsTheChosenFileAndShowsItsTranscript) {

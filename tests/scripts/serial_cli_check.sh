@@ -58,8 +58,10 @@ tail -n1 upload.out | grep -qx '发送了 3 行,文件已经全部发送>>>' || 
 status=0
 "$cli" download --port 3 --device "$work/no-such-port" out.txt >missing.out || status=$?
 [ "$status" = 1 ] || fail "a missing port should exit 1, not $status"
-grep -qx 'ComPort 3打开失败，没有这个串口，或者该串口被其它程序占用>>>' missing.out || fail "$(cat missing.out)"
-grep -qx 'Com3打开失败!' missing.out || fail "$(cat missing.out)"
+# A device given by path is named by it, with the reason.
+grep -qx "$work/no-such-port打开失败，没有这个串口，或者该串口被其它程序占用>>> 找不到这个设备（未连接、已拔出或名称有误）" \
+  missing.out || fail "$(cat missing.out)"
+grep -qx "$work/no-such-port打开失败!" missing.out || fail "$(cat missing.out)"
 [ ! -e out.txt ] || fail "a failed download wrote its output"
 
 status=0

@@ -21,6 +21,7 @@ TEST(LoadComSettings, mapsListIndexesAndPassesOtherStoredValuesThrough) {
         {"Baud=9600\r\nPort=11\r\nCharacter=5\r\nParity=2\r\nStopbit=1\r\nProtocol=7\r\n",
          {11, 9600, 5, 2, 1, 7}},
         {"Port=8\r\nBaud=6\r\nCharacter=261\r\n", {8, 38400, 5, 0, 0, 1}},  // low 8 bits
+        {"Baud=8\r\nProtocol=2\r\n", {1, 115200, 8, 0, 0, 2}},  // the added entries: RTS/CTS
     };
     for (const auto& [stored, expected] : rows) {
         TempDir dir;

@@ -2,6 +2,7 @@
 // the end rule, and keeping pace with the line at every baud rate.
 #include <gtest/gtest.h>
 
+#include "serial/tty_speed_linux.h"
 #include "tests/serial/pty_link.h"
 
 namespace vm {
@@ -55,16 +56,18 @@ TEST(Download, endsAfter600MsOfSilenceNotAfter300OrBeforeAnythingCame) {
     EXPECT_EQ(d.pane, "abcdefghijklmn");
 }
 
-// A whole file at the byte rate of each listed baud rate, in simulated time:
-// before each tick the instrument sends what the line carries in 300 ms.
+// A whole file at the byte rate of each baud rate, with the port opened at
+// that rate, in simulated time: before each tick the instrument sends what the
+// line carries in 300 ms.
 TEST(Download, aLargeFileArrivesByteForByteAtEveryBaudRate) {
     std::string file;
     for (int i = 0; file.size() < 200 * 1024; ++i) {
         file += "PT" + std::to_string(i) + "," + test::GbkSample();
     }
-    for (int baud : {2400, 4800, 9600, 19200, 38400}) {
-        Download d;
-        ASSERT_TRUE(d.start.started);
+    for (int baud : {2400, 4800, 9600, 14400, 19200, 38400, 57600, 115200}) {
+        Download d(baud);
+        ASSERT_TRUE(d.start.started) << baud;
+        EXPECT_EQ(tty::ReportedSpeed(d.link.pty.MasterFd()), baud) << "the line runs at it";
         const size_t perTick = static_cast<size_t>(baud) / 10 * 3 / 10;
         for (size_t sent = 0; sent < file.size(); sent += perTick) {
             d.Send(file.substr(sent, perTick));

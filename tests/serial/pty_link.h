@@ -81,7 +81,10 @@ struct Download {
     std::string pane = "text from before";
     TransferStart start;
 
-    Download() { start = StartDownload(port, link.choice, ticker, pane); }
+    explicit Download(int32_t baud = 38400) {
+        link.choice.settings.nBaud = baud;
+        start = StartDownload(port, link.choice, ticker, pane);
+    }
     TickResult Tick() { return ticker.OnTimer(port, pane); }
     void Send(const std::string& bytes) { link.Send(bytes, &port); }
 

@@ -182,3 +182,24 @@ TEST(UploadTick, notesTheInstrumentsFlowControlForTheWorker) {
 
 }  // namespace
 }  // namespace vm
+
+namespace vm {
+namespace {
+
+// The port opened at each of the faster rates the settings now offer (and one
+// only the command line can give) carries the file byte for byte.
+TEST(Upload, arrivesByteForByteAtTheFasterRates) {
+    const std::string file = Lines("P", 20, ",1000.125,2000.5,-30.25,CODE");
+    const std::string sent = Lines("P", 20, ",1000125,2000500,-30250,CODE") + "\x04";
+    for (int32_t baud : {14400, 57600, 115200}) {
+        test::Upload u;
+        u.link.choice.settings.nBaud = baud;
+        auto recording = u.Record();
+        ASSERT_TRUE(u.Start(u.dir.write("c.txt", file)).started) << baud;
+        EXPECT_EQ(recording.get().bytes, sent) << baud;
+        u.worker.Wait();
+    }
+}
+
+}  // namespace
+}  // namespace vm
