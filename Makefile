@@ -67,3 +67,7 @@ $(WIN_BUILD)/build.ninja:
 
 windows: deps $(WIN_BUILD)/build.ninja
 	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+test-windows: windows $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target veltramarlin-cli veltramarlin-sim
+	bash tests/windows/run.sh $(BUILD) $(WIN_BUILD)
