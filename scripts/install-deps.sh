@@ -12,6 +12,7 @@ packages=(
   python3 python3-xlrd python3-ezdxf
   xauth xvfb
   picocom
+  g++-mingw-w64-x86-64-posix wine wine64
 )
 
 missing=()
