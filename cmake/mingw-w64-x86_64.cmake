@@ -16,6 +16,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")  # no symbols in the shipped .exe
 
 # Debian's wine has no plain "wine" command unless wine32 is installed too.
 find_program(VM_WINE NAMES wine wine-stable wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
