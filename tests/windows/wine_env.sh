@@ -8,9 +8,16 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
 WINE=$(command -v wine || command -v wine-stable || echo /usr/lib/wine/wine64)
 WINESERVER=$(command -v wineserver || command -v wineserver-stable || echo /usr/lib/wine/wineserver)
-if [ ! -e "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
+# A boot can come back early with a half-made prefix (seen on a first run of
+# wine on a busy machine); one more try from scratch then.
+for _ in 1 2; do
+  [ -e "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ] && break
   rm -rf "$WINEPREFIX"
-  "$WINE" wineboot --init >/dev/null 2>&1 </dev/null
+  "$WINE" wineboot --init >/dev/null 2>&1 </dev/null || true
+done
+if [ ! -e "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
+  echo "wine_env: wine could not set up $WINEPREFIX" >&2
+  return 1 2>/dev/null || exit 1
 fi
 # Wine's own services start with the first program of a session and inherit
 # its output; started under a test runner they would hold the runner's pipes
