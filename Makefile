@@ -9,7 +9,7 @@ PREFIX ?= /usr/local
 PROGRAMS = veltramarlin veltramarlin-cli veltramarlin-sim vm_install_files
 
 .PHONY: all deps build programs run test test-plain test-asan test-fuzz build-asan bench fuzz \
-        format clean install uninstall package
+        format clean install uninstall package windows test-windows
 
 all: build
 
@@ -97,3 +97,18 @@ uninstall:
 package: programs
 	@bash scripts/install-deps.sh package
 	cd $(BUILD) && cpack
+
+# Windows: the core, veltramarlin-cli.exe and the core's tests, cross-built with
+# mingw-w64 and run under wine (see tests/windows/).
+WIN_BUILD ?= build-win
+
+$(WIN_BUILD)/build.ninja:
+	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVM_BENCH=OFF
+
+windows: deps $(WIN_BUILD)/build.ninja
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+test-windows: windows $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target veltramarlin-cli veltramarlin-sim
+	bash tests/windows/run.sh $(BUILD) $(WIN_BUILD)

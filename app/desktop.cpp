@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QDesktopServices>
-#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -168,12 +167,15 @@ FileDialogRequest TextDataFileRequest() {
     return request;
 }
 
+// Paths are UTF-8 inside the program on every system (the core's file calls
+// turn them into UTF-16 on Windows), where Qt's own file-name encoding would be
+// the ANSI code page on Windows.
 QString PathText(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
 }
 
 std::string PathBytes(const QString& text) {
-    return QFile::encodeName(text).toStdString();
+    return text.toUtf8().toStdString();
 }
 
 void ViewFile(QWidget* parent, const std::string& path) {

@@ -11,17 +11,15 @@
 #include "serial/download_journal.h"
 
 #include <new>
-#include <sys/stat.h>
 
 namespace vm {
 namespace {
 
 // Reads a file for the pane; on failure fills message and returns false.
 bool ReadPaneFile(const std::string& path, std::string& bytes, std::string& message) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-        static_cast<std::uint64_t>(st.st_size) > kMaxPaneFileBytes) {
-        message = FileTooLargeMessage(path, static_cast<std::uint64_t>(st.st_size));
+    std::uint64_t size = 0;
+    if (IsRegularFile(path, &size) && size > kMaxPaneFileBytes) {
+        message = FileTooLargeMessage(path, size);
         return false;
     }
     FileError error;

@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "common/program_version.h"
+#include "common/console.h"
 
 namespace {
 
@@ -46,17 +47,20 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "C");
     if (vm::PrintVersionIfAsked(argc, argv, "veltramarlin-cli"))
         return 0;
-    if (argc < 2) {
+    vm::PrepareConsoleOutput();
+    const std::vector<std::string> args = vm::CommandLineArguments(argc, argv);
+    if (args.empty()) {
         PrintHelp(std::cerr);
         return 2;
     }
-    const std::string name = argv[1];
+    const std::string& name = args[0];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintHelp(std::cout);
         return 0;
     }
     for (const Subcommand& s : kSubcommands) {
-        if (name == s.name) return s.run(vm::cli::Args(argv + 2, argv + argc));
+        if (name == s.name)
+            return s.run(vm::cli::Args(args.begin() + 1, args.end()));
     }
     std::cerr << "veltramarlin-cli: unknown subcommand '" << name << "'\n";
     PrintHelp(std::cerr);

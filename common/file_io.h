@@ -4,6 +4,8 @@
 // target's folder and are renamed over the target only once every byte is on
 // disk, so a failed write never leaves a half-written target behind.
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace vm {
@@ -20,8 +22,8 @@ enum class FileMode { Normal, OwnerOnly };
 
 // Replaces path with data atomically. Normal files get the usual permissions
 // (0666 less the umask, or the replaced file's own); OwnerOnly files 0600.
-bool WriteFileAtomic(const std::string& path, const std::string& data,
-                     FileError* error = nullptr, FileMode mode = FileMode::Normal);
+bool WriteFileAtomic(const std::string& path, const std::string& data, FileError* error = nullptr,
+                     FileMode mode = FileMode::Normal);
 
 // The reason of an errno in the UI's language.
 std::string ErrnoReason(int code);
@@ -31,5 +33,23 @@ std::string ReadFailureMessage(const std::string& path, int code);
 std::string WriteFailureMessage(const std::string& path, int code);
 
 bool FileExists(const std::string& path);
+
+// The operating system's file calls behind the functions above, one source per
+// system (file_io_posix.cpp, file_io_win32.cpp). Paths are UTF-8 on every system.
+
+// True when path is a regular file; its size in size (if given).
+bool IsRegularFile(const std::string& path, std::uint64_t* size = nullptr);
+
+// Hands the file's bytes to onBlock in blocks of at most blockSize, in order.
+bool ForEachFileBlock(const std::string& path, size_t blockSize,
+                      const std::function<void(const char* data, size_t size)>& onBlock,
+                      FileError* error = nullptr);
+
+// Moves a regular file aside to a fresh name in its own folder (returned in
+// aside) so a new file can take its place; 0 or the errno of the failure.
+int MoveFileAside(const std::string& path, std::string& aside);
+// Puts a file moved aside back in place (replacing whatever is there now).
+bool RenameOver(const std::string& from, const std::string& to);
+void RemoveFile(const std::string& path);
 
 }  // namespace vm

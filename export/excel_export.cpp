@@ -2,8 +2,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "common/file_io.h"
 #include "common/line_reader.h"
@@ -22,34 +20,21 @@ struct OldTarget {
     std::string aside;  // empty when nothing was moved
 
     bool MoveAside(std::string& message) {
-        struct stat st {};
-        if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        if (!IsRegularFile(path))
             return true;  // nothing to keep; a folder is refused by the save
-        const size_t slash = path.find_last_of('/');
-        aside = (slash == std::string::npos ? std::string(".") : path.substr(0, slash)) +
-                "/.vm-old-XXXXXX";
-        const int fd = ::mkstemp(aside.data());
-        int code = fd < 0 ? errno : 0;
-        if (fd >= 0) {
-            ::close(fd);
-            if (::rename(path.c_str(), aside.c_str()) != 0) {
-                code = errno;
-                ::unlink(aside.c_str());
-            }
-        }
+        const int code = MoveFileAside(path, aside);
         if (code == 0)
             return true;
-        aside.clear();
         message = WriteFailureMessage(path, code);
         return false;
     }
     void Restore() const {
         if (!aside.empty())
-            ::rename(aside.c_str(), path.c_str());
+            RenameOver(aside, path);
     }
     void Discard() const {
         if (!aside.empty())
-            ::unlink(aside.c_str());
+            RemoveFile(aside);
     }
 };
 

@@ -27,10 +27,16 @@ public:
     bool CanDecode(const std::string& bytes) const;
 
 private:
-    void DecodeWithIconv(const std::string& bytes, std::u16string& out);
+    static constexpr char16_t kReplacement = 0xFFFD;
+    static constexpr char16_t kEuro = 0x20AC;  // the single byte 0x80 of the Chinese code page
+
+    // The system's conversion (one source per system): an invalid or cut-off
+    // sequence becomes one replacement character per byte (the euro sign for
+    // a lone 0x80 in GBK) and the text after it is kept.
+    void DecodeNonAscii(const std::string& bytes, std::u16string& out);
 
     CellEncoding m_encoding;
-    void* m_cd;  // iconv_t, kept for the whole workbook
+    void* m_cd = nullptr;  // the system's converter, kept for the whole workbook
 };
 
 }  // namespace vm

@@ -25,6 +25,7 @@ test=(
   gdal-bin python3-openpyxl poppler-utils
   xauth xvfb
   picocom
+  g++-mingw-w64-x86-64-posix wine wine64
 )
 fuzz=(
   clang libclang-rt-14-dev

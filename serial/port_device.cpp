@@ -10,7 +10,7 @@ std::string PortDevicePath(const std::string& iniPath, int port) {
     const std::string named = IniGetString(iniPath, kComConfigSection, key, std::string());
     if (!named.empty())
         return named;
-    return "/dev/ttyS" + std::to_string(static_cast<long long>(port) - 1);
+    return SystemPortDevice(port);
 }
 
 }  // namespace vm

@@ -1,0 +1,154 @@
+#include "common/file_io.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vm {
+namespace {
+
+bool Fail(FileError* error, int code, std::string message) {
+    if (error) {
+        error->code = code;
+        error->message = std::move(message);
+    }
+    return false;
+}
+
+bool WriteAll(int fd, const std::string& data) {
+    size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+mode_t PermissionsFor(const std::string& path, FileMode mode) {
+    if (mode == FileMode::OwnerOnly)
+        return 0600;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+// Closes the descriptor on every way out.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool IsRegularFile(const std::string& path, std::uint64_t* size) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    if (size)
+        *size = st.st_size > 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
+    return true;
+}
+
+bool ForEachFileBlock(const std::string& path, size_t blockSize,
+                      const std::function<void(const char* data, size_t size)>& onBlock,
+                      FileError* error) {
+    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    if (file.fd < 0)
+        return Fail(error, errno, ReadFailureMessage(path, errno));
+    struct stat st {};
+    if (::fstat(file.fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        return Fail(error, EISDIR, ReadFailureMessage(path, EISDIR));
+    }
+    std::string block(blockSize, '\0');
+    for (;;) {
+        const ssize_t n = ::read(file.fd, block.data(), block.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return Fail(error, errno, ReadFailureMessage(path, errno));
+        }
+        if (n == 0)
+            return true;
+        onBlock(block.data(), static_cast<size_t>(n));
+    }
+}
+
+bool WriteFileAtomic(const std::string& path, const std::string& data, FileError* error,
+                     FileMode mode) {
+    if (path.empty())
+        return Fail(error, ENOENT, WriteFailureMessage(path, ENOENT));
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        return Fail(error, EISDIR, WriteFailureMessage(path, EISDIR));
+    }
+    const mode_t permissions = PermissionsFor(path, mode);
+    std::string temp = FolderOf(path) + "/.vm-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return Fail(error, errno, WriteFailureMessage(path, errno));
+    int code = 0;
+    if (!WriteAll(fd, data) || ::fsync(fd) != 0 || ::fchmod(fd, permissions) != 0)
+        code = errno;
+    if (::close(fd) != 0 && code == 0)
+        code = errno;
+    if (code == 0 && ::rename(temp.c_str(), path.c_str()) != 0)
+        code = errno;
+    if (code != 0) {
+        ::unlink(temp.c_str());
+        return Fail(error, code, WriteFailureMessage(path, code));
+    }
+    return true;
+}
+
+int MoveFileAside(const std::string& path, std::string& aside) {
+    aside = FolderOf(path) + "/.vm-old-XXXXXX";
+    const int fd = ::mkstemp(aside.data());
+    int code = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        ::close(fd);
+        if (::rename(path.c_str(), aside.c_str()) != 0) {
+            code = errno;
+            ::unlink(aside.c_str());
+        }
+    }
+    if (code != 0)
+        aside.clear();
+    return code;
+}
+
+bool RenameOver(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+void RemoveFile(const std::string& path) {
+    ::unlink(path.c_str());
+}
+
+}  // namespace vm
