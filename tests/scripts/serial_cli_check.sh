@@ -9,6 +9,8 @@ build=$(cd "$1" && pwd)
 cli="$build/cli/veltramarlin-cli"
 sim="$build/tools/veltramarlin-sim"
 work=$(mktemp -d)
+# The downloads are journaled: into this check's own folders, not the user's.
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
 cleanup() {
   [ -f "$work/sim.pids" ] && while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$work/sim.pids"
   rm -rf "$work"
