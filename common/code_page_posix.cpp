@@ -1,5 +1,6 @@
 // The code-page conversions through the C library's iconv.
 #include "common/code_page.h"
+#include "common/code_page_replacement.h"
 
 #include <cerrno>
 #include <iconv.h>
@@ -69,10 +70,7 @@ std::string GbkToUtf8(std::string_view gbk) {
             out += c < 0x80 ? std::string(1, static_cast<char>(c)) : std::string("\xEF\xBF\xBD");
         return out;
     }
-    FromGbk().Run(gbk, out, [](std::string_view rest, std::string& o) {
-        o += static_cast<unsigned char>(rest[0]) == 0x80 ? "\xE2\x82\xAC" : "\xEF\xBF\xBD";
-        return size_t{1};
-    });
+    FromGbk().Run(gbk, out, ReplaceGbkByte);
     return out;
 }
 
@@ -89,10 +87,8 @@ std::string Utf8ToGbk(std::string_view utf8, size_t* replaced) {
         }
     } else {
         ToGbk().Run(utf8, out, [&count](std::string_view rest, std::string& o) {
-            o += '?';
             ++count;
-            const size_t length = Utf8SequenceLength(static_cast<unsigned char>(rest[0]));
-            return length == 0 || length > rest.size() ? size_t{1} : length;
+            return ReplaceUtf8Character(rest, o);
         });
     }
     if (replaced)

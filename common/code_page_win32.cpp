@@ -3,6 +3,7 @@
 // a run the system refuses is taken again character by character, so exactly
 // the characters it cannot convert are replaced, as on every other build.
 #include "common/code_page.h"
+#include "common/code_page_replacement.h"
 
 #include <algorithm>
 #include <windows.h>
@@ -14,8 +15,6 @@ namespace {
 
 constexpr UINT kGb18030 = 54936;
 constexpr UINT kGbk = 936;
-const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
-const char kEuro[] = "\xE2\x82\xAC";
 
 UINT ReadingCodePage() {
     static const UINT codePage = ::IsValidCodePage(kGb18030) ? kGb18030 : kGbk;
@@ -120,10 +119,7 @@ std::string GbkToUtf8(std::string_view gbk) {
         out.assign(gbk);
         return out;
     }
-    Convert(gbk, out, GbSequenceLength, AppendFromGbk, [](std::string_view rest, std::string& o) {
-        o += static_cast<unsigned char>(rest[0]) == 0x80 ? kEuro : kReplacement;
-        return size_t{1};
-    });
+    Convert(gbk, out, GbSequenceLength, AppendFromGbk, ReplaceGbkByte);
     return out;
 }
 
@@ -136,10 +132,8 @@ std::string Utf8ToGbk(std::string_view utf8, size_t* replaced) {
     } else {
         Convert(utf8, out, Utf8CharacterLength, AppendToGbk,
                 [&count](std::string_view rest, std::string& o) {
-                    o += '?';
                     ++count;
-                    const size_t length = Utf8SequenceLength(static_cast<unsigned char>(rest[0]));
-                    return length == 0 || length > rest.size() ? size_t{1} : length;
+                    return ReplaceUtf8Character(rest, o);
                 });
     }
     if (replaced)

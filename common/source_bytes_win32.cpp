@@ -1,4 +1,3 @@
-// The source file read once on Windows, through its UTF-16 name.
 #include "common/source_bytes.h"
 
 #include <algorithm>
@@ -21,52 +20,44 @@ struct Handle {
     }
 };
 
-bool Fail(FileError* error, const std::string& path, int code) {
-    if (error) {
-        error->code = code;
-        error->message = ReadFailureMessage(path, code);
-    }
-    return false;
-}
-
 }  // namespace
 
-// The file is read to its size as it stands, with one byte of room to see
-// whether it grew meanwhile; a file that grew, or one without a size (a pipe,
-// a device), is read the general way.
-bool SourceBytes::Open(const std::string& path, FileError* error) {
+bool SourceBytes::ReadAtItsSize(const std::string& path, int& code) {
     const std::wstring wide = win32::WideFromUtf8(path);
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return Fail(error, path, EISDIR);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        code = EISDIR;
+        return false;
+    }
     Handle file{::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)};
-    if (file.h == INVALID_HANDLE_VALUE)
-        return Fail(error, path, ErrnoFromWin32(::GetLastError()));
     LARGE_INTEGER size{};
-    if (::GetFileType(file.h) == FILE_TYPE_DISK && ::GetFileSizeEx(file.h, &size) &&
-        size.QuadPart > 0) {
-        const size_t room = static_cast<size_t>(size.QuadPart) + 1;
-        m_buffer.reset(new char[room]);
-        size_t done = 0;
-        while (done < room) {
-            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(room - done, 1u << 30));
-            DWORD n = 0;
-            if (!::ReadFile(file.h, m_buffer.get() + done, chunk, &n, nullptr))
-                return Fail(error, path, ErrnoFromWin32(::GetLastError()));
-            if (n == 0)
-                break;
-            done += n;
-        }
-        if (done < room) {
-            m_view = std::string_view(m_buffer.get(), done);
-            return true;
-        }
-        m_buffer.reset();
-    }
-    if (!ReadFileBytes(path, m_grown, error))
+    if (file.h == INVALID_HANDLE_VALUE) {
+        code = ErrnoFromWin32(::GetLastError());
         return false;
-    m_view = m_grown;
+    }
+    if (::GetFileType(file.h) != FILE_TYPE_DISK || !::GetFileSizeEx(file.h, &size) ||
+        size.QuadPart <= 0) {
+        return true;
+    }
+    const size_t room = static_cast<size_t>(size.QuadPart) + 1;
+    m_buffer.reset(new char[room]);
+    size_t done = 0;
+    while (done < room) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(room - done, 1u << 30));
+        DWORD n = 0;
+        if (!::ReadFile(file.h, m_buffer.get() + done, chunk, &n, nullptr)) {
+            code = ErrnoFromWin32(::GetLastError());
+            return false;
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    if (done == room)
+        m_buffer.reset();
+    else
+        m_view = std::string_view(m_buffer.get(), done);
     return true;
 }
 
