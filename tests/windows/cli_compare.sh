@@ -64,7 +64,7 @@ cases+=(
   "dxf --type coordinate ../pane.txt c.dxf" "dxf --type measurement --prefix K ../meas.txt m.dxf"
   "dxf --type coordinate --cad ../points.txt c.dxf" "dxf --type measurement --cad --metres ../meas.txt m.dxf"
   "excel --numbers ../points.txt book.xls"
-  "coord --layout 3 ../big.txt out.txt" "universal --source-fields 1,2,3,4,5 --target-fields 1,2,4,3,5 ../big.txt u.txt"
+  "coord --layout 3 ../big.txt out.txt" "universal --source-fields 1,2,3,4,5,6 --target-fields 2,1,4,3,5,6 ../big.txt u.txt"
   "coord --layout 1 ../no-such-file.txt out.txt" "table ../points.txt no-such-folder/t.txt"
   # Names with blanks: the words of these cases are separated by "|".
   "coord|--layout|2|../数据 文件夹/坐标.txt|结果 文件夹/坐标 CASS.dat"
