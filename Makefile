@@ -102,11 +102,13 @@ package: programs
 # mingw-w64 and run under wine (see tests/windows/).
 WIN_BUILD ?= build-win
 
+# The cross compilers, wine and GoogleTest's sources are in the test group.
 $(WIN_BUILD)/build.ninja:
+	@bash scripts/install-deps.sh build test
 	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVM_BENCH=OFF
 
-windows: deps $(WIN_BUILD)/build.ninja
+windows: $(WIN_BUILD)/build.ninja
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 
 test-windows: windows $(BUILD)/build.ninja

@@ -2,8 +2,8 @@
 // Conversions between the program's byte texts and UTF-8. Lines arrive either
 // in GBK (the Chinese Windows code page of the instrument and of older files)
 // or in UTF-8 (files made on Linux); exports that need one encoding convert
-// here. The conversions come from the platform: code_page_iconv.cpp uses the C
-// library's iconv; a Windows build supplies its own source for this header.
+// here. The conversions come from the platform: code_page_posix.cpp uses the C
+// library's iconv, code_page_win32.cpp the Windows code pages.
 
 #include <cstddef>
 #include <string>
@@ -13,6 +13,9 @@ namespace vm {
 
 bool IsAscii(std::string_view bytes);
 bool IsValidUtf8(std::string_view bytes);
+// The length of the UTF-8 sequence that lead starts: 1 to 4, or 0 for a byte
+// that starts none.
+size_t Utf8SequenceLength(unsigned char lead);
 
 // GBK to UTF-8, read through GB18030 (its superset). A byte that starts no
 // character becomes U+FFFD and the text after it is kept; the single byte 0x80

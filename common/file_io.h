@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vm {
 
@@ -51,5 +52,9 @@ int MoveFileAside(const std::string& path, std::string& aside);
 // Puts a file moved aside back in place (replacing whatever is there now).
 bool RenameOver(const std::string& from, const std::string& to);
 void RemoveFile(const std::string& path);
+
+// The names of the entries in folder dir (files and folders, "." and ".."
+// left out); empty when it cannot be read.
+std::vector<std::string> NamesInFolder(const std::string& dir);
 
 }  // namespace vm

@@ -1,6 +1,7 @@
 #include "common/file_io.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -149,6 +150,19 @@ bool RenameOver(const std::string& from, const std::string& to) {
 
 void RemoveFile(const std::string& path) {
     ::unlink(path.c_str());
+}
+
+std::vector<std::string> NamesInFolder(const std::string& dir) {
+    std::vector<std::string> names;
+    if (DIR* d = ::opendir(dir.c_str())) {
+        while (const dirent* item = ::readdir(d)) {
+            const std::string name = item->d_name;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        }
+        ::closedir(d);
+    }
+    return names;
 }
 
 }  // namespace vm

@@ -1,10 +1,10 @@
 #include "common/file_io.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <windows.h>
 
+#include "common/fresh_file_win32.h"
 #include "common/wide_text_win32.h"
 
 namespace vm {
@@ -33,20 +33,6 @@ struct Handle {
 bool IsFolder(const std::wstring& path) {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The folder part of path with its separator ("" for a bare file name, which
-// lives in the current folder).
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of("/\\:");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-// A name in path's folder that no file has yet: ".vm-<tag>-<process>-<count>".
-std::string FreshNameBeside(const std::string& path, const char* tag) {
-    static std::atomic<unsigned> counter{0};
-    return FolderOf(path) + ".vm-" + tag + "-" + std::to_string(::GetCurrentProcessId()) + "-" +
-           std::to_string(::GetTickCount()) + "-" + std::to_string(counter++);
 }
 
 bool WriteAll(HANDLE file, const std::string& data) {
@@ -116,14 +102,7 @@ bool WriteFileAtomic(const std::string& path, const std::string& data, FileError
         return Fail(error, EISDIR, WriteFailureMessage(path, EISDIR));
 
     std::wstring temp;
-    HANDLE file = INVALID_HANDLE_VALUE;
-    for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        temp = WideFromUtf8(FreshNameBeside(path, "new"));
-        file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
-        if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
-            break;
-    }
+    HANDLE file = win32::CreateFileBeside(path, temp);
     if (file == INVALID_HANDLE_VALUE) {
         const int code = ErrnoFromWin32(::GetLastError());
         return Fail(error, code, WriteFailureMessage(path, code));
@@ -146,7 +125,7 @@ bool WriteFileAtomic(const std::string& path, const std::string& data, FileError
 }
 
 int MoveFileAside(const std::string& path, std::string& aside) {
-    aside = FreshNameBeside(path, "old");
+    aside = win32::FreshNameBeside(path, "old");
     if (::MoveFileExW(WideFromUtf8(path).c_str(), WideFromUtf8(aside).c_str(),
                       MOVEFILE_WRITE_THROUGH)) {
         return 0;
@@ -162,6 +141,21 @@ bool RenameOver(const std::string& from, const std::string& to) {
 
 void RemoveFile(const std::string& path) {
     ::DeleteFileW(WideFromUtf8(path).c_str());
+}
+
+std::vector<std::string> NamesInFolder(const std::string& dir) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW item{};
+    const HANDLE find = ::FindFirstFileW(WideFromUtf8(dir + "\\*").c_str(), &item);
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = win32::Utf8FromWide(item.cFileName);
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (::FindNextFileW(find, &item));
+    ::FindClose(find);
+    return names;
 }
 
 }  // namespace vm

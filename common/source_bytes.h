@@ -18,6 +18,11 @@ public:
     std::string_view View() const { return m_view; }
 
 private:
+    // The platform's part: reads a file with a size into m_buffer and m_view,
+    // leaving m_buffer empty for a file to read the general way (one that grew
+    // meanwhile, or has no size). False with an errno-style code on failure.
+    bool ReadAtItsSize(const std::string& path, int& code);
+
     std::unique_ptr<char[]> m_buffer;
     std::string m_grown;  // the bytes of a file that grew or has no size
     std::string_view m_view;

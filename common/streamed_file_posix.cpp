@@ -78,27 +78,6 @@ void StreamedFile::WriteOut(const char* data, size_t size) {
     }
 }
 
-// Without an open file the text is dropped: an unopened StreamedFile is a
-// sink for a pass that only counts.
-void StreamedFile::Flush() {
-    if (m_fd >= 0)
-        WriteOut(m_buffer.data(), m_used);
-    m_used = 0;
-    if (m_buffer.empty())
-        m_buffer.resize(kBufferSize);
-}
-
-// A text longer than the buffer's free room: the buffer goes out first, and a
-// text longer than the whole buffer goes out directly.
-bool StreamedFile::AppendLarge(std::string_view& text) {
-    Flush();
-    if (text.size() <= m_buffer.size())
-        return true;
-    if (m_fd >= 0)
-        WriteOut(text.data(), text.size());
-    return false;
-}
-
 bool StreamedFile::Commit(FileError* error) {
     if (m_fd < 0)
         return Fail(error, m_path, m_openError != 0 ? m_openError : EBADF);

@@ -91,7 +91,7 @@ PointSet ReadCoordinateLines(const std::string& bytes) {
     for (size_t lineNo = 1; reader.Next(piece); ++lineNo) {
         const std::string text = StripLineEnds(piece);
         const std::string_view line(text);
-        size_t comma[4];
+        size_t comma[4] = {};
         size_t found = 0;
         for (size_t at = 0; found < 4; ++found, ++at) {
             at = line.find(',', at);

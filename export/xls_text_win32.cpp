@@ -18,15 +18,8 @@ size_t SequenceLength(const std::string& text, size_t i, UINT codePage) {
     const unsigned lead = at(0);
     if (lead < 0x80)
         return 1;
-    if (codePage == CP_UTF8) {
-        if (lead >= 0xC2 && lead <= 0xDF)
-            return 2;
-        if (lead >= 0xE0 && lead <= 0xEF)
-            return 3;
-        if (lead >= 0xF0 && lead <= 0xF4)
-            return 4;
-        return 0;
-    }
+    if (codePage == CP_UTF8)
+        return Utf8SequenceLength(static_cast<unsigned char>(lead));
     if (lead == 0x80 || lead == 0xFF)
         return 0;
     const unsigned second = at(1);

@@ -1,7 +1,4 @@
 // Reading the download journal: listing, restoring, marking seen, pruning.
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -54,8 +51,8 @@ std::string SerializeInfo(const Info& info, const std::string& original) {
 }
 
 unsigned long long FileSize(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 ? static_cast<unsigned long long>(st.st_size) : 0;
+    std::uint64_t size = 0;
+    return IsRegularFile(path, &size) ? size : 0;
 }
 
 long long Number(const Info& info, const char* key) {
@@ -105,17 +102,13 @@ std::optional<Listed> ReadEntry(const std::string& dir, const std::string& id) {
 
 std::vector<JournalEntry> ListJournal(const std::string& dir) {
     std::vector<Listed> found;
-    if (DIR* d = ::opendir(dir.c_str())) {
-        while (const dirent* item = ::readdir(d)) {
-            const std::string name = item->d_name;
-            const std::string suffix = ".info";
-            if (name.size() <= suffix.size() ||
-                name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
-                continue;
-            if (auto listed = ReadEntry(dir, name.substr(0, name.size() - suffix.size())))
-                found.push_back(std::move(*listed));
-        }
-        ::closedir(d);
+    const std::string suffix = ".info";
+    for (const std::string& name : NamesInFolder(dir)) {
+        if (name.size() <= suffix.size() ||
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+            continue;
+        if (auto listed = ReadEntry(dir, name.substr(0, name.size() - suffix.size())))
+            found.push_back(std::move(*listed));
     }
     std::sort(found.begin(), found.end(), [](const Listed& a, const Listed& b) {
         return a.startedMs != b.startedMs ? a.startedMs < b.startedMs : a.entry.id < b.entry.id;
@@ -128,7 +121,7 @@ std::vector<JournalEntry> ListJournal(const std::string& dir) {
 
 std::optional<JournalEntry> FindJournalEntry(const std::string& id, const std::string& dir) {
     // An id is a plain name inside the folder, never a path.
-    if (id.empty() || id.find('/') != std::string::npos || id[0] == '.')
+    if (id.empty() || id.find_first_of("/\\") != std::string::npos || id[0] == '.')
         return std::nullopt;
     if (auto listed = ReadEntry(dir, id))
         return listed->entry;
@@ -165,8 +158,8 @@ void PruneJournal(std::size_t keep, const std::string& dir) {
             break;
         if (!e.seen || e.receiving)
             continue;
-        std::remove(e.dataPath.c_str());
-        std::remove((dir + "/" + e.id + ".info").c_str());
+        RemoveFile(e.dataPath);
+        RemoveFile(dir + "/" + e.id + ".info");
         --count;
     }
 }

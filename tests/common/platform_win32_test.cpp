@@ -3,12 +3,15 @@
 // per-user folders are where Windows programs keep theirs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 
 #include "common/file_io.h"
 #include "common/ini_file.h"
+#include "common/source_bytes.h"
+#include "common/streamed_file.h"
 #include "common/user_paths.h"
 #include "common/wide_text_win32.h"
 #include "tests/support/temp_dir.h"
@@ -44,6 +47,29 @@ TEST(WindowsFiles, chineseNamesRoundTripAndReplaceWholeWithoutLeftovers) {
     EXPECT_EQ(size, bytes.size());
     EXPECT_EQ(Listing(folder), std::vector<std::string>{"坐标文件.txt"});
 
+    // A streamed file over several buffers; one never committed leaves nothing.
+    const std::string streamedPath = folder + "\\转换结果.dat";
+    std::string streamed;
+    {
+        StreamedFile dropped;
+        ASSERT_TRUE(dropped.Open(streamedPath));
+        dropped.Append("lost");
+        StreamedFile file;
+        ASSERT_TRUE(file.Open(streamedPath));
+        for (int i = 0; streamed.size() < 3 * StreamedFile::kBufferSize; ++i) {
+            const std::string part(i % 50 == 0 ? StreamedFile::kBufferSize + 3 : 777, 'a' + i % 26);
+            file.Append(part);
+            streamed += part;
+        }
+        ASSERT_TRUE(file.Commit());
+    }
+    SourceBytes source;
+    ASSERT_TRUE(source.Open(streamedPath));
+    EXPECT_EQ(source.View(), streamed);
+    std::vector<std::string> names = NamesInFolder(folder);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"坐标文件.txt", "转换结果.dat"}));
+
     ASSERT_TRUE(IniWriteInt(folder + "\\设置.ini", "NewConfig", "Xposition", 3));
     EXPECT_EQ(IniGetInt(folder + "\\设置.ini", "newconfig", "XPOSITION", -1), 3);
 }
@@ -72,6 +98,12 @@ TEST(WindowsFiles, failuresCarryTheReasonOfEverySystem) {
                                           : ReadFailureMessage(c.path, c.code)));
     }
     EXPECT_EQ(TempDir::read(kept), "old");
+
+    FileError error;
+    EXPECT_FALSE(StreamedFile().Open(dir.path(), FileMode::Normal, &error));
+    EXPECT_EQ(error.code, EISDIR);
+    EXPECT_FALSE(SourceBytes().Open(dir.path() + "\\没有.txt", &error));
+    EXPECT_EQ(error.code, ENOENT);
 }
 
 TEST(WindowsUserFolders, configInAppDataAndWorkFileInLocalAppData) {

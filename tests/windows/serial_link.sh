@@ -67,8 +67,16 @@ start_sim send sent.txt --baud 38400
 /usr/bin/python3 -c 'assert open("pane.txt", "rb").read() == \
     open("sent.txt", "rb").read().replace(b"\0", b"").replace(b"\r", b"").replace(b"\n", b"\r\n")' ||
   fail "the pane-to-file rule was not applied"
+# The download journal in %LOCALAPPDATA%: the three downloads above listed
+# as complete, and the first of them restored byte for byte.
+"$WINE" "$win_cli" downloads >journal.out 2>&1 || fail "downloads: $(cat journal.out)"
+[ "$(tail -n3 journal.out | grep -c ' complete$')" = 3 ] || fail "journal: $(tail -n3 journal.out)"
+id=$(tail -n3 journal.out | head -n1 | cut -d' ' -f1)
+"$WINE" "$win_cli" downloads --restore "$id" restored.txt >restore.out 2>&1 ||
+  fail "restore $id: $(cat restore.out)"
+cmp -s sent.txt restored.txt || fail "restore $id: other bytes than were sent"
 status=0
 "$WINE" "$win_cli" download --port 9 --baud 9600 --max-wait 2 none.txt >missing.out 2>&1 || status=$?
 [ "$status" = 1 ] || fail "a missing COM9 should exit 1, not $status: $(cat missing.out)"
 grep -q 'COM9' missing.out || fail "the message should name COM9: $(cat missing.out)"
-echo "serial_link: pane-to-file download and a missing port as on Linux"
+echo "serial_link: pane-to-file download, the download journal and a missing port as on Linux"
