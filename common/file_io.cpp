@@ -1,5 +1,7 @@
 #include "common/file_io.h"
 
+#include "common/streamed_file.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -61,6 +63,17 @@ bool ReadFileBytes(const std::string& path, std::string& out, FileError* error) 
     if (!ok)
         out.clear();
     return ok;
+}
+
+// The bytes go to a temporary file beside the target and take its name only
+// once all of them are on disk (the platform's part is in StreamedFile).
+bool WriteFileAtomic(const std::string& path, const std::string& data, FileError* error,
+                     FileMode mode) {
+    StreamedFile file;
+    if (!file.Open(path, mode, error))
+        return false;
+    file.Append(data);
+    return file.Commit(error);
 }
 
 }  // namespace vm

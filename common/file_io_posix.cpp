@@ -18,31 +18,6 @@ bool Fail(FileError* error, int code, std::string message) {
     return false;
 }
 
-bool WriteAll(int fd, const std::string& data) {
-    size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-mode_t PermissionsFor(const std::string& path, FileMode mode) {
-    if (mode == FileMode::OwnerOnly)
-        return 0600;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     if (slash == std::string::npos)
@@ -99,33 +74,6 @@ bool ForEachFileBlock(const std::string& path, size_t blockSize,
             return true;
         onBlock(block.data(), static_cast<size_t>(n));
     }
-}
-
-bool WriteFileAtomic(const std::string& path, const std::string& data, FileError* error,
-                     FileMode mode) {
-    if (path.empty())
-        return Fail(error, ENOENT, WriteFailureMessage(path, ENOENT));
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-        return Fail(error, EISDIR, WriteFailureMessage(path, EISDIR));
-    }
-    const mode_t permissions = PermissionsFor(path, mode);
-    std::string temp = FolderOf(path) + "/.vm-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return Fail(error, errno, WriteFailureMessage(path, errno));
-    int code = 0;
-    if (!WriteAll(fd, data) || ::fsync(fd) != 0 || ::fchmod(fd, permissions) != 0)
-        code = errno;
-    if (::close(fd) != 0 && code == 0)
-        code = errno;
-    if (code == 0 && ::rename(temp.c_str(), path.c_str()) != 0)
-        code = errno;
-    if (code != 0) {
-        ::unlink(temp.c_str());
-        return Fail(error, code, WriteFailureMessage(path, code));
-    }
-    return true;
 }
 
 int MoveFileAside(const std::string& path, std::string& aside) {

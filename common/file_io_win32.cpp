@@ -1,6 +1,5 @@
 #include "common/file_io.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <windows.h>
 
@@ -33,18 +32,6 @@ struct Handle {
 bool IsFolder(const std::wstring& path) {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool WriteAll(HANDLE file, const std::string& data) {
-    size_t done = 0;
-    while (done < data.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 30));
-        DWORD written = 0;
-        if (!::WriteFile(file, data.data() + done, chunk, &written, nullptr))
-            return false;
-        done += written;
-    }
-    return true;
 }
 
 }  // namespace
@@ -87,41 +74,6 @@ bool ForEachFileBlock(const std::string& path, size_t blockSize,
             return true;
         onBlock(block.data(), n);
     }
-}
-
-// The new bytes go to a fresh file beside the target, written through to the
-// disk, and only then take the target's name in one step: a full disk or a
-// crash leaves the old file whole, never a half-written one. The per-user
-// folders are private to the user already, so OwnerOnly needs nothing more.
-bool WriteFileAtomic(const std::string& path, const std::string& data, FileError* error,
-                     FileMode /*mode*/) {
-    if (path.empty())
-        return Fail(error, ENOENT, WriteFailureMessage(path, ENOENT));
-    const std::wstring target = WideFromUtf8(path);
-    if (IsFolder(target))
-        return Fail(error, EISDIR, WriteFailureMessage(path, EISDIR));
-
-    std::wstring temp;
-    HANDLE file = win32::CreateFileBeside(path, temp);
-    if (file == INVALID_HANDLE_VALUE) {
-        const int code = ErrnoFromWin32(::GetLastError());
-        return Fail(error, code, WriteFailureMessage(path, code));
-    }
-    DWORD failure = 0;
-    if (!WriteAll(file, data) || !::FlushFileBuffers(file))
-        failure = ::GetLastError();
-    if (!::CloseHandle(file) && failure == 0)
-        failure = ::GetLastError();
-    if (failure == 0 && !::MoveFileExW(temp.c_str(), target.c_str(),
-                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        failure = ::GetLastError();
-    }
-    if (failure != 0) {
-        ::DeleteFileW(temp.c_str());
-        const int code = ErrnoFromWin32(failure);
-        return Fail(error, code, WriteFailureMessage(path, code));
-    }
-    return true;
 }
 
 int MoveFileAside(const std::string& path, std::string& aside) {
