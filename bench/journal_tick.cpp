@@ -22,6 +22,7 @@
 #include "serial/download_recording.h"
 #include "serial/serial_port.h"
 #include "serial/sim_instrument.h"
+#include "bench/simulated_link.h"
 
 namespace {
 
@@ -29,22 +30,11 @@ namespace {
 // journal step goes to ms. False when the link could not be set up.
 bool LiveTicks(vm::CJournalRecorder& journal, const std::string& file, int baud,
                std::vector<double>& ms, bool& exact) {
-    vm::sim::CPtyInstrument pty;
-    std::string error;
-    if (!pty.Create(error))
-        return false;
-    vm::sim::SendPlan plan;
-    plan.bytes = file;
-    plan.bytesPerSecond = baud / 10.0;
-    plan.startDelayMs = 100;
-    vm::CSerialPort port;
-    vm::CCommTicker ticker;
-    vm::PortChoice choice;
-    choice.settings = {1, baud, 0, 0, 8, 1};
-    choice.devicePath = pty.DevicePath();
+    SimulatedLink link;
     std::string pane;
-    if (!vm::StartDownload(port, choice, ticker, pane).started)
+    if (!link.Start(baud, file, pane))
         return false;
+    auto& [pty, plan, port, ticker] = link;
     std::thread sender([&] { vm::sim::SendFile(pty, plan); });
     auto next = std::chrono::steady_clock::now();
     vm::TickResult tick;

@@ -12,6 +12,7 @@
 #include "serial/comm_tick.h"
 #include "serial/serial_port.h"
 #include "serial/sim_instrument.h"
+#include "bench/simulated_link.h"
 #include "serial/transfer_start.h"
 
 namespace {
@@ -35,25 +36,11 @@ std::string MakeFile(size_t size) {
 }
 
 bool Measure(int baud, double seconds, Figures& out) {
-    vm::sim::CPtyInstrument pty;
-    std::string error;
-    if (!pty.Create(error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return false;
-    }
-    vm::sim::SendPlan plan;
-    plan.bytesPerSecond = baud / 10.0;
-    plan.bytes = MakeFile(static_cast<size_t>(plan.bytesPerSecond * seconds));
-    plan.startDelayMs = 100;
-
-    vm::CSerialPort port;
-    vm::CCommTicker ticker;
-    vm::PortChoice choice;
-    choice.settings = {1, baud, 0, 0, 8, 1};
-    choice.devicePath = pty.DevicePath();
+    SimulatedLink link;
     std::string pane;
-    if (!vm::StartDownload(port, choice, ticker, pane).started)
+    if (!link.Start(baud, MakeFile(static_cast<size_t>(baud / 10.0 * seconds)), pane))
         return false;
+    auto& [pty, plan, port, ticker] = link;
 
     vm::sim::SendReport report;
     std::thread sender([&] { report = vm::sim::SendFile(pty, plan); });

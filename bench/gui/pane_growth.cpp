@@ -23,6 +23,7 @@
 #include "serial/comm_tick.h"
 #include "serial/serial_port.h"
 #include "serial/sim_instrument.h"
+#include "bench/simulated_link.h"
 #include "serial/transfer_start.h"
 
 namespace {
@@ -59,21 +60,10 @@ double RebuildCost(const std::string& bytes) {
 // the window's share of a core while the bytes arrive. False when the port
 // cannot be opened at that rate.
 bool LiveDownload(vm::CMainDlg& window, const std::string& prefill, int baud, double seconds) {
-    vm::sim::CPtyInstrument pty;
-    std::string error;
-    if (!pty.Create(error))
+    SimulatedLink link;
+    if (!link.Start(baud, Download(static_cast<size_t>(baud / 10.0 * seconds)), window.m_strText))
         return false;
-    vm::sim::SendPlan plan;
-    plan.bytesPerSecond = baud / 10.0;
-    plan.bytes = Download(static_cast<size_t>(plan.bytesPerSecond * seconds));
-    plan.startDelayMs = 100;
-    vm::CSerialPort port;
-    vm::CCommTicker ticker;
-    vm::PortChoice choice;
-    choice.settings = {1, baud, 0, 0, 8, 1};
-    choice.devicePath = pty.DevicePath();
-    if (!vm::StartDownload(port, choice, ticker, window.m_strText).started)
-        return false;
+    auto& [pty, plan, port, ticker] = link;
     window.m_strText = prefill;  // as if the download had already brought it
     window.UpdateData(false);
     QApplication::processEvents();
