@@ -1,4 +1,4 @@
-"""Conversions against mawk: generates the sources, checks each awk rendering
+"""Conversions and exports against mawk: generates the sources, checks each awk rendering
 against the program's output, then times both in alternating runs."""
 import os
 import random
@@ -66,6 +66,11 @@ def jobs(work, cli):
            ["mawk", "-v", "coord=" + ref + "c.txt", "-v", "ad=" + ref + "d.txt", "-v",
             "ang=" + ref + "a.txt", "-f", os.path.join(HERE, "awk/meas.awk"), meas], None,
            [(out + k + ".txt", ref + k + ".txt") for k in "cda"])
+    for label, argv, script in (("table", [cli, "table"], "table.awk"),
+                                ("dxf, coordinates", [cli, "dxf", "--type", "coordinate"], "dxf.awk")):
+        yield (label, coord, argv + [coord, out + ".txt"],
+               ["mawk", "-f", os.path.join(HERE, "awk", script), coord], ref + ".txt",
+               [(out + ".txt", ref + ".txt")])
     source = os.path.join(work, "universal.txt")
     yield ("universal", source,
            [cli, "universal", "--source-fields", "1,2,3,4,5,6", "--target-fields", "1,2,4,3,5,6",

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Conversion throughput against mawk doing the same work in the same run: the
 # coordinate conversion into each of the eleven layouts, the measurement
-# conversion into its three outputs and the universal conversion, each over a
+# conversion into its three outputs, the universal conversion, the printable
+# table and the DXF drawing of the coordinates, each over a
 # generated file of 1,000,000 records. Every awk rendering (bench/awk) is first
 # checked byte for byte against the program's output. Reports MB/s, the ratio
 # to mawk and peak memory; with BEFORE_CLI set, also the times of that build.

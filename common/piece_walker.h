@@ -9,6 +9,7 @@
 // made into LF) leave the same bytes.
 
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace vm {
@@ -52,6 +53,27 @@ inline std::string_view WithoutLineEnd(std::string_view raw) {
             raw.remove_suffix(1);
     }
     return raw;
+}
+
+// What CleanPiece makes of a piece (every CR and LF dropped, then the spaces at
+// both ends), as a range of the source or, for a piece with a CR or LF inside,
+// of scratch.
+inline std::string_view CleanedPiece(std::string_view raw, std::string& scratch) {
+    std::string_view text = WithoutLineEnd(raw);
+    if (!text.empty() && (std::memchr(text.data(), '\r', text.size()) ||
+                          std::memchr(text.data(), '\n', text.size()))) {
+        scratch.clear();
+        for (const char c : text) {
+            if (c != '\r' && c != '\n')
+                scratch.push_back(c);
+        }
+        text = scratch;
+    }
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
 }
 
 }  // namespace vm

@@ -1,5 +1,7 @@
 #include "export/column_order.h"
 
+#include <cstring>
+
 #include "common/line_reader.h"
 #include "common/text.h"
 
@@ -16,22 +18,75 @@ ColumnOrder DefaultColumnOrder(bool hasCode) {
     return order;
 }
 
-ColumnFields CutColumnFields(const std::string& cleaned, bool hasCode) {
-    const long long c1 = FindChar(cleaned, ',', 0);
-    const long long c2 = FindChar(cleaned, ',', c1 + 1);
-    const long long c3 = FindChar(cleaned, ',', c2 + 1);
-    ColumnFields f;
-    f[0] = Mid(cleaned, 0, c1);
-    f[1] = Mid(cleaned, c1 + 1, c2 - c1 - 1);
-    f[2] = Mid(cleaned, c2 + 1, c3 - c2 - 1);
+namespace {
+
+// The comma search of every export on a range: the first comma at or after p,
+// or -1; a negative p searches from the start.
+long long FindComma(std::string_view s, long long p) {
+    if (p < 0)
+        p = 0;
+    if (p >= static_cast<long long>(s.size()))
+        return -1;
+    const size_t at = s.find(',', static_cast<size_t>(p));
+    return at == std::string_view::npos ? -1 : static_cast<long long>(at);
+}
+
+// Mid on a range: negative start or count count as 0, the stretch is cut at the end.
+std::string_view MidView(std::string_view s, long long start, long long count) {
+    const long long size = static_cast<long long>(s.size());
+    start = start < 0 ? 0 : start;
+    if (start >= size)
+        return {};
+    count = count < 0 ? 0 : count > size - start ? size - start : count;
+    return s.substr(static_cast<size_t>(start), static_cast<size_t>(count));
+}
+
+}  // namespace
+
+ColumnFieldViews CutColumnFieldViews(std::string_view cleaned, bool hasCode) {
+    const long long c1 = FindComma(cleaned, 0);
+    const long long c2 = FindComma(cleaned, c1 + 1);
+    const long long c3 = FindComma(cleaned, c2 + 1);
+    const long long whole = static_cast<long long>(cleaned.size());
+    ColumnFieldViews f;
+    f[0] = MidView(cleaned, 0, c1);
+    f[1] = MidView(cleaned, c1 + 1, c2 - c1 - 1);
+    f[2] = MidView(cleaned, c2 + 1, c3 - c2 - 1);
     if (hasCode) {
-        const long long c4 = FindChar(cleaned, ',', c3 + 1);
-        f[3] = Mid(cleaned, c3 + 1, c4 - c3 - 1);
-        f[4] = MidFrom(cleaned, c4 + 1);
+        const long long c4 = FindComma(cleaned, c3 + 1);
+        f[3] = MidView(cleaned, c3 + 1, c4 - c3 - 1);
+        f[4] = MidView(cleaned, c4 + 1, whole);
     } else {
-        f[3] = MidFrom(cleaned, c3 + 1);
+        f[3] = MidView(cleaned, c3 + 1, whole);
     }
     return f;
+}
+
+ColumnFields CutColumnFields(const std::string& cleaned, bool hasCode) {
+    const ColumnFieldViews views = CutColumnFieldViews(cleaned, hasCode);
+    ColumnFields f;
+    for (size_t i = 0; i < f.size(); ++i)
+        f[i] = std::string(views[i]);
+    return f;
+}
+
+size_t WriteColumnOrderRow(std::string_view cleaned, const ColumnOrder& order, char* out) {
+    const ColumnFieldViews cut = CutColumnFieldViews(cleaned, order.m_bHasCode == 1);
+    const int16_t columns[] = {order.m_nPtCol, order.m_nXCol, order.m_nYCol, order.m_nZCol,
+                               order.m_nCodeCol};
+    const size_t count = order.m_bHasCode == 1 ? 5 : 4;
+    char* p = out;
+    for (size_t i = 0; i < count; ++i) {
+        if (i > 0)
+            p = static_cast<char*>(std::memset(p, ' ', kColumnGap)) + kColumnGap;
+        // Column index k selects field F(k+1); an index outside 0-4 selects nothing.
+        const int16_t column = columns[i];
+        if (column >= 0 && column < 5)
+            p += cut[static_cast<size_t>(column)].copy(p, cut[static_cast<size_t>(column)].size());
+    }
+    *p++ = '\r';
+    *p++ = '\n';
+    return static_cast<size_t>(p - out);
 }
 
 namespace {
@@ -62,17 +117,11 @@ bool ColumnOrderFields(const std::string& piece, const ColumnOrder& order,
 }
 
 bool ColumnOrderRow(const std::string& piece, const ColumnOrder& order, std::string& row) {
-    std::vector<std::string> fields;
-    if (!ColumnOrderFields(piece, order, fields))
+    const std::string cleaned = CleanPiece(piece);
+    if (cleaned.find(',') == std::string::npos)
         return false;
-    const std::string gap(kColumnGap, ' ');
-    row.clear();
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            row += gap;
-        row += fields[i];
-    }
-    row += "\r\n";
+    row.resize(5 * cleaned.size() + 4 * kColumnGap + 2);
+    row.resize(WriteColumnOrderRow(cleaned, order, row.data()));
     return true;
 }
 

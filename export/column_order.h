@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vm {
@@ -40,6 +41,14 @@ using ColumnFields = std::array<std::string, 5>;
 // searches, F4 lies between the third and fourth comma and F5 is the rest after
 // the fourth; without code F4 is the rest after the third comma and F5 is empty.
 ColumnFields CutColumnFields(const std::string& cleaned, bool hasCode);
+
+// The same five fields as ranges of cleaned.
+using ColumnFieldViews = std::array<std::string_view, 5>;
+ColumnFieldViews CutColumnFieldViews(std::string_view cleaned, bool hasCode);
+
+// Writes the table row of a cleaned line that holds a comma into out (room for
+// 5 * cleaned.size() + 4 * kColumnGap + 2 bytes); returns its length.
+size_t WriteColumnOrderRow(std::string_view cleaned, const ColumnOrder& order, char* out);
 
 // Applies the column-order rule to one piece read from a file (line ends and
 // outer spaces are removed first). A cleaned line without a comma yields no row:

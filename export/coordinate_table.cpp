@@ -1,6 +1,33 @@
 #include "export/coordinate_table.h"
 
+#include "common/piece_walker.h"
+#include "common/source_bytes.h"
+#include "common/streamed_file.h"
+#include "common/string_sink.h"
+
 namespace vm {
+namespace {
+
+// Writes the heading and one row per piece with a comma; returns the rows.
+template <typename Sink>
+size_t WriteTable(std::string_view bytes, const ColumnOrder& order, Sink& out) {
+    out.Append(CoordinateTableHeading());
+    PieceWalker pieces(bytes);
+    std::string_view raw;
+    std::string scratch;
+    size_t rows = 0;
+    while (pieces.Next(raw)) {
+        const std::string_view cleaned = CleanedPiece(raw, scratch);
+        if (cleaned.find(',') == std::string_view::npos)
+            continue;
+        char* row = out.Room(5 * cleaned.size() + 4 * kColumnGap + 2);
+        out.Added(WriteColumnOrderRow(cleaned, order, row));
+        ++rows;
+    }
+    return rows;
+}
+
+}  // namespace
 
 const std::string& CoordinateTableHeading() {
     static const std::string kHeading = "PT#" + std::string(12, ' ') + "X" + std::string(14, ' ') +
@@ -11,26 +38,27 @@ const std::string& CoordinateTableHeading() {
 
 std::string BuildCoordinateTable(const std::string& sourceBytes, const ColumnOrder& order,
                                  size_t* rowCount) {
-    const std::vector<std::string> rows = ColumnOrderRows(sourceBytes, order);
-    std::string table = CoordinateTableHeading();
-    for (const std::string& row : rows)
-        table += row;
+    std::string table;
+    StringSink sink(table);
+    const size_t rows = WriteTable(sourceBytes, order, sink);
     if (rowCount)
-        *rowCount = rows.size();
+        *rowCount = rows;
     return table;
 }
 
 CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request) {
     CoordinateTableResult result;
-    std::string source;
+    SourceBytes source;
     FileError error;
-    if (!ReadFileBytes(request.sourcePath, source, &error)) {
+    if (!source.Open(request.sourcePath, &error)) {
         result.messages.push_back(error.message);
         return result;
     }
+    StreamedFile table;
     size_t rows = 0;
-    const std::string table = BuildCoordinateTable(source, request.order, &rows);
-    if (!WriteFileAtomic(request.tablePath, table, &error, request.mode)) {
+    if (table.Open(request.tablePath, request.mode))
+        rows = WriteTable(source.View(), request.order, table);
+    if (!table.Commit(&error)) {
         result.messages.push_back(error.message);
         return result;
     }

@@ -1,121 +1,145 @@
 #include "export/dxf_builders.h"
 
-#include "common/file_io.h"
-#include "common/line_reader.h"
-#include "common/number.h"
-#include "common/text.h"
+#include <cstring>
+
+#include "common/decimal_text.h"
+#include "common/piece_walker.h"
+#include "common/string_sink.h"
 #include "export/dxf_cad.h"
-#include "export/source_encoding.h"
 #include "instrument/records.h"
 
 namespace vm {
 namespace {
 
-// "XYZ X,Y,Z": the three values after the tag, the last one the rest of the line.
-void ReadXyzRecord(const std::string& line, double& north, double& east, double& height) {
-    north = AtoF(RecordField1(line));
-    east = AtoF(RecordField2(line));
-    height = AtoF(RecordRestAfterComma(line, 2));
-}
-
 // A measurement file's values are thousandths of the unit.
 constexpr double kThousandthsPerMetre = 1000.0;
 
-DxfBuild Finish(std::vector<DxfPoint> points, const DxfOptions& options,
-                const EncodingCounts& counts) {
-    DxfBuild build;
-    build.sourceRead = true;
-    build.pointCount = points.size();
-    build.text = options.cadReady ? AssembleCadDxf(points) : AssembleDxf(points);
-    build.status = EncodingStatus(counts);
-    return build;
+std::string_view Between(const char* comma, const char* next) {
+    return std::string_view(comma + 1, static_cast<size_t>(next - comma - 1));
 }
 
-// The CAD-ready drawing declares GBK, so UTF-8 lines are converted first.
-std::string SourceFor(std::string bytes, const DxfOptions& options, EncodingCounts& counts) {
-    return options.cadReady ? SourceToGbk(bytes, counts) : bytes;
+// Calls visit(label, x, y, z) for every line with at least four commas.
+template <typename Visit>
+void VisitCoordinatePoints(std::string_view bytes, Visit&& visit) {
+    PieceWalker pieces(bytes);
+    std::string_view raw;
+    std::string scratch;
+    while (pieces.Next(raw)) {
+        const std::string_view line = CleanedPiece(raw, scratch);
+        const char* end = line.data() + line.size();
+        const char* commas[4];
+        const char* p = line.data();
+        bool point = true;
+        for (const char*& comma : commas) {
+            comma =
+                p < end
+                    ? static_cast<const char*>(std::memchr(p, ',', static_cast<size_t>(end - p)))
+                    : nullptr;
+            if (!comma) {
+                point = false;  // not a coordinate line
+                break;
+            }
+            p = comma + 1;
+        }
+        if (!point)
+            continue;
+        const std::string_view label(line.data(), static_cast<size_t>(commas[0] - line.data()));
+        visit(label, ReadDecimal(Between(commas[1], commas[2])),
+              ReadDecimal(Between(commas[0], commas[1])),
+              ReadDecimal(Between(commas[2], commas[3])));
+    }
+}
+
+// Calls visit(label, x, y, z) for every "XYZ" record, its values divided by divisor.
+template <typename Visit>
+void VisitMeasurementPoints(std::string_view bytes, const std::string& prefix, double divisor,
+                            Visit&& visit) {
+    PieceWalker pieces(bytes);
+    std::string_view raw;
+    std::string scratch;
+    std::string line;
+    std::string previous;
+    std::string label;
+    size_t count = 0;
+    while (pieces.Next(raw)) {
+        line.assign(CleanedPiece(raw, scratch));
+        if (RecordTag(line) == "XYZ") {
+            label = prefix + std::to_string(++count) + PrecedingLineName(previous);
+            const double north = ReadDecimal(RecordField1(line));
+            const double east = ReadDecimal(RecordField2(line));
+            const double height = ReadDecimal(RecordRestAfterComma(line, 2));
+            visit(label, east / divisor, north / divisor, height / divisor);
+        }
+        std::swap(previous, line);
+    }
+}
+
+template <typename Visit>
+void VisitPoints(const DxfSource& source, Visit&& visit) {
+    if (!source.measurement)
+        return VisitCoordinatePoints(source.bytes, visit);
+    const double divisor = source.options.metres ? kThousandthsPerMetre : 1.0;
+    VisitMeasurementPoints(source.bytes, source.prefix, divisor, visit);
+}
+
+// Head, the entities of every point, tail; a CAD-ready drawing first takes a
+// pass for the extent its HEADER states.
+template <typename Sink>
+size_t WriteDrawing(const DxfSource& source, Sink& out) {
+    if (source.options.cadReady) {
+        DxfExtent extent;
+        VisitPoints(source,
+                    [&](std::string_view, double x, double y, double z) { extent.Add(x, y, z); });
+        out.Append(CadSections(extent));
+    }
+    out.Append(DxfHead());
+    size_t points = 0;
+    VisitPoints(source, [&](std::string_view label, double x, double y, double z) {
+        const size_t room = DxfPointRoom(label.size());
+        if (room <= StreamedFile::kBufferSize)
+            out.Added(WriteDxfPoint(out.Room(room), label, x, y, z));
+        else
+            out.Append(FormatDxfPoint({x, y, z, std::string(label)}));
+        ++points;
+    });
+    out.Append(DxfTail());
+    return points;
+}
+
+std::vector<DxfPoint> Collect(const DxfSource& source) {
+    std::vector<DxfPoint> points;
+    VisitPoints(source, [&](std::string_view label, double x, double y, double z) {
+        points.push_back({x, y, z, std::string(label)});
+    });
+    return points;
 }
 
 }  // namespace
 
 std::vector<DxfPoint> DxfPointsFromCoordinates(const std::string& bytes) {
-    std::vector<DxfPoint> points;
-    LineReader reader(bytes);
-    std::string piece;
-    while (reader.Next(piece)) {
-        const std::string line = CleanPiece(piece);
-        const long long c1 = FindChar(line, ',', 0);
-        const long long c2 = FindChar(line, ',', c1 + 1);
-        const long long c3 = FindChar(line, ',', c2 + 1);
-        const long long c4 = FindChar(line, ',', c3 + 1);
-        if (c1 < 0 || c2 < 0 || c3 < 0 || c4 < 0)
-            continue;  // not a coordinate line
-        DxfPoint p;
-        p.label = Mid(line, 0, c1);
-        p.y = AtoF(Mid(line, c1 + 1, c2 - c1 - 1));
-        p.x = AtoF(Mid(line, c2 + 1, c3 - c2 - 1));
-        p.z = AtoF(Mid(line, c3 + 1, c4 - c3 - 1));
-        points.push_back(std::move(p));
-    }
-    return points;
+    DxfSource source;
+    source.bytes = bytes;
+    return Collect(source);
 }
 
 std::vector<DxfPoint> DxfPointsFromMeasurement(const std::string& bytes,
                                                const std::string& prefix) {
-    std::vector<DxfPoint> points;
-    LineReader reader(bytes);
-    std::string piece;
-    std::string previous;
-    while (reader.Next(piece)) {
-        std::string line = CleanPiece(piece);
-        if (RecordTag(line) == "XYZ") {
-            DxfPoint p;
-            ReadXyzRecord(line, p.y, p.x, p.z);
-            p.label = prefix + std::to_string(points.size() + 1) + PrecedingLineName(previous);
-            points.push_back(std::move(p));
-        }
-        previous = std::move(line);
-    }
-    return points;
+    DxfSource source;
+    source.bytes = bytes;
+    source.measurement = true;
+    source.prefix = prefix;
+    return Collect(source);
 }
 
-DxfBuild BuildDxfFromCoordinates(const std::string& workFilePath, const DxfOptions& options) {
-    std::string bytes;
-    if (!ReadFileBytes(workFilePath, bytes)) {
-        DxfBuild failed;
-        failed.messages.push_back({"Open file failed!", ""});
-        return failed;
-    }
-    EncodingCounts counts;
-    return Finish(DxfPointsFromCoordinates(SourceFor(std::move(bytes), options, counts)), options,
-                  counts);
+size_t WriteDxfDrawing(const DxfSource& source, StreamedFile& out) {
+    return WriteDrawing(source, out);
 }
 
-DxfBuild BuildDxfFromMeasurement(const std::string& workFilePath, const std::string& prefix,
-                                 const DxfOptions& options) {
-    std::string bytes;
-    FileError error;
-    if (!ReadFileBytes(workFilePath, bytes, &error)) {
-        DxfBuild failed;
-        failed.status = "Open c:\\tempfilepath.txt failed!";
-        // The status line alone is easily missed once no "Save OK" follows.
-        failed.messages.push_back({error.message, ""});
-        return failed;
-    }
-    EncodingCounts counts;
-    const std::string source = SourceFor(std::move(bytes), options, counts);
-    EncodingCounts prefixCounts;  // the prefix is no line of the source
-    std::vector<DxfPoint> points =
-        DxfPointsFromMeasurement(source, SourceFor(prefix, options, prefixCounts));
-    counts.replaced += prefixCounts.replaced;
-    if (options.metres) {
-        for (DxfPoint& p : points) {
-            p.x /= kThousandthsPerMetre;
-            p.y /= kThousandthsPerMetre;
-            p.z /= kThousandthsPerMetre;
-        }
-    }
-    return Finish(std::move(points), options, counts);
+std::string DxfDrawingText(const DxfSource& source) {
+    std::string text;
+    StringSink sink(text);
+    WriteDrawing(source, sink);
+    return text;
 }
 
 }  // namespace vm

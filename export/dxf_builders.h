@@ -1,6 +1,5 @@
 #pragma once
-// The two builders of the DXF export. Each reads the work file (the text pane
-// as saved) and returns the complete DXF text:
+// The two ways the DXF export reads the work file (the text pane as saved):
 //  - coordinates: lines "name,X,Y,Z,code..." with at least four commas;
 //  - measurement: every "XYZ" record, named by the line before it and numbered.
 // Numbers are drawn as they stand in the file, without the instrument's
@@ -12,29 +11,17 @@
 // same survey puts them, labels as high as there.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "common/streamed_file.h"
 #include "export/dxf_text.h"
 
 namespace vm {
 
-// A message box: text and title (empty title: the application's name).
-struct DxfMessage {
-    std::string text;
-    std::string title;
-};
-
 struct DxfOptions {
     bool cadReady = false;  // HEADER and TABLES before the entities, GBK labels
     bool metres = false;    // measurement values from thousandths to metres
-};
-
-struct DxfBuild {
-    bool sourceRead = false;  // false: the work file could not be read, text is empty
-    std::string text;         // the complete DXF
-    size_t pointCount = 0;
-    std::string status;                // for the main window's status line, "" to leave it
-    std::vector<DxfMessage> messages;  // message boxes, in the order they are shown
 };
 
 // The points of a coordinate file's bytes: F1 label, F2 north, F3 east, F4 height.
@@ -43,8 +30,19 @@ std::vector<DxfPoint> DxfPointsFromCoordinates(const std::string& bytes);
 // The points of a measurement file's bytes; labels are prefix, running number, name.
 std::vector<DxfPoint> DxfPointsFromMeasurement(const std::string& bytes, const std::string& prefix);
 
-DxfBuild BuildDxfFromCoordinates(const std::string& workFilePath, const DxfOptions& options = {});
-DxfBuild BuildDxfFromMeasurement(const std::string& workFilePath, const std::string& prefix,
-                                 const DxfOptions& options = {});
+// What a drawing is made of: the work file's bytes and how to read them. For
+// a CAD-ready drawing, bytes and prefix are GBK already.
+struct DxfSource {
+    std::string_view bytes;
+    bool measurement = false;
+    std::string prefix;  // measurement labels only
+    DxfOptions options;
+};
+
+// Writes the whole drawing as it is made; returns the points drawn.
+size_t WriteDxfDrawing(const DxfSource& source, StreamedFile& out);
+
+// The same drawing as a text.
+std::string DxfDrawingText(const DxfSource& source);
 
 }  // namespace vm

@@ -18,17 +18,14 @@ std::string Variable(const std::string& name, const std::string& groups) {
     return Group(9, name) + groups;
 }
 
-std::string Header(const std::vector<DxfPoint>& points) {
+std::string Header(const DxfExtent& extent) {
     std::string out = Group(0, "SECTION") + Group(2, "HEADER");
     out += Variable("$ACADVER", Group(1, "AC1009"));
     out += Variable("$DWGCODEPAGE", Group(3, "ANSI_936"));
     out += Variable("$INSBASE", Coordinates(0, 0, 0));
-    if (!points.empty()) {
-        DxfPoint lo = points.front(), hi = points.front();
-        for (const DxfPoint& p : points) {
-            lo.x = std::min(lo.x, p.x), lo.y = std::min(lo.y, p.y), lo.z = std::min(lo.z, p.z);
-            hi.x = std::max(hi.x, p.x), hi.y = std::max(hi.y, p.y), hi.z = std::max(hi.z, p.z);
-        }
+    if (!extent.empty) {
+        const DxfPoint& lo = extent.lo;
+        const DxfPoint& hi = extent.hi;
         out += Variable("$EXTMIN", Coordinates(lo.x, lo.y, lo.z));
         out += Variable("$EXTMAX", Coordinates(hi.x, hi.y, hi.z));
     }
@@ -68,8 +65,24 @@ std::string Tables(bool hasPoints) {
 
 }  // namespace
 
+void DxfExtent::Add(double x, double y, double z) {
+    if (empty) {
+        lo.x = hi.x = x, lo.y = hi.y = y, lo.z = hi.z = z;
+        empty = false;
+    }
+    lo.x = std::min(lo.x, x), lo.y = std::min(lo.y, y), lo.z = std::min(lo.z, z);
+    hi.x = std::max(hi.x, x), hi.y = std::max(hi.y, y), hi.z = std::max(hi.z, z);
+}
+
+std::string CadSections(const DxfExtent& extent) {
+    return Header(extent) + Tables(!extent.empty);
+}
+
 std::string AssembleCadDxf(const std::vector<DxfPoint>& points) {
-    return Header(points) + Tables(!points.empty()) + AssembleDxf(points);
+    DxfExtent extent;
+    for (const DxfPoint& p : points)
+        extent.Add(p.x, p.y, p.z);
+    return CadSections(extent) + AssembleDxf(points);
 }
 
 }  // namespace vm

@@ -14,6 +14,16 @@
 
 namespace vm {
 
+// The smallest and largest x, y and z of the points drawn.
+struct DxfExtent {
+    bool empty = true;
+    DxfPoint lo, hi;
+    void Add(double x, double y, double z);
+};
+
+// HEADER and TABLES, which precede the plain drawing's text.
+std::string CadSections(const DxfExtent& extent);
+
 std::string AssembleCadDxf(const std::vector<DxfPoint>& points);
 
 }  // namespace vm

@@ -1,27 +1,61 @@
 #include "export/dxf_export.h"
 
 #include "common/file_io.h"
+#include "common/source_bytes.h"
+#include "export/source_encoding.h"
 
 namespace vm {
+namespace {
+
+// The work file could not be read: what each file type says.
+void ReportUnreadable(const DxfExportRequest& request, const FileError& error,
+                      DxfExportResult& result) {
+    if (request.fileType != kDxfMeasurementFile) {
+        result.messages.push_back({"Open file failed!", ""});
+        return;
+    }
+    result.status = "Open c:\\tempfilepath.txt failed!";
+    // The status line alone is easily missed once no "Save OK" follows.
+    result.messages.push_back({error.message, ""});
+}
+
+}  // namespace
 
 DxfExportResult ExportDxf(const DxfExportRequest& request) {
-    const DxfBuild build =
-        request.fileType == kDxfMeasurementFile
-            ? BuildDxfFromMeasurement(request.workFilePath, request.labelPrefix, request.options)
-            : BuildDxfFromCoordinates(request.workFilePath, request.options);
     DxfExportResult result;
-    result.status = build.status;
-    result.messages = build.messages;
-    if (!build.sourceRead)
-        return result;
-
+    SourceBytes work;
     FileError error;
-    if (!WriteFileAtomic(request.targetPath, build.text, &error)) {
+    if (!work.Open(request.workFilePath, &error)) {
+        ReportUnreadable(request, error, result);
+        return result;
+    }
+    DxfSource source;
+    source.bytes = work.View();
+    source.measurement = request.fileType == kDxfMeasurementFile;
+    source.prefix = source.measurement ? request.labelPrefix : std::string();
+    source.options = request.options;
+    // The CAD-ready drawing declares GBK, so UTF-8 lines are converted first.
+    EncodingCounts counts;
+    std::string gbk;
+    if (request.options.cadReady) {
+        gbk = SourceToGbk(source.bytes, counts);
+        source.bytes = gbk;
+        EncodingCounts prefixCounts;  // the prefix is no line of the source
+        source.prefix = SourceToGbk(source.prefix, prefixCounts);
+        counts.replaced += prefixCounts.replaced;
+    }
+    result.status = EncodingStatus(counts);
+
+    StreamedFile target;
+    size_t points = 0;
+    if (target.Open(request.targetPath))
+        points = WriteDxfDrawing(source, target);
+    if (!target.Commit(&error)) {
         result.messages.push_back({error.message, ""});
         return result;
     }
     result.saved = true;
-    result.pointCount = build.pointCount;
+    result.pointCount = points;
     result.messages.push_back({request.targetPath, "Save OK"});
     return result;
 }

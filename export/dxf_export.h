@@ -1,6 +1,6 @@
 #pragma once
-// The DXF export: builds the drawing from the work file with the builder the
-// chosen file type selects and writes it to the target, then reports "Save OK".
+// The DXF export: draws the work file the way the chosen file type reads it,
+// writing the drawing as it is made, then reports "Save OK".
 // Unlike a plain create-and-write, the target is replaced only once the whole
 // drawing is on disk, and "Save OK" appears only when that succeeded: a work
 // file that cannot be read or a target that cannot be written is reported and
@@ -13,6 +13,12 @@
 #include "export/dxf_settings.h"
 
 namespace vm {
+
+// A message box: text and title (empty title: the application's name).
+struct DxfMessage {
+    std::string text;
+    std::string title;
+};
 
 struct DxfExportRequest {
     std::string workFilePath;  // the text pane as saved

@@ -4,7 +4,9 @@
 // the same place showing the point's label. Lines end in LF alone, and the
 // file ends with "EOF" without a line end.
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vm {
@@ -28,6 +30,14 @@ std::string FormatDxfNumber(double value);
 // The POINT and TEXT entities of one point, ended by the group code 0 that
 // opens the next entity (or the ENDSEC).
 std::string FormatDxfPoint(const DxfPoint& point);
+
+// Room WriteDxfPoint needs for a label of labelSize bytes, whatever the numbers.
+constexpr size_t DxfPointRoom(size_t labelSize) {
+    return 2200 + labelSize;
+}
+
+// The same entities written into out (DxfPointRoom bytes); returns their length.
+size_t WriteDxfPoint(char* out, std::string_view label, double x, double y, double z);
 
 // Head, every point in order, tail.
 std::string AssembleDxf(const std::vector<DxfPoint>& points);

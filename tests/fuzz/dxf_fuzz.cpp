@@ -1,7 +1,8 @@
 // Any bytes as the work file of the DXF export, through both builders: the
 // drawing is head, one POINT and one TEXT per point, tail; every line pair is
 // a known group code and its value, so no label or number can break the
-// structure; numbers are written as C's "%f" writes them.
+// structure; numbers are written as C's "%f" writes them; the drawing
+// written as it is made equals the one assembled from the points.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "export/dxf_builders.h"
+#include "export/dxf_cad.h"
 #include "export/dxf_text.h"
 
 namespace {
@@ -58,6 +60,20 @@ void CheckNumbers(const std::vector<vm::DxfPoint>& points) {
     }
 }
 
+// The drawing written as it is made equals the one assembled from the points.
+void CheckStreamed(const std::string& bytes, bool measurement, const std::string& prefix,
+                   const std::vector<vm::DxfPoint>& points) {
+    vm::DxfSource source;
+    source.bytes = bytes;
+    source.measurement = measurement;
+    source.prefix = prefix;
+    if (vm::DxfDrawingText(source) != vm::AssembleDxf(points))
+        __builtin_trap();
+    source.options.cadReady = true;
+    if (vm::DxfDrawingText(source) != vm::AssembleCadDxf(points))
+        __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -73,8 +89,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<vm::DxfPoint> coordinates = vm::DxfPointsFromCoordinates(bytes);
     CheckDrawing(coordinates);
     CheckNumbers(coordinates);
+    CheckStreamed(bytes, false, prefix, coordinates);
     const std::vector<vm::DxfPoint> measured = vm::DxfPointsFromMeasurement(bytes, prefix);
     CheckDrawing(measured);
     CheckNumbers(measured);
+    CheckStreamed(bytes, true, prefix, measured);
     return 0;
 }
