@@ -8,6 +8,7 @@
 // and LF bytes of a piece, so the raw stretch and LineReader's text (with CR LF
 // made into LF) leave the same bytes.
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -53,6 +54,32 @@ inline std::string_view WithoutLineEnd(std::string_view raw) {
             raw.remove_suffix(1);
     }
     return raw;
+}
+
+// Whether some byte of the word is zero (exact for that question).
+inline uint64_t ZeroByte(uint64_t word) {
+    constexpr uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr uint64_t kHighs = 0x8080808080808080ULL;
+    return (word - kOnes) & ~word & kHighs;
+}
+
+// Whether a piece's text holds an end mark's "@" or "$", a CR or an LF: eight
+// bytes at a time, since nearly every piece holds none.
+inline bool HoldsMarkOrLineEnd(std::string_view text) {
+    constexpr uint64_t kOnes = 0x0101010101010101ULL;
+    size_t i = 0;
+    uint64_t found = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t w;
+        std::memcpy(&w, text.data() + i, sizeof w);
+        found |= ZeroByte(w ^ (kOnes * '@')) | ZeroByte(w ^ (kOnes * '$')) |
+                 ZeroByte(w ^ (kOnes * '\r')) | ZeroByte(w ^ (kOnes * '\n'));
+    }
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        found |= static_cast<uint64_t>(c == '@' || c == '$' || c == '\r' || c == '\n');
+    }
+    return found != 0;
 }
 
 // What CleanPiece makes of a piece (every CR and LF dropped, then the spaces at

@@ -1,6 +1,5 @@
 #include "instrument/coordinate_conversion.h"
 
-#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -16,32 +15,6 @@
 
 namespace vm {
 namespace {
-
-// Whether some byte of the word is zero (exact for that question).
-uint64_t ZeroByte(uint64_t word) {
-    constexpr uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr uint64_t kHighs = 0x8080808080808080ULL;
-    return (word - kOnes) & ~word & kHighs;
-}
-
-// Whether a piece without its line end holds "@", "$", CR or LF: eight bytes
-// at a time, since nearly every piece holds none.
-bool HasMarkOrLineEnd(std::string_view text) {
-    constexpr uint64_t kOnes = 0x0101010101010101ULL;
-    size_t i = 0;
-    uint64_t found = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        uint64_t w;
-        std::memcpy(&w, text.data() + i, sizeof w);
-        found |= ZeroByte(w ^ (kOnes * '@')) | ZeroByte(w ^ (kOnes * '$')) |
-                 ZeroByte(w ^ (kOnes * '\r')) | ZeroByte(w ^ (kOnes * '\n'));
-    }
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        found |= static_cast<uint64_t>(c == '@' || c == '$' || c == '\r' || c == '\n');
-    }
-    return found != 0;
-}
 
 // Walks the pieces of a coordinate file in place. Each piece gets the end mark
 // "@$$" and loses its CR and LF; "@" and "$" never belong to a field, and "@$$"
@@ -59,7 +32,7 @@ public:
         std::string_view raw;
         while (pieces.Next(raw)) {
             const std::string_view text = WithoutLineEnd(raw);
-            if (HasMarkOrLineEnd(text)) {
+            if (HoldsMarkOrLineEnd(text)) {
                 AddMarkedPiece(raw);
             } else {
                 // Nearly every piece: the end mark closes it whole as one record.

@@ -5,15 +5,6 @@ namespace {
 
 constexpr std::string_view kEndMarker = "@$$";
 
-// A piece whose text without its line end holds no '@', '$' or CR is that
-// text as one record.
-bool IsPlainText(std::string_view text) {
-    bool special = false;
-    for (const char c : text)
-        special |= (c == '@') | (c == '$') | (c == '\r');
-    return !special;
-}
-
 }  // namespace
 
 bool LayoutRecordReader::Next(std::string_view& record) {
@@ -23,7 +14,7 @@ bool LayoutRecordReader::Next(std::string_view& record) {
     if (!m_pieces.Next(raw))
         return false;
     record = WithoutLineEnd(raw);
-    if (IsPlainText(record))
+    if (!HoldsMarkOrLineEnd(record))
         return true;
     m_marked.clear();
     for (const char c : raw) {

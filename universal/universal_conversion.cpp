@@ -126,6 +126,11 @@ public:
             if (!m_fields[p].empty() && p != last)
                 ++separators[p];
         }
+        // The "last" of that count is not always the last filled position:
+        // a filled field it would leave without a separator while another
+        // follows would run into that one, so it keeps one separator.
+        if (last >= 0 && separators[last] == 0 && !m_fields[last].empty() && FilledAfter(last))
+            separators[last] = 1;
         for (int p = 0; p < kLayoutPositions; ++p) {
             out.Append(m_fields[p]);
             for (int n = 0; n < separators[p]; ++n)
@@ -135,6 +140,14 @@ public:
     }
 
 private:
+    bool FilledAfter(int position) const {
+        for (int p = position + 1; p < kLayoutPositions; ++p) {
+            if (!m_fields[p].empty())
+                return true;
+        }
+        return false;
+    }
+
     int NonEmptyCount() const {
         int count = 0;
         for (const std::string_view& f : m_fields)

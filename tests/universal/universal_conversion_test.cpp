@@ -99,13 +99,14 @@ TEST(BuildTargetRecord, fillOrderAndSeparators) {
         {{0, 5, 1, 2, 4, 5}, false, ',', 0, "P,A,1,2,3,9", "P,1.000,2.000,3.000,\r\n"},
         {{0, 0, 1, 2, 3, 5}, false, ',', 0, "12,A,1,2,3", "12,,1.000,2.000,3.000\r\n"},
         {{0, 0, 1, 2, 3, 5}, false, ' ', 0, "12,A,1,2,3", "12  1.000 2.000 3.000\r\n"},
-        // The last field is the count of filled fields less one, not the last
-        // filled position: with field 2 left empty, Y at field 4 counts as last.
-        {{0, 1, 2, 3, 4, 5}, false, ',', 0, "12,A,1,2,3", "12,1.000,2.0003.000,\r\n"},
+        // "Last" is the count of filled fields less one, not the last filled
+        // position: with field 2 left empty, Y at field 4 counts as last, yet
+        // keeps its separator, since Z follows it.
+        {{0, 1, 2, 3, 4, 5}, false, ',', 0, "12,A,1,2,3", "12,1.000,2.000,3.000,\r\n"},
         {{0, 1, 2, 3, 4, 5}, true, ',', 0, "7,,1,2,3", "7, ,1.000,2.000,3.000\r\n"},
         // X over the point number; an empty X wipes it and yields no number.
         {{0, 1, 0, 2, 3, 5}, true, ',', 0, "P9,A,5,6,7", "5.000,,A,6.000,7.000\r\n"},
-        {{0, 1, 0, 2, 3, 5}, true, ',', 0, "P9,A,,6,7", "A,6.0007.000,\r\n"},
+        {{0, 1, 0, 2, 3, 5}, true, ',', 0, "P9,A,,6,7", "A,6.000,7.000,\r\n"},
         {{0, 1, 2, 3, 4, 5}, true, ',', 1, "P1,A,x,  2.5e1m", "P1,A,1.000,25.000\r\n"},
         {{0, 1, 2, 3, 4, 5}, true, ',', 1, "P1", "P1,\r\n"},  // no separator: field 2
     };
