@@ -26,6 +26,10 @@ enum class FileMode { Normal, OwnerOnly };
 bool WriteFileAtomic(const std::string& path, const std::string& data, FileError* error = nullptr,
                      FileMode mode = FileMode::Normal);
 
+// The folder a path names a file in ("." for a bare name), where the
+// temporary files that replace it are made.
+std::string FolderOf(const std::string& path);
+
 // The reason of an errno in the UI's language.
 std::string ErrnoReason(int code);
 

@@ -18,15 +18,6 @@ bool Fail(FileError* error, int code, std::string message) {
     return false;
 }
 
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
 // Closes the descriptor on every way out.
 struct Descriptor {
     int fd;
@@ -37,6 +28,15 @@ struct Descriptor {
 };
 
 }  // namespace
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
 
 bool FileExists(const std::string& path) {
     struct stat st {};

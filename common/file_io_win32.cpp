@@ -36,6 +36,13 @@ bool IsFolder(const std::wstring& path) {
 
 }  // namespace
 
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of("/\\:");
+    if (slash == std::string::npos)
+        return ".";
+    return path.substr(0, slash == 0 || path[slash] == ':' ? slash + 1 : slash);
+}
+
 bool FileExists(const std::string& path) {
     return ::GetFileAttributesW(WideFromUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -27,15 +27,6 @@ mode_t PermissionsFor(const std::string& path, FileMode mode) {
     return 0666 & ~mask;
 }
 
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
 }  // namespace
 
 StreamedFile::~StreamedFile() {
