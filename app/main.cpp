@@ -1,5 +1,5 @@
 // The desktop program: the main window, run modally; the program ends when it closes.
-#include "app/main_dlg.h"
+#include "app/main_window/main_dlg.h"
 #include "app/main_window/recent_downloads_menu.h"
 #include "app/main_window/qt_translation.h"
 #include "app/ui_fonts.h"

@@ -3,8 +3,8 @@
 #include <QObject>
 
 #include "app/desktop.h"
-#include "app/main_dlg.h"
-#include "app/pane_files.h"
+#include "app/main_window/main_dlg.h"
+#include "app/main_window/pane_files.h"
 #include "common/pane_text.h"
 #include "serial/download_journal.h"
 

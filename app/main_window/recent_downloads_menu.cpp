@@ -6,7 +6,7 @@
 
 #include "app/control_id.h"
 #include "app/desktop.h"
-#include "app/main_dlg.h"
+#include "app/main_window/main_dlg.h"
 #include "app/main_window/pane_guard.h"
 #include "serial/download_journal.h"
 

@@ -3,7 +3,7 @@
 #include "app/app_info.h"
 #include "app/control_id.h"
 #include "app/desktop.h"
-#include "app/main_dlg.h"
+#include "app/main_window/main_dlg.h"
 #include "common/ini_file.h"
 #include "common/user_paths.h"
 

@@ -1,9 +1,9 @@
 #include "app/main_window/transfer_progress.h"
 
 #include "app/control_id.h"
-#include "app/main_dlg.h"
+#include "app/main_window/main_dlg.h"
 #include "app/main_window/window_frame.h"
-#include "app/serial_link.h"
+#include "app/serial/serial_link.h"
 #include "serial/comm_state.h"
 #include "serial/comm_tick.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/control_id.h"
 #include "app/desktop.h"
-#include "app/main_dlg.h"
+#include "app/main_window/main_dlg.h"
 #include "app/main_window/recent_files.h"
 #include "app/main_window/transfer_progress.h"
 #include "app/main_window/window_frame.h"

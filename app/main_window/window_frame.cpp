@@ -1,7 +1,7 @@
 #include "app/main_window/window_frame.h"
 
 #include "app/control_id.h"
-#include "app/main_dlg.h"
+#include "app/main_window/main_dlg.h"
 #include "common/ini_file.h"
 #include "common/user_paths.h"
 

@@ -3,12 +3,12 @@
 #include "app/control_id.h"
 #include "app/desktop.h"
 #include "app/dialog_units.h"
-#include "app/download_convert_dlg.h"
-#include "app/main_dlg.h"
-#include "app/main_dlg_commands.h"
+#include "app/conversion/download_convert_dlg.h"
+#include "app/main_window/main_dlg.h"
+#include "app/main_window/main_dlg_commands.h"
 #include "app/preview/convert_preview.h"
 #include "app/preview/point_preview_dlg.h"
-#include "app/universal_convert_dlg.h"
+#include "app/universal/universal_convert_dlg.h"
 
 #include <QPushButton>
 

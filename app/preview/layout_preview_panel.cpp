@@ -3,9 +3,9 @@
 #include "app/control_id.h"
 #include "app/desktop.h"
 #include "app/dialog_units.h"
-#include "app/pane_codec.h"
+#include "app/main_window/pane_codec.h"
 #include "app/preview/convert_preview.h"
-#include "app/universal_convert_dlg.h"
+#include "app/universal/universal_convert_dlg.h"
 #include "universal/layout_preview.h"
 #include "universal/number_box.h"
 

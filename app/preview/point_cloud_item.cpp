@@ -1,6 +1,6 @@
 #include "app/preview/point_cloud_item.h"
 
-#include "app/pane_codec.h"
+#include "app/main_window/pane_codec.h"
 
 #include <QFontMetrics>
 #include <QPainter>

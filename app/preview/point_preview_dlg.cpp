@@ -2,7 +2,7 @@
 
 #include "app/control_id.h"
 #include "app/desktop.h"
-#include "app/pane_codec.h"
+#include "app/main_window/pane_codec.h"
 #include "app/preview/point_cloud_item.h"
 #include "app/preview/point_view.h"
 #include "common/file_io.h"

@@ -18,8 +18,8 @@
 #include <chrono>
 #include <thread>
 
-#include "app/main_dlg.h"
-#include "app/pane_codec.h"
+#include "app/main_window/main_dlg.h"
+#include "app/main_window/pane_codec.h"
 #include "serial/comm_tick.h"
 #include "serial/serial_port.h"
 #include "serial/sim_instrument.h"

@@ -2,8 +2,8 @@
 // Cancel leaves alone, and the Send time check.
 #include "tests/app/main_window_fixture.h"
 
-#include "app/com_set_dlg.h"
-#include "app/end_silence_setting.h"
+#include "app/serial/com_set_dlg.h"
+#include "app/serial/end_silence_setting.h"
 #include "common/file_io.h"
 #include "common/ini_file.h"
 #include "tests/support/fake_device_tree.h"

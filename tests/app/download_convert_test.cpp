@@ -16,9 +16,9 @@
 
 #include <unistd.h>
 
-#include "app/download_convert_dlg.h"
-#include "app/download_convert_paths.h"
-#include "app/main_dlg_commands.h"
+#include "app/conversion/download_convert_dlg.h"
+#include "app/conversion/download_convert_paths.h"
+#include "app/main_window/main_dlg_commands.h"
 #include "common/file_io.h"
 #include "common/user_paths.h"
 

@@ -13,9 +13,9 @@
 
 #include <cerrno>
 
-#include "app/cmd_excel.h"
-#include "app/column_order_dlg.h"
-#include "app/dxf_dlg.h"
+#include "app/exports/cmd_excel.h"
+#include "app/exports/column_order_dlg.h"
+#include "app/exports/dxf_dlg.h"
 #include "common/file_io.h"
 #include "common/ini_file.h"
 #include "common/user_paths.h"

@@ -1,8 +1,8 @@
 // The hover hint box: its size and placement as pure arithmetic, and the hint
 // window on a real dialog (look-up, showing and taking away the box).
 #include "app/control_id.h"
-#include "app/hint_geometry.h"
-#include "app/hint_wnd.h"
+#include "app/hints/hint_geometry.h"
+#include "app/hints/hint_wnd.h"
 #include "tests/support/gui_app.h"
 
 #include <QDialog>

@@ -5,11 +5,11 @@
 // are what the Download and Upload tests run on.)
 #include "tests/app/main_window_fixture.h"
 
-#include "app/about_dlg.h"
+#include "app/main_window/about_dlg.h"
 #include "app/app_info.h"
 #include "app/dialog_units.h"
 #include "app/file_filter.h"
-#include "app/main_commands.h"
+#include "app/main_window/main_commands.h"
 #include "app/program_finder.h"
 #include "app/string_table.h"
 

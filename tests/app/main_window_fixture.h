@@ -5,7 +5,7 @@
 // what dialog tests use to reach controls and let the event loop run.
 
 #include "app/control_id.h"
-#include "app/main_dlg.h"
+#include "app/main_window/main_dlg.h"
 #include "tests/support/gui_app.h"
 #include "tests/support/scripted_desktop.h"
 #include "tests/support/temp_dir.h"

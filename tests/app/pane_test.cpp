@@ -2,7 +2,7 @@
 // byte-exact decoding and encoding.
 #include "tests/app/main_window_fixture.h"
 
-#include "app/pane_codec.h"
+#include "app/main_window/pane_codec.h"
 #include "common/file_io.h"
 #include "common/pane_text.h"
 #include "common/user_paths.h"

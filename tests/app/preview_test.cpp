@@ -15,13 +15,13 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-#include "app/download_convert_dlg.h"
+#include "app/conversion/download_convert_dlg.h"
 #include "app/preview/convert_preview.h"
 #include "app/preview/layout_preview_panel.h"
 #include "app/preview/point_cloud_item.h"
 #include "app/preview/point_preview_dlg.h"
 #include "app/preview/point_view.h"
-#include "app/universal_convert_dlg.h"
+#include "app/universal/universal_convert_dlg.h"
 
 #include <cstdio>
 #include <ctime>

@@ -18,9 +18,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/download_convert_dlg.h"
+#include "app/conversion/download_convert_dlg.h"
 #include "app/preview/point_preview_dlg.h"
-#include "app/universal_convert_dlg.h"
+#include "app/universal/universal_convert_dlg.h"
 
 namespace vm::test {
 namespace {

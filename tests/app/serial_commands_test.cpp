@@ -14,7 +14,7 @@
 #include <future>
 #include <thread>
 
-#include "app/com_set_dlg.h"
+#include "app/serial/com_set_dlg.h"
 #include "app/main_window/pane_guard.h"
 #include "serial/comm_state.h"
 #include "serial/port_lock.h"

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "app/universal_convert_dlg.h"
+#include "app/universal/universal_convert_dlg.h"
 #include "common/ini_file.h"
 #include "common/user_paths.h"
 

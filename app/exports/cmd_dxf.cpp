@@ -1,0 +1,39 @@
+// Command 32813 "保存为DXF文件": the text pane as a DXF drawing.
+#include "app/desktop.h"
+#include "app/exports/dxf_dlg.h"
+#include "app/main_window/main_dlg.h"
+#include "app/main_window/main_dlg_commands.h"
+#include "common/user_paths.h"
+#include "export/dxf_export.h"
+
+namespace vm {
+
+void OnSaveDxf(CMainDlg& dlg) {
+    CDxfDlg dxf(&dlg);
+    if (dxf.DoModal() != CDxfDlg::kIdOk)
+        return;
+    ExportPaneAsDxf(dlg, dxf.m_strDxfPath, dxf.m_nFileType, dxf.m_options);
+}
+
+void ExportPaneAsDxf(CMainDlg& dlg, const std::string& path, long long fileType,
+                     const DxfOptions& options) {
+    if (!dlg.SavePaneToWorkFile())
+        return;  // it has told the user why
+
+    DxfExportRequest request;
+    request.workFilePath = WorkFilePath();
+    request.targetPath = path;
+    request.fileType = fileType;
+    request.labelPrefix = LoadDxfLabelPrefix(UserIniPath());
+    request.options = options;
+    const DxfExportResult result = ExportDxf(request);
+    if (!result.status.empty()) {
+        dlg.m_strStatus = result.status;
+        dlg.UpdateData(false);
+    }
+    for (const DxfMessage& message : result.messages) {
+        desktop().MessageBox(&dlg, message.text, message.title);
+    }
+}
+
+}  // namespace vm

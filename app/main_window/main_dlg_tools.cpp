@@ -1,0 +1,48 @@
+// Exit, the serial settings, the tool launchers and the About box.
+#include "app/main_window/main_dlg.h"
+
+#include "app/main_window/about_dlg.h"
+#include "app/serial/com_set_dlg.h"
+#include "app/desktop.h"
+#include "app/main_window/pane_guard.h"
+#include "app/main_window/pane_files.h"
+
+namespace vm {
+
+// Text kept nowhere gets the unsaved-pane guard's question instead of the
+// usual one, so the user answers once.
+void CMainDlg::OnFileExit() {
+    UpdateData(true);
+    if (PaneHoldsUnkeptText(*this)
+            ? ConfirmDiscardPane(*this)
+            : desktop().MessageBox(this, kExitQuestion, std::string(), MsgButtons::YesNo,
+                                   MsgIcon::Question) == MsgResult::Yes) {
+        QDialog::reject();
+    }
+}
+
+void CMainDlg::OnComSetting() {
+    g_comSetDlg.DoModal(this);
+}
+
+// The file dialog has no owner window, as the editor it starts is not ours.
+void CMainDlg::OnNotepad() {
+    const std::optional<std::string> path =
+        desktop().GetOpenFileName(nullptr, NotepadDialogRequest());
+    if (!path)
+        return;
+    if (!desktop().StartTextEditor(this, *path))
+        desktop().MessageBox(this, kNoEditorMessage);
+}
+
+void CMainDlg::OnCalculator() {
+    if (!desktop().StartCalculator(this))
+        desktop().MessageBox(this, kNoCalculatorMessage);
+}
+
+void CMainDlg::OnHelp() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+}  // namespace vm
