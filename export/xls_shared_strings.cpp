@@ -8,7 +8,7 @@ namespace {
 constexpr uint16_t kSst = 0x00FC;
 constexpr uint16_t kContinue = 0x003C;
 
-bool FitsOneByte(const std::u16string& text) {
+bool FitsOneByte(std::u16string_view text) {
     return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x100; });
 }
 
@@ -27,7 +27,7 @@ public:
         PutU32(m_data, unique);
     }
 
-    void String(const std::u16string& text) {
+    void String(std::u16string_view text) {
         const bool wide = !FitsOneByte(text);
         const size_t unit = wide ? 2 : 1;
         const size_t firstChar = text.empty() ? 0 : unit;
@@ -61,13 +61,14 @@ public:
 private:
     size_t Room() const { return kBiffMaxRecordData - m_data.size(); }
 
-    void AppendChars(const std::u16string& text, size_t from, size_t count, bool wide) {
+    void AppendChars(std::u16string_view text, size_t from, size_t count, bool wide) {
+        const size_t at = m_data.size();
+        m_data.resize(at + count * (wide ? 2 : 1));
+        char* out = &m_data[at];
         for (size_t i = from; i < from + count; ++i) {
-            if (wide) {
-                PutU16(m_data, text[i]);
-            } else {
-                PutU8(m_data, static_cast<uint8_t>(text[i]));
-            }
+            *out++ = static_cast<char>(text[i] & 0xFF);
+            if (wide)
+                *out++ = static_cast<char>(text[i] >> 8);
         }
     }
 
@@ -78,22 +79,64 @@ private:
 
 }  // namespace
 
-uint32_t XlsSharedStrings::Add(const std::u16string& text) {
+XlsSharedStrings::XlsSharedStrings() : m_starts{0} {
+    Rehash(64);
+}
+
+// The table is kept at most three quarters full, so that a probe seldom passes
+// more than a few slots.
+bool XlsSharedStrings::RoomFor(size_t strings, size_t slots) {
+    return 4 * strings <= 3 * slots;
+}
+
+void XlsSharedStrings::Reserve(size_t cells, size_t characters) {
+    size_t slots = m_slots.size();
+    while (!RoomFor(UniqueCount() + cells, slots))
+        slots *= 2;
+    if (slots != m_slots.size())
+        Rehash(slots);
+    m_starts.reserve(UniqueCount() + cells + 1);
+    m_pool.reserve(m_pool.size() + characters);
+}
+
+void XlsSharedStrings::Rehash(size_t slots) {
+    m_slots.assign(slots, kEmptySlot);
+    for (size_t i = 0; i < UniqueCount(); ++i)
+        m_slots[SlotOf(At(i))] = static_cast<uint32_t>(i);
+}
+
+size_t XlsSharedStrings::SlotOf(std::u16string_view text) const {
+    uint64_t hash = 0xCBF29CE484222325ull ^ text.size();
+    for (char16_t c : text)
+        hash = (hash ^ c) * 0x100000001B3ull;
+    hash ^= hash >> 29;
+    const size_t mask = m_slots.size() - 1;
+    for (size_t slot = static_cast<size_t>(hash) & mask;; slot = (slot + 1) & mask) {
+        const uint32_t index = m_slots[slot];
+        if (index == kEmptySlot || At(index) == text)
+            return slot;
+    }
+}
+
+uint32_t XlsSharedStrings::Add(std::u16string_view text) {
     ++m_nUses;
-    const auto found = m_index.find(text);
-    if (found != m_index.end())
-        return found->second;
-    const uint32_t index = static_cast<uint32_t>(m_aStrings.size());
-    m_aStrings.push_back(text);
-    m_index.emplace(text, index);
+    const size_t slot = SlotOf(text);
+    if (m_slots[slot] != kEmptySlot)
+        return m_slots[slot];
+    const uint32_t index = static_cast<uint32_t>(UniqueCount());
+    m_pool.append(text);
+    m_starts.push_back(m_pool.size());
+    m_slots[slot] = index;
+    if (!RoomFor(UniqueCount(), m_slots.size()))
+        Rehash(2 * m_slots.size());
     return index;
 }
 
 void XlsSharedStrings::Write(BiffStream& out) const {
     SstRecords records(out);
-    records.Header(m_nUses, static_cast<uint32_t>(m_aStrings.size()));
-    for (const std::u16string& text : m_aStrings)
-        records.String(text);
+    records.Header(m_nUses, static_cast<uint32_t>(UniqueCount()));
+    for (size_t i = 0; i < UniqueCount(); ++i)
+        records.String(At(i));
     records.Flush();
 }
 
