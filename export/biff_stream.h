@@ -50,6 +50,8 @@ public:
     explicit BiffStream(StreamedFile* file) : m_file(file), m_keep(false) {}
 
     size_t Position() const { return m_position; }
+    // True when the records are only counted: their data need not be built.
+    bool Counting() const { return !m_keep && !m_file; }
     // Appends one record (data no longer than kBiffMaxRecordData).
     void Record(uint16_t id, const char* data, size_t size);
     void Record(uint16_t id, const std::string& data) { Record(id, data.data(), data.size()); }

@@ -23,9 +23,11 @@ using CellTexts = std::array<std::string_view, kCellsPerRow>;
 // stands inside the piece.
 std::string_view CleanedLine(std::string_view raw, std::string& scratch) {
     std::string_view line = WithoutLineEnd(raw);
-    if (line.find_first_of("\r\n") != std::string_view::npos) {
-        scratch = CleanPiece(std::string(raw));
-        return scratch;
+    for (char c : line) {
+        if (c == '\r' || c == '\n') {
+            scratch = CleanPiece(std::string(raw));
+            return scratch;
+        }
     }
     const size_t first = line.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -33,15 +35,29 @@ std::string_view CleanedLine(std::string_view raw, std::string& scratch) {
     return line.substr(first, line.find_last_not_of(' ') - first + 1);
 }
 
-// The comma search of the exports: -1 when there is none, and a search from
-// -1 starts over at the line's beginning.
-long long FindComma(std::string_view line, long long from) {
-    from = std::max(from, 0LL);
-    if (from >= static_cast<long long>(line.size()))
+// The comma search of the exports (FindChar) over the line's first four
+// commas, which are all it can reach: -1 when there is none at or after from,
+// and a search from -1 starts over at the line's beginning.
+class Commas {
+public:
+    explicit Commas(std::string_view line) {
+        for (size_t i = 0; i < line.size() && m_count < 4; ++i) {
+            if (line[i] == ',')
+                m_at[m_count++] = static_cast<long long>(i);
+        }
+    }
+    long long From(long long from) const {
+        for (size_t i = 0; i < m_count; ++i) {
+            if (m_at[i] >= from)
+                return m_at[i];
+        }
         return -1;
-    const size_t at = line.find(',', static_cast<size_t>(from));
-    return at == std::string_view::npos ? -1 : static_cast<long long>(at);
-}
+    }
+
+private:
+    long long m_at[4] = {};
+    size_t m_count = 0;
+};
 
 std::string_view Mid(std::string_view line, long long start, long long count) {
     start = std::max(start, 0LL);
@@ -55,10 +71,11 @@ std::string_view Mid(std::string_view line, long long start, long long count) {
 
 // The five cells of ExcelCellsFromPiece, as ranges of the cleaned line.
 CellTexts CutCells(std::string_view line) {
-    const long long c1 = FindComma(line, 0);
-    const long long c2 = FindComma(line, c1 + 1);
-    const long long c3 = FindComma(line, c2 + 1);
-    const long long c4 = FindComma(line, c3 + 1);
+    const Commas commas(line);
+    const long long c1 = commas.From(0);
+    const long long c2 = commas.From(c1 + 1);
+    const long long c3 = commas.From(c2 + 1);
+    const long long c4 = commas.From(c3 + 1);
     const long long all = static_cast<long long>(line.size());
     CellTexts cells;
     cells[0] = Mid(line, 0, c1);
@@ -88,11 +105,13 @@ public:
         m_out.book.numberFormat = numbers;
     }
 
-    // Sizes the string table for every cell the source can hold: at most one
-    // piece per line end or 99 bytes, and no more characters than bytes.
+    // Sizes the string table for every cell the source can hold (one row per
+    // piece; no more characters than bytes).
     void Reserve(std::string_view source) {
-        const size_t pieces = static_cast<size_t>(std::count(source.begin(), source.end(), '\n')) +
-                              source.size() / PieceWalker::kMaxPiece + 1;
+        size_t pieces = 0;
+        PieceWalker walker(source);
+        for (std::string_view raw; walker.Next(raw);)
+            ++pieces;
         const size_t sheets = pieces / (kXlsMaxRows - 1) + 1;
         m_out.book.strings.Reserve(kCellsPerRow * (pieces + sheets), source.size() + 16);
     }
@@ -102,12 +121,14 @@ public:
         m_out.counts.Add(coding);
         if (m_out.book.sheets.empty() || m_out.book.sheets.back().rowEnds.size() == kXlsMaxRows)
             StartSheet();
-        const CellTexts cells = CutCells(CleanedLine(raw, m_scratch));
+        const CellTexts texts = CutCells(CleanedLine(raw, m_scratch));
+        // Every cell read first, then the row's texts into the string table
+        // together (see XlsSharedStrings::Fetch).
         for (size_t c = 0; c < kCellsPerRow; ++c) {
-            if (!Cell(c, cells[c], coding))
+            if (!Read(c, texts[c], coding, m_row[c]))
                 return false;
         }
-        Sheet().EndRow();
+        PutRow();
         ++m_out.rows;
         return true;
     }
@@ -120,6 +141,15 @@ public:
 private:
     XlsSheetCells& Sheet() { return m_out.book.sheets.back(); }
 
+    // A cell read from the source: a number, a blank or a text in UTF-16.
+    struct Cell {
+        uint32_t code = kXlsBlankCell;  // kXlsNumberCell, kXlsBlankCell, or a text to add
+        double number = 0;
+        size_t width = 0;
+        std::u16string text;
+        uint32_t hash = 0;
+    };
+
     void StartSheet() {
         const size_t count = m_out.book.sheets.size();
         std::string name = kExcelSheetName;
@@ -131,49 +161,61 @@ private:
         Sheet().rowEnds.reserve(kXlsMaxRows);
         const std::vector<std::string> header = ExcelHeaderRow();
         for (size_t c = 0; c < header.size(); ++c)
-            Text(c, header[c], LineCoding::Ascii);
-        Sheet().EndRow();
+            ReadText(header[c], LineCoding::Ascii, m_row[c]);
+        PutRow();
     }
 
-    bool Cell(size_t c, std::string_view text, LineCoding coding) {
-        double value = 0;
-        if (m_numbers && c >= 1 && c <= 3 && ReadCellNumber(text, value)) {
-            Sheet().cells.push_back(kXlsNumberCell);
-            Sheet().numbers.push_back(value);
-            Sheet().Widen(c, ThreeDecimalsWidth(value));
+    bool Read(size_t c, std::string_view text, LineCoding coding, Cell& cell) {
+        if (m_numbers && c >= 1 && c <= 3 && ReadCellNumber(text, cell.number)) {
+            cell.code = kXlsNumberCell;
+            cell.width = ThreeDecimalsWidth(cell.number);
             return true;
         }
-        if (text.empty()) {
-            Sheet().cells.push_back(kXlsBlankCell);
-            Sheet().Widen(c, 0);
-            return true;
-        }
-        return Text(c, text, coding);
+        cell.code = kXlsBlankCell;
+        cell.width = 0;
+        return text.empty() || ReadText(text, coding, cell);
     }
 
-    // A text cell: its UTF-16 text into the string table. Text that is not
-    // ASCII goes through the system's converter (GBK by way of UTF-8).
-    bool Text(size_t c, std::string_view text, LineCoding coding) {
+    // A text cell's UTF-16 text. Text that is not ASCII goes through the
+    // system's converter (GBK by way of UTF-8).
+    bool ReadText(std::string_view text, LineCoding coding, Cell& cell) {
+        cell.code = 0;
+        cell.width = text.size();  // an ASCII character is one cell wide
         if (coding == LineCoding::Ascii || IsAscii(text)) {
-            m_utf16.assign(text.begin(), text.end());
+            cell.text.assign(text.begin(), text.end());
         } else {
             std::string utf8 = coding == LineCoding::Gbk ? GbkToUtf8(text) : std::string(text);
             if (!m_decoder.CanDecode(utf8)) {
                 m_out.problem = kXlsNoConverter;
                 return false;
             }
-            m_utf16 = m_decoder.Decode(utf8);
+            cell.text = m_decoder.Decode(utf8);
+            cell.width = DisplayWidth(cell.text);
         }
-        Sheet().cells.push_back(m_out.book.strings.Add(m_utf16));
-        Sheet().Widen(c, DisplayWidth(m_utf16));
+        cell.hash = XlsSharedStrings::Hash(cell.text);
+        m_out.book.strings.Fetch(cell.hash);
         return true;
+    }
+
+    void PutRow() {
+        XlsSheetCells& sheet = Sheet();
+        for (size_t c = 0; c < kCellsPerRow; ++c) {
+            Cell& cell = m_row[c];
+            if (cell.code == kXlsNumberCell)
+                sheet.numbers.push_back(cell.number);
+            else if (cell.code != kXlsBlankCell)
+                cell.code = m_out.book.strings.Add(cell.text, cell.hash);
+            sheet.cells.push_back(cell.code);
+            sheet.Widen(c, cell.width);
+        }
+        sheet.EndRow();
     }
 
     bool m_numbers;
     ExcelSourceCells& m_out;
     CellDecoder m_decoder;
     std::string m_scratch;
-    std::u16string m_utf16;
+    std::array<Cell, kCellsPerRow> m_row;
 };
 
 }  // namespace

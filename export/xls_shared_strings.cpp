@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/large_pages.h"
+
 namespace vm {
 namespace {
 
@@ -17,14 +19,17 @@ bool IsHighSurrogate(char16_t c) {
 }
 
 // Builds the table's records one after another, starting a CONTINUE record
-// whenever the current one is full.
+// whenever the current one is full. A stream that only counts gets the
+// records' sizes without their bytes.
 class SstRecords {
 public:
-    explicit SstRecords(BiffStream& out) : m_out(out) {}
+    explicit SstRecords(BiffStream& out) : m_out(out), m_bytes(!out.Counting()) {}
 
     void Header(uint32_t total, uint32_t unique) {
-        PutU32(m_data, total);
-        PutU32(m_data, unique);
+        U16(static_cast<uint16_t>(total & 0xFFFF));
+        U16(static_cast<uint16_t>(total >> 16));
+        U16(static_cast<uint16_t>(unique & 0xFFFF));
+        U16(static_cast<uint16_t>(unique >> 16));
     }
 
     void String(std::u16string_view text) {
@@ -33,8 +38,8 @@ public:
         const size_t firstChar = text.empty() ? 0 : unit;
         if (Room() < 3 + firstChar)
             Flush();
-        PutU16(m_data, static_cast<uint16_t>(text.size()));
-        PutU8(m_data, wide ? 1 : 0);
+        U16(static_cast<uint16_t>(text.size()));
+        U8(wide ? 1 : 0);
         size_t done = 0;
         while (done < text.size()) {
             size_t count = std::min(Room() / unit, text.size() - done);
@@ -44,36 +49,49 @@ public:
             }
             if (count == 0) {
                 Flush();
-                PutU8(m_data, wide ? 1 : 0);  // a continued string repeats its option byte
+                U8(wide ? 1 : 0);  // a continued string repeats its option byte
                 continue;
             }
-            AppendChars(text, done, count, wide);
+            AppendChars(text.substr(done, count), wide);
             done += count;
         }
     }
 
     void Flush() {
-        m_out.Record(m_first ? kSst : kContinue, m_data);
+        m_out.Record(m_first ? kSst : kContinue, m_data, m_size);
         m_first = false;
-        m_data.clear();
+        m_size = 0;
     }
 
 private:
-    size_t Room() const { return kBiffMaxRecordData - m_data.size(); }
+    size_t Room() const { return kBiffMaxRecordData - m_size; }
 
-    void AppendChars(std::u16string_view text, size_t from, size_t count, bool wide) {
-        const size_t at = m_data.size();
-        m_data.resize(at + count * (wide ? 2 : 1));
-        char* out = &m_data[at];
-        for (size_t i = from; i < from + count; ++i) {
-            *out++ = static_cast<char>(text[i] & 0xFF);
+    void U8(uint8_t value) {
+        if (m_bytes)
+            m_data[m_size] = static_cast<char>(value);
+        ++m_size;
+    }
+    void U16(uint16_t value) {
+        U8(static_cast<uint8_t>(value & 0xFF));
+        U8(static_cast<uint8_t>(value >> 8));
+    }
+
+    void AppendChars(std::u16string_view chars, bool wide) {
+        char* out = m_data + m_size;
+        m_size += chars.size() * (wide ? 2 : 1);
+        if (!m_bytes)
+            return;
+        for (char16_t c : chars) {
+            *out++ = static_cast<char>(c & 0xFF);
             if (wide)
-                *out++ = static_cast<char>(text[i] >> 8);
+                *out++ = static_cast<char>(c >> 8);
         }
     }
 
     BiffStream& m_out;
-    std::string m_data;
+    const bool m_bytes;  // false: sizes only
+    char m_data[kBiffMaxRecordData];
+    size_t m_size = 0;
     bool m_first = true;
 };
 
@@ -100,33 +118,49 @@ void XlsSharedStrings::Reserve(size_t cells, size_t characters) {
 }
 
 void XlsSharedStrings::Rehash(size_t slots) {
+    std::vector<uint64_t>().swap(m_slots);
+    m_slots.reserve(slots);
+    PreferLargePages(m_slots.data(), slots * sizeof(uint64_t));
     m_slots.assign(slots, kEmptySlot);
-    for (size_t i = 0; i < UniqueCount(); ++i)
-        m_slots[SlotOf(At(i))] = static_cast<uint32_t>(i);
-}
-
-size_t XlsSharedStrings::SlotOf(std::u16string_view text) const {
-    uint64_t hash = 0xCBF29CE484222325ull ^ text.size();
-    for (char16_t c : text)
-        hash = (hash ^ c) * 0x100000001B3ull;
-    hash ^= hash >> 29;
-    const size_t mask = m_slots.size() - 1;
-    for (size_t slot = static_cast<size_t>(hash) & mask;; slot = (slot + 1) & mask) {
-        const uint32_t index = m_slots[slot];
-        if (index == kEmptySlot || At(index) == text)
-            return slot;
+    for (size_t i = 0; i < UniqueCount(); ++i) {
+        const uint32_t hash = Hash(At(i));
+        m_slots[SlotOf(At(i), hash)] = Slot(hash, static_cast<uint32_t>(i));
     }
 }
 
-uint32_t XlsSharedStrings::Add(std::u16string_view text) {
+uint32_t XlsSharedStrings::Hash(std::u16string_view text) {
+    uint64_t hash = 0xCBF29CE484222325ull ^ text.size();
+    for (char16_t c : text)
+        hash = (hash ^ c) * 0x100000001B3ull;
+    // Mixes the high bits down: the multiplications leave the low bits weak.
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 33;
+    return static_cast<uint32_t>(hash);
+}
+
+// Each slot keeps its string's hash beside the index, so that a probe compares
+// texts only when the hashes agree and seldom leaves the table.
+size_t XlsSharedStrings::SlotOf(std::u16string_view text, uint32_t hash) const {
+    const size_t mask = m_slots.size() - 1;
+    for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const uint64_t entry = m_slots[slot];
+        if (entry == kEmptySlot ||
+            (static_cast<uint32_t>(entry >> 32) == hash && At(IndexOf(entry)) == text)) {
+            return slot;
+        }
+    }
+}
+
+uint32_t XlsSharedStrings::Add(std::u16string_view text, uint32_t hash) {
     ++m_nUses;
-    const size_t slot = SlotOf(text);
+    const size_t slot = SlotOf(text, hash);
     if (m_slots[slot] != kEmptySlot)
-        return m_slots[slot];
+        return IndexOf(m_slots[slot]);
     const uint32_t index = static_cast<uint32_t>(UniqueCount());
     m_pool.append(text);
     m_starts.push_back(m_pool.size());
-    m_slots[slot] = index;
+    m_slots[slot] = Slot(hash, index);
     if (!RoomFor(UniqueCount(), m_slots.size()))
         Rehash(2 * m_slots.size());
     return index;

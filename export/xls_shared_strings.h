@@ -23,10 +23,25 @@ public:
     void Reserve(size_t cells, size_t characters);
 
     // The index of text, adding it when new; every call counts as one use.
-    uint32_t Add(std::u16string_view text);
+    uint32_t Add(std::u16string_view text) { return Add(text, Hash(text)); }
 
-    uint32_t TotalUses() const { return m_nUses; }
-    size_t UniqueCount() const { return m_starts.size() - 1; }
+    // The same in two steps, for a caller with several texts at hand: Fetch
+    // each text's slot first, then Add them, so that the slots come from
+    // memory side by side instead of one after another.
+    static uint32_t Hash(std::u16string_view text);
+    void Fetch(uint32_t hash) const {
+#if defined(__GNUC__)
+        __builtin_prefetch(&m_slots[hash & (m_slots.size() - 1)]);
+#endif
+    }
+    uint32_t Add(std::u16string_view text, uint32_t hash);
+
+    uint32_t TotalUses() const {
+        return m_nUses;
+    }
+    size_t UniqueCount() const {
+        return m_starts.size() - 1;
+    }
     std::u16string_view At(size_t index) const {
         return std::u16string_view(m_pool.data() + m_starts[index],
                                    m_starts[index + 1] - m_starts[index]);
@@ -39,15 +54,22 @@ public:
     void Write(BiffStream& out) const;
 
 private:
-    static constexpr uint32_t kEmptySlot = UINT32_MAX;
+    static constexpr uint64_t kEmptySlot = UINT64_MAX;
 
     static bool RoomFor(size_t strings, size_t slots);
+    static uint64_t Slot(uint32_t hash, uint32_t index) {
+        return uint64_t{hash} << 32 | index;
+    }
+    static uint32_t IndexOf(uint64_t slot) {
+        return static_cast<uint32_t>(slot);
+    }
     void Rehash(size_t slots);
-    size_t SlotOf(std::u16string_view text) const;  // where text is, or the free slot for it
+    // Where text is, or the free slot for it.
+    size_t SlotOf(std::u16string_view text, uint32_t hash) const;
 
     std::u16string m_pool;
     std::vector<size_t> m_starts;   // string i is m_pool[m_starts[i], m_starts[i + 1])
-    std::vector<uint32_t> m_slots;  // string indexes; the size a power of two
+    std::vector<uint64_t> m_slots;  // hash and index of a string; the size a power of two
     uint32_t m_nUses = 0;
 };
 
