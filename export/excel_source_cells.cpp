@@ -90,6 +90,25 @@ CellTexts CutCells(std::string_view line) {
     return cells;
 }
 
+// The UTF-16 text of valid UTF-8 (as the system's converter gives it).
+void DecodeUtf8(std::string_view utf8, std::u16string& out) {
+    out.clear();
+    for (size_t i = 0; i < utf8.size();) {
+        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+        const size_t length = Utf8SequenceLength(lead);
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (size_t k = 1; k < length; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        if (c >= 0x10000) {
+            out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(c));
+        }
+        i += length;
+    }
+}
+
 size_t ThreeDecimalsWidth(double value) {
     char buffer[400];
     return static_cast<size_t>(
@@ -101,7 +120,9 @@ size_t ThreeDecimalsWidth(double value) {
 class Gatherer {
 public:
     Gatherer(bool numbers, ExcelSourceCells& out)
-        : m_numbers(numbers), m_out(out), m_decoder(CellEncoding::Utf8) {
+        : m_numbers(numbers),
+          m_out(out),
+          m_canConvert(CellDecoder(CellEncoding::Utf8).CanDecode("\xC2\xA0")) {
         m_out.book.numberFormat = numbers;
     }
 
@@ -176,20 +197,23 @@ private:
         return text.empty() || ReadText(text, coding, cell);
     }
 
-    // A text cell's UTF-16 text. Text that is not ASCII goes through the
-    // system's converter (GBK by way of UTF-8).
+    // A text cell's UTF-16 text. GBK text goes through the system's
+    // converter to UTF-8 first; a workbook with text that is not ASCII is
+    // refused where the system has no converters.
     bool ReadText(std::string_view text, LineCoding coding, Cell& cell) {
         cell.code = 0;
         cell.width = text.size();  // an ASCII character is one cell wide
         if (coding == LineCoding::Ascii || IsAscii(text)) {
             cell.text.assign(text.begin(), text.end());
         } else {
-            std::string utf8 = coding == LineCoding::Gbk ? GbkToUtf8(text) : std::string(text);
-            if (!m_decoder.CanDecode(utf8)) {
+            if (!m_canConvert) {
                 m_out.problem = kXlsNoConverter;
                 return false;
             }
-            cell.text = m_decoder.Decode(utf8);
+            if (coding == LineCoding::Gbk)
+                DecodeUtf8(GbkToUtf8(text), cell.text);
+            else
+                DecodeUtf8(text, cell.text);  // the line is valid UTF-8, so is each cell
             cell.width = DisplayWidth(cell.text);
         }
         cell.hash = XlsSharedStrings::Hash(cell.text);
@@ -213,7 +237,7 @@ private:
 
     bool m_numbers;
     ExcelSourceCells& m_out;
-    CellDecoder m_decoder;
+    bool m_canConvert;  // the system has the converters for text that is not ASCII
     std::string m_scratch;
     std::array<Cell, kCellsPerRow> m_row;
 };
