@@ -20,11 +20,6 @@ void PutU32(std::string& out, uint32_t value) {
     PutU16(out, static_cast<uint16_t>(value >> 16));
 }
 
-void PatchU32(std::string& out, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        out[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
 void BiffStream::Record(uint16_t id, const char* data, size_t size) {
     const char head[4] = {static_cast<char>(id & 0xFF), static_cast<char>(id >> 8),
                           static_cast<char>(size & 0xFF), static_cast<char>(size >> 8)};

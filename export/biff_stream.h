@@ -15,7 +15,6 @@ class StreamedFile;
 void PutU8(std::string& out, uint8_t value);
 void PutU16(std::string& out, uint16_t value);
 void PutU32(std::string& out, uint32_t value);
-void PatchU32(std::string& out, size_t at, uint32_t value);
 
 // Longest data part of one record; longer contents continue in further records.
 constexpr size_t kBiffMaxRecordData = 8224;
@@ -43,7 +42,7 @@ private:
 
 class BiffStream {
 public:
-    // Keeps the records in memory (Bytes, Take, Patch).
+    // Keeps the records in memory (Bytes, Take).
     BiffStream() = default;
     // Hands the records to file as they come; with no file only counts them,
     // so that a pass can learn every position before the stream is written.
@@ -56,8 +55,6 @@ public:
     void Record(uint16_t id, const char* data, size_t size);
     void Record(uint16_t id, const std::string& data) { Record(id, data.data(), data.size()); }
     void Record(uint16_t id, const RecordData& data) { Record(id, data.data(), data.size()); }
-    // Overwrites a 32-bit value at an absolute stream position (kept streams only).
-    void Patch(size_t at, uint32_t value) { PatchU32(m_bytes, at, value); }
     const std::string& Bytes() const { return m_bytes; }
     std::string Take() { return std::move(m_bytes); }
 
