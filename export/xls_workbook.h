@@ -59,11 +59,10 @@ std::string CheckSheets(const std::vector<XlsSheet>& sheets);
 // otherwise as GBK.
 XlsBookCells CollectBookCells(const std::vector<XlsSheet>& sheets);
 
-// The workbook stream: the globals (fonts, cell formats, sheet list, shared
-// strings) followed by each sheet. Every non-empty cell is a text cell (or a
-// number cell, see numberColumns); an empty cell is a blank cell in the text
-// format. Each column is as wide as its longest value. Sheets must pass
-// CheckSheets.
+// The workbook stream of these sheets' cells (see CollectBookCells), whole in
+// memory: the globals (fonts, cell formats, sheet list, shared strings)
+// followed by each sheet. Sheets must pass CheckSheets. (WriteXlsWorkbook
+// writes the same bytes straight into the file.)
 std::string BuildWorkbookStream(const std::vector<XlsSheet>& sheets);
 
 }  // namespace vm
