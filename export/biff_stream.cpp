@@ -1,5 +1,9 @@
 #include "export/biff_stream.h"
 
+#include <cstring>
+
+#include "common/streamed_file.h"
+
 namespace vm {
 
 void PutU8(std::string& out, uint8_t value) {
@@ -16,15 +20,19 @@ void PutU32(std::string& out, uint32_t value) {
     PutU16(out, static_cast<uint16_t>(value >> 16));
 }
 
-void PatchU32(std::string& out, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        out[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-void BiffStream::Record(uint16_t id, const std::string& data) {
-    PutU16(m_bytes, id);
-    PutU16(m_bytes, static_cast<uint16_t>(data.size()));
-    m_bytes += data;
+void BiffStream::Record(uint16_t id, const char* data, size_t size) {
+    const char head[4] = {static_cast<char>(id & 0xFF), static_cast<char>(id >> 8),
+                          static_cast<char>(size & 0xFF), static_cast<char>(size >> 8)};
+    m_position += sizeof head + size;
+    if (m_keep) {
+        m_bytes.append(head, sizeof head);
+        m_bytes.append(data, size);
+    } else if (m_file) {
+        char* out = m_file->Room(sizeof head + size);
+        std::memcpy(out, head, sizeof head);
+        std::memcpy(out + sizeof head, data, size);
+        m_file->Added(sizeof head + size);
+    }
 }
 
 }  // namespace vm

@@ -129,21 +129,30 @@ std::string Difat(const Layout& l) {
     return out;
 }
 
+// A stream shorter than the cut-off is padded to it (see kMinWorkbookStream).
+size_t StoredSize(size_t streamBytes) {
+    return std::max(streamBytes, kMinWorkbookStream);
+}
+
 }  // namespace
 
+std::string CompoundFileHead(size_t streamBytes) {
+    return Header(PlanLayout(StoredSize(streamBytes)));
+}
+
+std::string CompoundFileTail(size_t streamBytes) {
+    const size_t stored = StoredSize(streamBytes);
+    const Layout l = PlanLayout(stored);
+    std::string tail(kSector * l.streamSectors - streamBytes, '\0');
+    tail += Directory(stored);
+    tail += Fat(l);
+    tail += Difat(l);
+    return tail;
+}
+
 std::string BuildCompoundFile(const std::string& workbookStream) {
-    std::string stream = workbookStream;
-    if (stream.size() < kMinWorkbookStream)
-        stream.resize(kMinWorkbookStream, '\0');
-    const Layout l = PlanLayout(stream.size());
-    std::string file = Header(l);
-    file.reserve(kSector * (l.total() + 1));
-    file += stream;
-    file.resize(kSector * (1 + l.streamSectors), '\0');
-    file += Directory(stream.size());
-    file += Fat(l);
-    file += Difat(l);
-    return file;
+    return CompoundFileHead(workbookStream.size()) + workbookStream +
+           CompoundFileTail(workbookStream.size());
 }
 
 }  // namespace vm

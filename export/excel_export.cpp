@@ -6,8 +6,10 @@
 #include "common/file_io.h"
 #include "common/line_reader.h"
 #include "common/text.h"
+#include "export/excel_source_cells.h"
 #include "export/source_encoding.h"
 #include "export/spreadsheet.h"
+#include "export/xls_writer.h"
 
 namespace vm {
 namespace {
@@ -45,6 +47,27 @@ std::string SaveFailureMessage(const CSpreadSheet& sheet, const std::string& pat
     return "无法保存文件 " + path + "：" + sheet.LastError();
 }
 
+// An .xls workbook is written from cells gathered straight from the source,
+// without a table of rows in between; the file is the same.
+ExcelExportResult ExportToXls(const ExcelExportInput& input) {
+    ExcelExportResult result;
+    ExcelSourceCells cells;
+    GatherExcelCells(input.source, input.numbers, cells);
+    result.rows = cells.rows;
+    FileError error;
+    if (!cells.problem.empty()) {
+        result.messages.push_back("无法保存工作簿 " + input.targetPath + "：" + cells.problem);
+        return result;
+    }
+    if (!WriteXlsBook(input.targetPath, cells.book, error)) {
+        result.messages.push_back(error.message);
+        return result;
+    }
+    result.ok = true;
+    result.status = EncodingStatus(cells.counts);
+    return result;
+}
+
 }  // namespace
 
 std::vector<std::string> ExcelHeaderRow() {
@@ -70,6 +93,8 @@ bool ReadExcelSource(const std::string& path, std::string& bytes, std::string& m
 }
 
 ExcelExportResult ExportCoordinatesToExcel(const ExcelExportInput& input) {
+    if (CSpreadSheet::IsWorkbookPath(input.targetPath))
+        return ExportToXls(input);
     ExcelExportResult result;
     const std::string& target = input.targetPath;
     const bool workbook = CSpreadSheet::IsWorkbookPath(target) || CSpreadSheet::IsXlsxPath(target);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "export/xls_book_cells.h"
+
 namespace vm {
 
 using XlsRow = std::vector<std::string>;  // cell texts, as bytes
@@ -26,6 +28,9 @@ constexpr size_t kXlsMaxRows = 65536;
 constexpr size_t kXlsMaxColumns = 256;
 constexpr size_t kXlsMaxCellChars = 32767;
 constexpr size_t kXlsMaxSheetName = 31;
+
+// Why text that is not ASCII cannot be written: the system lacks the converters.
+inline constexpr const char* kXlsNoConverter = "系统缺少 GB18030 字符转换模块，无法写入中文文字。";
 
 // Lays out a table whose first row is its header on as many sheets as it
 // needs: the first sheet is called name, the next "name (2)", "name (3)", ...
@@ -47,11 +52,17 @@ uint16_t FittedColumnWidth(size_t cells);
 // one of : \ / ? * [ ]), in the UI's language; empty when they can.
 std::string CheckSheets(const std::vector<XlsSheet>& sheets);
 
-// The workbook stream: the globals (fonts, cell formats, sheet list, shared
-// strings) followed by each sheet. Every non-empty cell is a text cell (or a
-// number cell, see numberColumns); an empty cell is a blank cell in the text
-// format. Each column is as wide as its longest value. Sheets must pass
-// CheckSheets.
+// The cells of sheets that pass CheckSheets, for the workbook writer: every
+// non-empty cell a text cell (or a number cell, see numberColumns), an empty
+// cell a blank cell in the text format, each column as wide as its longest
+// value. The texts are read as UTF-8 when every one of them is valid UTF-8,
+// otherwise as GBK.
+XlsBookCells CollectBookCells(const std::vector<XlsSheet>& sheets);
+
+// The workbook stream of these sheets' cells (see CollectBookCells), whole in
+// memory: the globals (fonts, cell formats, sheet list, shared strings)
+// followed by each sheet. Sheets must pass CheckSheets. (WriteXlsWorkbook
+// writes the same bytes straight into the file.)
 std::string BuildWorkbookStream(const std::vector<XlsSheet>& sheets);
 
 }  // namespace vm
