@@ -12,7 +12,6 @@ namespace {
 
 constexpr const char* kWorkbookSeparator = ",;.?";
 
-constexpr const char* kErrReadingRow = "Error reading row\n";
 constexpr const char* kErrOpeningFile = "Error in opening file\n";
 constexpr const char* kErrDuplicateHeader = "Duplicate header row field:";
 constexpr const char* kErrShorterHeader =
