@@ -86,9 +86,9 @@ inline bool HoldsMarkOrLineEnd(std::string_view text) {
 // both ends), as a range of the source or, for a piece with a CR or LF inside,
 // of scratch.
 inline std::string_view CleanedPiece(std::string_view raw, std::string& scratch) {
+    // A piece ends at its first LF, so only a CR can stand inside its text.
     std::string_view text = WithoutLineEnd(raw);
-    if (!text.empty() && (std::memchr(text.data(), '\r', text.size()) ||
-                          std::memchr(text.data(), '\n', text.size()))) {
+    if (!text.empty() && std::memchr(text.data(), '\r', text.size())) {
         scratch.clear();
         for (const char c : text) {
             if (c != '\r' && c != '\n')

@@ -18,20 +18,6 @@ ColumnOrder DefaultColumnOrder(bool hasCode) {
     return order;
 }
 
-namespace {
-
-// The comma search of every export on a range: the first comma at or after p,
-// or -1; a negative p searches from the start.
-long long FindComma(std::string_view s, long long p) {
-    if (p < 0)
-        p = 0;
-    if (p >= static_cast<long long>(s.size()))
-        return -1;
-    const size_t at = s.find(',', static_cast<size_t>(p));
-    return at == std::string_view::npos ? -1 : static_cast<long long>(at);
-}
-
-// Mid on a range: negative start or count count as 0, the stretch is cut at the end.
 std::string_view MidView(std::string_view s, long long start, long long count) {
     const long long size = static_cast<long long>(s.size());
     start = start < 0 ? 0 : start;
@@ -41,25 +27,31 @@ std::string_view MidView(std::string_view s, long long start, long long count) {
     return s.substr(static_cast<size_t>(start), static_cast<size_t>(count));
 }
 
-}  // namespace
+namespace {
 
-ColumnFieldViews CutColumnFieldViews(std::string_view cleaned, bool hasCode) {
-    const long long c1 = FindComma(cleaned, 0);
-    const long long c2 = FindComma(cleaned, c1 + 1);
-    const long long c3 = FindComma(cleaned, c2 + 1);
+ColumnFieldViews CutAt(std::string_view cleaned, const LineCommas& commas, bool hasCode) {
+    const long long c1 = commas.From(0);
+    const long long c2 = commas.From(c1 + 1);
+    const long long c3 = commas.From(c2 + 1);
     const long long whole = static_cast<long long>(cleaned.size());
     ColumnFieldViews f;
     f[0] = MidView(cleaned, 0, c1);
     f[1] = MidView(cleaned, c1 + 1, c2 - c1 - 1);
     f[2] = MidView(cleaned, c2 + 1, c3 - c2 - 1);
     if (hasCode) {
-        const long long c4 = FindComma(cleaned, c3 + 1);
+        const long long c4 = commas.From(c3 + 1);
         f[3] = MidView(cleaned, c3 + 1, c4 - c3 - 1);
         f[4] = MidView(cleaned, c4 + 1, whole);
     } else {
         f[3] = MidView(cleaned, c3 + 1, whole);
     }
     return f;
+}
+
+}  // namespace
+
+ColumnFieldViews CutColumnFieldViews(std::string_view cleaned, bool hasCode) {
+    return CutAt(cleaned, LineCommas(cleaned), hasCode);
 }
 
 ColumnFields CutColumnFields(const std::string& cleaned, bool hasCode) {
@@ -71,7 +63,10 @@ ColumnFields CutColumnFields(const std::string& cleaned, bool hasCode) {
 }
 
 size_t WriteColumnOrderRow(std::string_view cleaned, const ColumnOrder& order, char* out) {
-    const ColumnFieldViews cut = CutColumnFieldViews(cleaned, order.m_bHasCode == 1);
+    const LineCommas commas(cleaned);
+    if (commas.Count() == 0)
+        return 0;
+    const ColumnFieldViews cut = CutAt(cleaned, commas, order.m_bHasCode == 1);
     const int16_t columns[] = {order.m_nPtCol, order.m_nXCol, order.m_nYCol, order.m_nZCol,
                                order.m_nCodeCol};
     const size_t count = order.m_bHasCode == 1 ? 5 : 4;
@@ -118,11 +113,9 @@ bool ColumnOrderFields(const std::string& piece, const ColumnOrder& order,
 
 bool ColumnOrderRow(const std::string& piece, const ColumnOrder& order, std::string& row) {
     const std::string cleaned = CleanPiece(piece);
-    if (cleaned.find(',') == std::string::npos)
-        return false;
     row.resize(5 * cleaned.size() + 4 * kColumnGap + 2);
     row.resize(WriteColumnOrderRow(cleaned, order, row.data()));
-    return true;
+    return !row.empty();
 }
 
 std::vector<std::string> ColumnOrderRows(const std::string& bytes, const ColumnOrder& order) {

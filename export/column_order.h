@@ -42,12 +42,43 @@ using ColumnFields = std::array<std::string, 5>;
 // the fourth; without code F4 is the rest after the third comma and F5 is empty.
 ColumnFields CutColumnFields(const std::string& cleaned, bool hasCode);
 
+// The first four commas of a cleaned line, all that the comma search of the
+// exports can reach, found in one scan. From(p) is that search: the first comma
+// at or after p, or -1 when there is none; a search from -1 starts over at the
+// line's beginning.
+class LineCommas {
+public:
+    explicit LineCommas(std::string_view line) {
+        for (size_t i = 0; i < line.size() && m_count < 4; ++i) {
+            if (line[i] == ',')
+                m_at[m_count++] = static_cast<long long>(i);
+        }
+    }
+    size_t Count() const { return m_count; }
+    long long From(long long p) const {
+        for (size_t i = 0; i < m_count; ++i) {
+            if (m_at[i] >= p)
+                return m_at[i];
+        }
+        return -1;
+    }
+
+private:
+    long long m_at[4] = {};
+    size_t m_count = 0;
+};
+
+// Mid on a range: a negative start or count counts as 0, a stretch past the
+// end is cut at the end, a start past the end gives "".
+std::string_view MidView(std::string_view s, long long start, long long count);
+
 // The same five fields as ranges of cleaned.
 using ColumnFieldViews = std::array<std::string_view, 5>;
 ColumnFieldViews CutColumnFieldViews(std::string_view cleaned, bool hasCode);
 
-// Writes the table row of a cleaned line that holds a comma into out (room for
-// 5 * cleaned.size() + 4 * kColumnGap + 2 bytes); returns its length.
+// Writes the table row of a cleaned line into out (room for
+// 5 * cleaned.size() + 4 * kColumnGap + 2 bytes); returns its length, 0 for a
+// line without a comma, which makes no row.
 size_t WriteColumnOrderRow(std::string_view cleaned, const ColumnOrder& order, char* out);
 
 // Applies the column-order rule to one piece read from a file (line ends and

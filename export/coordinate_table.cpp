@@ -18,11 +18,10 @@ size_t WriteTable(std::string_view bytes, const ColumnOrder& order, Sink& out) {
     size_t rows = 0;
     while (pieces.Next(raw)) {
         const std::string_view cleaned = CleanedPiece(raw, scratch);
-        if (cleaned.find(',') == std::string_view::npos)
-            continue;
-        char* row = out.Room(5 * cleaned.size() + 4 * kColumnGap + 2);
-        out.Added(WriteColumnOrderRow(cleaned, order, row));
-        ++rows;
+        const size_t size =
+            WriteColumnOrderRow(cleaned, order, out.Room(5 * cleaned.size() + 4 * kColumnGap + 2));
+        out.Added(size);
+        rows += size > 0 ? 1 : 0;
     }
     return rows;
 }

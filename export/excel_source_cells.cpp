@@ -1,12 +1,10 @@
 #include "export/excel_source_cells.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 
 #include "common/code_page.h"
 #include "common/piece_walker.h"
-#include "common/text.h"
 #include "export/column_widths.h"
 #include "export/excel_export.h"
 #include "export/xls_text.h"
@@ -18,74 +16,23 @@ namespace {
 constexpr size_t kCellsPerRow = 5;
 using CellTexts = std::array<std::string_view, kCellsPerRow>;
 
-// The piece as CleanPiece leaves it (every CR and LF removed, the spaces at
-// both ends trimmed): a range of the source, or of scratch when a CR or LF
-// stands inside the piece.
-std::string_view CleanedLine(std::string_view raw, std::string& scratch) {
-    std::string_view line = WithoutLineEnd(raw);
-    for (char c : line) {
-        if (c == '\r' || c == '\n') {
-            scratch = CleanPiece(std::string(raw));
-            return scratch;
-        }
-    }
-    const size_t first = line.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return std::string_view();
-    return line.substr(first, line.find_last_not_of(' ') - first + 1);
-}
-
-// The comma search of the exports (FindChar) over the line's first four
-// commas, which are all it can reach: -1 when there is none at or after from,
-// and a search from -1 starts over at the line's beginning.
-class Commas {
-public:
-    explicit Commas(std::string_view line) {
-        for (size_t i = 0; i < line.size() && m_count < 4; ++i) {
-            if (line[i] == ',')
-                m_at[m_count++] = static_cast<long long>(i);
-        }
-    }
-    long long From(long long from) const {
-        for (size_t i = 0; i < m_count; ++i) {
-            if (m_at[i] >= from)
-                return m_at[i];
-        }
-        return -1;
-    }
-
-private:
-    long long m_at[4] = {};
-    size_t m_count = 0;
-};
-
-std::string_view Mid(std::string_view line, long long start, long long count) {
-    start = std::max(start, 0LL);
-    count = std::max(count, 0LL);
-    const long long size = static_cast<long long>(line.size());
-    if (start >= size)
-        return std::string_view();
-    return line.substr(static_cast<size_t>(start),
-                       static_cast<size_t>(std::min(count, size - start)));
-}
-
 // The five cells of ExcelCellsFromPiece, as ranges of the cleaned line.
 CellTexts CutCells(std::string_view line) {
-    const Commas commas(line);
+    const LineCommas commas(line);
     const long long c1 = commas.From(0);
     const long long c2 = commas.From(c1 + 1);
     const long long c3 = commas.From(c2 + 1);
     const long long c4 = commas.From(c3 + 1);
     const long long all = static_cast<long long>(line.size());
     CellTexts cells;
-    cells[0] = Mid(line, 0, c1);
-    cells[1] = Mid(line, c1 + 1, c2 - c1 - 1);
-    cells[2] = Mid(line, c2 + 1, c3 - c2 - 1);
+    cells[0] = MidView(line, 0, c1);
+    cells[1] = MidView(line, c1 + 1, c2 - c1 - 1);
+    cells[2] = MidView(line, c2 + 1, c3 - c2 - 1);
     if (c4 != -1) {
-        cells[3] = Mid(line, c3 + 1, c4 - c3 - 1);
-        cells[4] = Mid(line, c4 + 1, all);
+        cells[3] = MidView(line, c3 + 1, c4 - c3 - 1);
+        cells[4] = MidView(line, c4 + 1, all);
     } else {
-        cells[3] = Mid(line, c3 + 1, all);
+        cells[3] = MidView(line, c3 + 1, all);
     }
     return cells;
 }
@@ -142,7 +89,7 @@ public:
         m_out.counts.Add(coding);
         if (m_out.book.sheets.empty() || m_out.book.sheets.back().rowEnds.size() == kXlsMaxRows)
             StartSheet();
-        const CellTexts texts = CutCells(CleanedLine(raw, m_scratch));
+        const CellTexts texts = CutCells(CleanedPiece(raw, m_scratch));
         // Every cell read first, then the row's texts into the string table
         // together (see XlsSharedStrings::Fetch).
         for (size_t c = 0; c < kCellsPerRow; ++c) {
