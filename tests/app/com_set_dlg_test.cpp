@@ -70,7 +70,10 @@ TEST_F(ComSetDlgTest, ok_appliesAndStoresEveryChoiceKeepingOtherLines_roundTrip)
     StoreIni("; surveyor's notes\n[Other]\nKey=1\n[ComConfig]\nDevice3=/dev/ttyUSB0\n");
     {
         CComSetWindow w(owner, nullptr, Ini());
+        w.List(1010)->setCurrentIndex(2);  // the device beside the list follows the port
+        EXPECT_TRUE(w.DeviceLabel()->text().contains("/dev/ttyUSB0"));
         w.List(1010)->setCurrentIndex(1);  // port 2
+        EXPECT_TRUE(w.DeviceLabel()->text().contains("/dev/ttyS1"));
         w.List(1011)->setCurrentIndex(4);  // 9600
         w.List(1012)->setCurrentIndex(2);  // EVEN
         w.List(1013)->setCurrentIndex(0);  // 7 bits
@@ -223,17 +226,6 @@ TEST_F(ComSetDlgTest, cancelChangesNothing_storedIndexOutsideListStoresMinusOne)
     EXPECT_EQ(Stored("Port"), "-1");
     EXPECT_EQ(owner.m_settings.nBaud, 4800);
     EXPECT_EQ(owner.m_settings.nPort, 3);
-}
-
-TEST_F(ComSetDlgTest, deviceLabel_followsPortChoice) {
-    StoreIni("[ComConfig]\nDevice2=/dev/ttyUSB0\n");
-    CComSetWindow w(owner, nullptr, Ini());
-    QLabel* device = w.DeviceLabel();
-    EXPECT_TRUE(device->text().contains("/dev/ttyS0"));
-    w.List(1010)->setCurrentIndex(1);
-    EXPECT_TRUE(device->text().contains("/dev/ttyUSB0"));
-    w.List(1010)->setCurrentIndex(7);
-    EXPECT_TRUE(device->text().contains("/dev/ttyS7"));
 }
 
 TEST_F(ComSetDlgTest, unwritableIni_appliesForThisRunAndSaysSo) {

@@ -17,8 +17,6 @@
 
 #include "app/main_window/pane_guard.h"
 #include "app/main_window/recent_downloads_menu.h"
-#include "serial/serial_port.h"
-#include "serial/sim_instrument.h"
 #include "tests/support/killed_download.h"
 
 namespace vm::test {
@@ -39,22 +37,7 @@ TEST(DownloadRecoveryChild, DISABLED_downloadsUntilKilled) {
     RunEventsUntil([] { return false; }, 60000);
 }
 
-class DownloadRecoveryTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        std::string error;
-        ASSERT_TRUE(pty.Create(error)) << error;
-        dir.write("ConfigFile.ini",
-                  "[ComConfig]\r\nBaud=6\r\nDevice1=" + pty.DevicePath() + "\r\n");
-    }
-    void TearDown() override {
-        g_serialPort.Close();
-        MainWindowTest::TearDown();
-    }
-    std::string StatusLine() { return Window().m_editStatus->text().toStdString(); }
-    sim::CPtyInstrument pty;
-};
+using DownloadRecoveryTest = InstrumentWindowTest;
 
 std::string SelfPath() {
     char path[4096] = {};

@@ -62,9 +62,11 @@ TEST_F(ExportTest, ColumnOrderDialog_defaultsCheckBoxAndOk) {
 }
 
 // The type list shows the stored type, or nothing when it is outside the list
-// (the default 2 is); an empty path is refused, then the type is stored.
-TEST_F(ExportTest, DxfDialog_storedTypeAndEmptyPath) {
+// (the default 2 is), and the two check boxes start as remembered; an empty
+// path is refused and stores nothing, then OK stores the type and the boxes.
+TEST_F(ExportTest, DxfDialog_storedChoicesAndEmptyPath) {
     const std::string ini = dir.file("ConfigFile.ini");
+    IniWriteString(ini, "Parametersetting", "cadformat", "1");
     CDxfDlg dlg;
     dlg.m_strIniPath = ini;
     auto* types = Ctl<QComboBox>(dlg, 1107);
@@ -76,57 +78,32 @@ TEST_F(ExportTest, DxfDialog_storedTypeAndEmptyPath) {
     }
     EXPECT_EQ(types->count(), 2);
     EXPECT_EQ(types->itemText(1), QStringLiteral("坐标文件"));
+    EXPECT_TRUE(Ctl<QCheckBox>(dlg, 1108)->isChecked());
+    EXPECT_FALSE(Ctl<QCheckBox>(dlg, 1109)->isChecked());
+    Ctl<QCheckBox>(dlg, 1108)->click();
+    Ctl<QCheckBox>(dlg, 1109)->click();
 
     types->setCurrentIndex(-1);
     Click(dlg, 1);  // empty path
     EXPECT_EQ(desk.messages(), std::vector<std::string>{"选择保存位置"});
     EXPECT_NE(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(IniGetInt(ini, "tempvar", "filetype", 9), 0);  // not stored when refused
+    EXPECT_EQ(IniGetInt(ini, "Parametersetting", "cadformat", 9), 1);
 
     Ctl<QPlainTextEdit>(dlg, 1100)->setPlainText(QStringLiteral("/tmp/图.dxf"));
     Click(dlg, 1);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(dlg.m_strDxfPath, "/tmp/图.dxf");
     EXPECT_NE(TempDir::read(ini).find("filetype=-1"), std::string::npos);
-}
-
-// The two check boxes start as remembered and are remembered at OK.
-TEST_F(ExportTest, DxfDialog_checkBoxesAreRemembered) {
-    const std::string ini = dir.file("ConfigFile.ini");
-    IniWriteString(ini, "Parametersetting", "cadformat", "1");
-    CDxfDlg dlg;
-    dlg.m_strIniPath = ini;
-    dlg.OnInitDialog();
-    EXPECT_TRUE(Ctl<QCheckBox>(dlg, 1108)->isChecked());
-    EXPECT_FALSE(Ctl<QCheckBox>(dlg, 1109)->isChecked());
-    Ctl<QCheckBox>(dlg, 1108)->click();
-    Ctl<QCheckBox>(dlg, 1109)->click();
-    Ctl<QPlainTextEdit>(dlg, 1100)->setPlainText(QStringLiteral("/tmp/a.dxf"));
-    Click(dlg, 1);
     EXPECT_FALSE(dlg.m_options.cadReady);
     EXPECT_TRUE(dlg.m_options.metres);
     EXPECT_EQ(IniGetInt(ini, "Parametersetting", "cadformat", 9), 0);
     EXPECT_EQ(IniGetInt(ini, "Parametersetting", "metres", 9), 1);
 }
 
-// After the work file, the print preview gets the same rows as pages to paint.
-TEST_F(ExportTest, TablePrintOpensThePreviewOfTheSameRows) {
-    desk.answerFile(dir.write("src.txt", "1,TREE,100.5,200.25,30\r\n"));
-    PrintCoordinateTable(Window(), DefaultColumnOrder(true));
-    const auto previews = desk.callsOf(DesktopCall::Preview);
-    ASSERT_EQ(previews.size(), 1u);
-    EXPECT_EQ(previews[0].text, "坐标表 - src.txt");
-    EXPECT_EQ(desk.callsOf(DesktopCall::Viewer).size(), 1u) << "the work file is still shown";
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        EXPECT_TRUE(previews[0].paint(writer));
-    }
-    EXPECT_TRUE(pdf.data().startsWith("%PDF"));
-}
-
-TEST_F(ExportTest, TableReplacesTheWorkFileOnlyWhenTheSourceIsRead) {
+// The table replaces the work file only once its source is read; then the
+// viewer shows the work file and the print preview gets the same rows as pages.
+TEST_F(ExportTest, TableReplacesTheWorkFileOnlyWhenTheSourceIsReadAndPreviewsIt) {
     const std::string work = WorkFilePath();
     dir.write("data/VeltraMarlin/veltratemp.txt", "the pane");
     desk.answerFile(std::nullopt);
@@ -135,6 +112,7 @@ TEST_F(ExportTest, TableReplacesTheWorkFileOnlyWhenTheSourceIsRead) {
     PrintCoordinateTable(Window(), DefaultColumnOrder(true));
     EXPECT_EQ(TempDir::read(work), "the pane");
     EXPECT_TRUE(desk.callsOf(DesktopCall::Viewer).empty());
+    EXPECT_TRUE(desk.callsOf(DesktopCall::Preview).empty());
     EXPECT_NE(desk.messages().at(0).find("missing.txt"), std::string::npos);
 
     desk.answerFile(dir.write("src.txt", "1,TREE,100.5,200.25,30\r\n"));
@@ -142,6 +120,16 @@ TEST_F(ExportTest, TableReplacesTheWorkFileOnlyWhenTheSourceIsRead) {
     EXPECT_EQ(desk.callsOf(DesktopCall::Viewer).at(0).path, work);
     EXPECT_EQ(TempDir::read(work),
               BuildCoordinateTable("1,TREE,100.5,200.25,30", DefaultColumnOrder(true)));
+    const auto previews = desk.callsOf(DesktopCall::Preview);
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_EQ(previews[0].text, "坐标表 - src.txt");
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        EXPECT_TRUE(previews[0].paint(writer));
+    }
+    EXPECT_TRUE(pdf.data().startsWith("%PDF"));
 }
 
 TEST_F(ExportTest, DxfFromThePaneSaysSaveOkOnlyWhenWritten) {

@@ -41,7 +41,7 @@ TEST(HintGeometry, SizeCountsChineseAsTwoBytesAndTruncatesTheWidth) {
     EXPECT_EQ(size.width, 10);
 }
 
-TEST(HintGeometry, HorizontalPlacementRightLeftOrAtTheWindowEdge) {
+TEST(HintGeometry, PlacementRightLeftBelowOrAboveTheControlWithinTheWindow) {
     HintBoxSize size = Sized({kWide, "x"});
     EXPECT_EQ(PlaceHintBox(size, kOwner, {10, 20, 100, 41}), (HintRect{100, 31, 320, 69}));
     // Exactly up to the window's right edge still fits on the right.
@@ -54,10 +54,9 @@ TEST(HintGeometry, HorizontalPlacementRightLeftOrAtTheWindowEdge) {
     EXPECT_EQ(PlaceHintBox(size, kOwner, {218, 20, 250, 40}).left, -2);
     // ... or above it when the control is near the bottom.
     EXPECT_EQ(PlaceHintBox(size, kOwner, {10, 270, 390, 290}), (HintRect{10, 232, 230, 270}));
-}
 
-TEST(HintGeometry, ControlNearTheBottomGetsABoxEndingOnePixelAboveTheWindowBottom) {
-    HintBoxSize size = Sized({"a", "b", "c"});  // height 51
+    // A control near the bottom gets a box ending one pixel above the window's bottom.
+    size = Sized({"a", "b", "c"});  // height 51
     HintRect box = PlaceHintBox(size, kOwner, {10, 250, 100, 270});
     EXPECT_EQ(box.top, 251);
     EXPECT_EQ(box.bottom, 302);

@@ -1,13 +1,12 @@
 // The main window's resources and routing: menu 129, toolbar 179 and its
 // tooltips, the exit rules, the tool launchers and the About box; and the
-// helpers every dialog relies on: file-dialog filters, the program search and
-// dialog units. (The serial settings loaded at start-up from the current folder
-// are what the Download and Upload tests run on.)
+// helpers every dialog relies on: file-dialog filters and the program search.
+// (The serial settings loaded at start-up from the current folder are what the
+// Download and Upload tests run on.)
 #include "tests/app/main_window_fixture.h"
 
 #include "app/main_window/about_dlg.h"
 #include "app/app_info.h"
-#include "app/dialog_units.h"
 #include "app/file_filter.h"
 #include "app/main_window/main_commands.h"
 #include "app/program_finder.h"
@@ -210,12 +209,6 @@ TEST(ProgramFinder, firstCandidateFoundOnSearchPath) {
     const std::string path = bin1 + ":" + bin2;
     EXPECT_EQ(FindFirstProgram({"gnome-calculator", "kcalc", "xcalc"}, path), bin2 + "/kcalc");
     EXPECT_EQ(FindFirstProgram({"gnome-calculator"}, path), "");
-}
-
-TEST(DialogUnits, convertAsTheDialogManager) {
-    const DialogUnits du(6, 13);
-    EXPECT_EQ(du.toPixels(2, 0, 275, 322), QRect(3, 0, 413, 523));
-    EXPECT_EQ(du.toPixels(280, 341), QSize(420, 554));
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include "app/control_id.h"
 #include "app/main_window/main_dlg.h"
+#include "serial/serial_port.h"
+#include "serial/sim_instrument.h"
 #include "tests/support/gui_app.h"
 #include "tests/support/scripted_desktop.h"
 #include "tests/support/temp_dir.h"
@@ -15,6 +17,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFocusEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -85,11 +88,34 @@ protected:
         Window().m_strText = bytes;
         Window().UpdateData(false);
     }
+    std::string StatusLine() { return Window().m_editStatus->text().toStdString(); }
 
     TempDir dir;
     std::optional<ScopedCurrentDir> cwd;
     ScriptedDesktop desk;
     std::unique_ptr<CMainDlg> main;
+};
+
+// The main window with port 1 (at 38400 baud, as Device1 in ./ConfigFile.ini)
+// on a simulated instrument behind a pseudo-terminal.
+class InstrumentWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        std::string error;
+        ASSERT_TRUE(pty.Create(error)) << error;
+        UseDevice(pty.DevicePath());
+    }
+    void TearDown() override {
+        g_serialPort.Close();
+        MainWindowTest::TearDown();
+    }
+    // Names the device of port 1; must run before Window().
+    void UseDevice(const std::string& device) {
+        dir.write("ConfigFile.ini", "[ComConfig]\r\nBaud=6\r\nDevice1=" + device + "\r\n");
+    }
+
+    sim::CPtyInstrument pty;
 };
 
 }  // namespace vm::test

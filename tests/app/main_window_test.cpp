@@ -24,8 +24,6 @@
 #include "app/main_window/window_frame.h"
 #include "common/user_paths.h"
 #include "serial/comm_state.h"
-#include "serial/serial_port.h"
-#include "serial/sim_instrument.h"
 #include "serial/transfer_texts.h"
 
 namespace vm::test {
@@ -33,7 +31,6 @@ namespace {
 
 class WindowTest : public MainWindowTest {
 protected:
-    std::string Status() { return Window().m_editStatus->text().toStdString(); }
     std::string Title() { return Window().windowTitle().toStdString(); }
     // A file dragged onto the pane and dropped, as the window system delivers it.
     void Drop(const std::string& path) {
@@ -107,7 +104,7 @@ TEST_F(WindowTest, shortcutsRunTheFileCommandsAndTheTitleNamesTheFile) {
     const std::string b = dir.file("b.txt");
     desk.answerFile(b);
     QTest::keyClick(&Window(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(Status(), "保存成功");
+    EXPECT_EQ(StatusLine(), "保存成功");
     EXPECT_EQ(Title(), "VeltraMarlin(2.5) - b.txt");
     EXPECT_EQ(LoadRecentFiles(UserIniPath()), (std::vector<std::string>{b, a}));
 
@@ -162,21 +159,7 @@ TEST_F(WindowTest, qtsOwnButtonsSpeakChinese) {
     QLocale::setDefault(QLocale::c());
 }
 
-class TransferProgressTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        std::string error;
-        ASSERT_TRUE(pty.Create(error)) << error;
-        dir.write("ConfigFile.ini",
-                  "[ComConfig]\r\nBaud=6\r\nDevice1=" + pty.DevicePath() + "\r\n");
-    }
-    void TearDown() override {
-        g_serialPort.Close();
-        WindowTest::TearDown();
-    }
-    sim::CPtyInstrument pty;
-};
+using TransferProgressTest = InstrumentWindowTest;
 
 // 停止 ends the upload after its line, without EOT, and says how far it went.
 TEST_F(TransferProgressTest, uploadShowsItsProgressAndStopsAfterTheLine) {
@@ -188,8 +171,8 @@ TEST_F(TransferProgressTest, uploadShowsItsProgressAndStopsAfterTheLine) {
     });
     Window().show();
     ASSERT_TRUE(Window().OnCommand(1005));
-    ASSERT_TRUE(RunEventsUntil([&] { return Status().rfind("Sent Data: ", 0) == 0; }, 10000));
-    EXPECT_NE(Status().find(" / 7"), std::string::npos) << Status();
+    ASSERT_TRUE(RunEventsUntil([&] { return StatusLine().rfind("Sent Data: ", 0) == 0; }, 10000));
+    EXPECT_NE(StatusLine().find(" / 7"), std::string::npos) << StatusLine();
     auto* progress = Ctl<QProgressBar>(Window(), CTransferProgress::kBarId);
     EXPECT_TRUE(progress->isVisible());
     EXPECT_EQ(progress->maximum(), 7);
@@ -199,7 +182,7 @@ TEST_F(TransferProgressTest, uploadShowsItsProgressAndStopsAfterTheLine) {
     const std::string sent = recording.get().bytes;
     EXPECT_EQ(sent.find('\x04'), std::string::npos);
     const long long lines = std::count(sent.begin(), sent.end(), '\n');
-    EXPECT_EQ(Status(), UploadStoppedStatus(lines, 7));
+    EXPECT_EQ(StatusLine(), UploadStoppedStatus(lines, 7));
     EXPECT_LT(lines, 7);
     EXPECT_FALSE(progress->isVisible());
     EXPECT_FALSE(g_serialPort.IsOpen());

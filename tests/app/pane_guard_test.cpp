@@ -18,10 +18,6 @@ namespace {
 
 enum class Pane { Typed, OpenedFile, Journaled };
 
-std::string Status(CMainDlg& w) {
-    return w.m_editStatus->text().toStdString();
-}
-
 struct Command {
     std::string name;
     // Runs the command (its own file answers queued by the caller); true when it went on.
@@ -74,12 +70,12 @@ protected:
             {"Download",
              [=] {
                  command(1004);
-                 return Status(Window()).rfind("ComPort 1打开失败", 0) == 0;
+                 return StatusLine().rfind("ComPort 1打开失败", 0) == 0;
              }},
             {"Upload",
              [=] {
                  command(1005);
-                 return Status(Window()) == "文件未打开，串口被关闭";
+                 return StatusLine() == "文件未打开，串口被关闭";
              }},
             {"Exit",
              [=] {
@@ -166,7 +162,7 @@ TEST_F(PaneGuardTest, textKeptInAFileOrTheJournalIsReplacedWithoutTheGuardsQuest
                 EXPECT_EQ(desk.messages(), expected);
             }
             if (pane == Pane::Journaled && (name == "Open" || name == "New")) {
-                EXPECT_NE(Status(Window()).find("最近下载"), std::string::npos) << Status(Window());
+                EXPECT_NE(StatusLine().find("最近下载"), std::string::npos) << StatusLine();
             }
         }
     }

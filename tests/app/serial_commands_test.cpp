@@ -7,45 +7,19 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-#include <unistd.h>
-
 #include <chrono>
-#include <fstream>
 #include <future>
 #include <thread>
 
-#include "app/serial/com_set_dlg.h"
 #include "app/main_window/pane_guard.h"
 #include "serial/comm_state.h"
-#include "serial/port_lock.h"
-#include "serial/serial_port.h"
-#include "serial/sim_instrument.h"
 
 namespace vm::test {
 namespace {
 
-class SerialCommandsTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        std::string error;
-        ASSERT_TRUE(pty.Create(error)) << error;
-    }
-    void TearDown() override {
-        g_serialPort.Close();
-        MainWindowTest::TearDown();
-    }
-    // Port 1 at 38400 baud is the simulator; must run before Window().
-    void UseDevice(const std::string& device) {
-        dir.write("ConfigFile.ini", "[ComConfig]\r\nBaud=6\r\nDevice1=" + device + "\r\n");
-    }
-    std::string StatusLine() { return Window().m_editStatus->text().toStdString(); }
-
-    sim::CPtyInstrument pty;
-};
+using SerialCommandsTest = InstrumentWindowTest;
 
 TEST_F(SerialCommandsTest, downloadFillsThePaneAndEndsByItself) {
-    UseDevice(pty.DevicePath());
     std::string file;
     for (int i = 0; i < 200; ++i) {
         file += "PT" + std::to_string(i) + ",\xD7\xF8\xB1\xEA,1000.125,2000.5\r\n";
@@ -87,50 +61,30 @@ TEST_F(SerialCommandsTest, downloadFillsThePaneAndEndsByItself) {
     EXPECT_EQ(desk.messages(), std::vector<std::string>{kUnsavedPaneQuestion});
 }
 
-// Both failure texts, then the device port 1 stands for and the reason.
+// Both commands show the window's failure texts with the device port 1 stands
+// for and the reason (every reason is checked on the serial layer), and keep
+// the pane.
 TEST_F(SerialCommandsTest, aPortThatCannotBeOpenedShowsTheDeviceAndTheReason) {
-    sim::CPtyInstrument locked;
-    std::string error;
-    ASSERT_TRUE(locked.Create(error)) << error;
-    SetPortLockFolders({dir.path()});
-    std::ofstream(dir.file(PortLockName(locked.DevicePath())))
-        << std::string(10 - std::to_string(::getpid()).size(), ' ') << ::getpid() << "\n";
-    const struct {
-        std::string device, reason;
-        int32_t baud;
-    } rows[] = {
-        {dir.file("no-such-port"), "找不到这个设备（未连接、已拔出或名称有误）", 38400},
-        {dir.write("plain.txt", "x"), "这不是串口设备", 38400},
-        {locked.DevicePath(),
-         "设备正被其它程序占用（进程 " + std::to_string(::getpid()) + " test_app）", 38400},
-        {pty.DevicePath(), "设备不支持这个设置：波特率 -1", -1},  // a baud list left empty
-    };
-    for (const auto& r : rows) {
-        desk.clearCalls();
-        UseDevice(r.device);
-        Window();
-        g_comSetDlg.m_settings.nBaud = r.baud;
-        ShowInPane("kept");
-        for (int command : {1004, 1005}) {
-            desk.answerMessage(MsgResult::No);  // the typed text is not kept: the guard asks
-            if (command == 1005)
-                desk.answerFile(dir.write("points.txt", "1,2,3,4\r\n"));
-            ASSERT_TRUE(Window().OnCommand(command));
-            EXPECT_EQ(StatusLine(),
-                      "ComPort 1打开失败，没有这个串口，或者该串口被其它程序占用>>> " + r.device +
-                          "：" + r.reason);
-            ASSERT_FALSE(desk.calls().empty());
-            EXPECT_EQ(desk.calls().back().text, "Com1打开失败!\n" + r.device + "：" + r.reason);
-            EXPECT_EQ(desk.calls().back().icon, MsgIcon::Stop);
-            EXPECT_EQ(Window().m_strText, "kept");
-            EXPECT_FALSE(Window().IsCommTimerActive());
-        }
+    const std::string device = dir.file("no-such-port");
+    const std::string reason = "找不到这个设备（未连接、已拔出或名称有误）";
+    UseDevice(device);
+    ShowInPane("kept");
+    for (int command : {1004, 1005}) {
+        desk.answerMessage(MsgResult::No);  // the typed text is not kept: the guard asks
+        if (command == 1005)
+            desk.answerFile(dir.write("points.txt", "1,2,3,4\r\n"));
+        ASSERT_TRUE(Window().OnCommand(command));
+        EXPECT_EQ(StatusLine(), "ComPort 1打开失败，没有这个串口，或者该串口被其它程序占用>>> " +
+                                    device + "：" + reason);
+        ASSERT_FALSE(desk.calls().empty());
+        EXPECT_EQ(desk.calls().back().text, "Com1打开失败!\n" + device + "：" + reason);
+        EXPECT_EQ(desk.calls().back().icon, MsgIcon::Stop);
+        EXPECT_EQ(Window().m_strText, "kept");
+        EXPECT_FALSE(Window().IsCommTimerActive());
     }
-    SetPortLockFolders({});
 }
 
 TEST_F(SerialCommandsTest, uploadSendsTheChosenFileAndShowsItsTranscript) {
-    UseDevice(pty.DevicePath());
     const std::string path = dir.write("coords.txt", "PT7,100.25,200.5,-3.0009,TREE\r\nEND\r\n");
     desk.answerFile(path);
     auto recording = std::async(std::launch::async, [&] {
@@ -150,7 +104,6 @@ TEST_F(SerialCommandsTest, uploadSendsTheChosenFileAndShowsItsTranscript) {
 }
 
 TEST_F(SerialCommandsTest, anUploadEndingAfterNewLeavesTheNewPaneAlone) {
-    UseDevice(pty.DevicePath());
     desk.answerFile(dir.write("lines.txt", "A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n"));
     ASSERT_TRUE(Window().OnCommand(1005));
     ASSERT_TRUE(RunEventsUntil([&] { return Window().m_strText.rfind("A\r\n", 0) == 0; }, 10000));
@@ -166,7 +119,6 @@ TEST_F(SerialCommandsTest, anUploadEndingAfterNewLeavesTheNewPaneAlone) {
 }
 
 TEST_F(SerialCommandsTest, closingTheWindowWhileTheUploadAsksForItsFileDoesNotHang) {
-    UseDevice(pty.DevicePath());
     ASSERT_TRUE(Window().OnCommand(1005));
     main.reset();  // the file question was never answered
     SUCCEED();

@@ -71,13 +71,9 @@ TEST_F(DownloadJournalCli, aKilledDownloadIsListedAsInterruptedAndRestoresByteFo
 TEST_F(DownloadJournalCli, anOutputThatCannotBeWrittenSaysWhereTheBytesAreKept) {
     const std::string sent = "PT1,1.000,2.000,3.000\r\nPT2,4.000,5.000,6.000\r\n";
     const std::string file = dir.write("sent.txt", sent);
-    const std::string command = std::string(VM_BINARY_DIR) + "/tools/veltramarlin-sim send '" +
-                                file + "' --baud 38400 --wait 20 2>/dev/null";
-    FILE* sim = ::popen(command.c_str(), "r");
-    char line[512] = {};
-    ASSERT_TRUE(sim && std::fgets(line, sizeof line, sim));
-    std::string device = line;
-    device.pop_back();
+    FILE* sim = nullptr;
+    const std::string device = test::StartSendingInstrument(file, sim);
+    ASSERT_FALSE(device.empty());
     const test::CliRun run =
         test::RunCliCommand({"download", "--device", device, "--baud", "38400", "--end-silence",
                              "900", "--max-wait", "10", dir.file("no/such/folder/out.txt")});

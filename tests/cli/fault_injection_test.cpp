@@ -7,16 +7,13 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,48 +29,10 @@ using test::TempDir;
 using test::CliRun;
 
 // Runs veltramarlin-cli in folder with its per-user folders inside it; with
-// fileSizeLimit > 0 no file may grow past that many bytes (SIGXFSZ ignored, so
-// a write past it fails with EFBIG as on a full disk).
+// fileSizeLimit > 0 no file may grow past that many bytes.
 CliRun RunCli(const std::vector<std::string>& args, const std::string& folder,
               long fileSizeLimit = 0) {
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(fds[1], STDOUT_FILENO);
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(null, STDERR_FILENO);
-        ::close(fds[0]);
-        if (::chdir(folder.c_str()) != 0)
-            ::_exit(120);
-        ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
-        if (fileSizeLimit > 0) {
-            ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{static_cast<rlim_t>(fileSizeLimit),
-                               static_cast<rlim_t>(fileSizeLimit)};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        const std::string cli = test::CliPath();
-        std::vector<char*> argv{const_cast<char*>(cli.c_str())};
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        ::execv(cli.c_str(), argv.data());
-        ::_exit(121);
-    }
-    ::close(fds[1]);
-    CliRun run;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = ::read(fds[0], buffer, sizeof buffer)) > 0)
-        run.out.append(buffer, static_cast<size_t>(n));
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return test::RunCliCommand(args, {folder, "", fileSizeLimit});
 }
 
 std::vector<std::string> FolderEntries(const std::string& folder) {
@@ -110,59 +69,32 @@ std::string MeasurementSource() {
     return s;
 }
 
-// One command of the CLI: its arguments for a source and a target.
+// One command of the CLI: its arguments, with "SOURCE" and "TARGET" standing
+// for the files.
 struct Command {
     std::string name;
     std::string source;
-    std::function<std::vector<std::string>(const std::string&, const std::string&)> args;
+    std::vector<std::string> args;
     std::string targetName = "out.txt";
 };
 
 std::vector<Command> FileCommands() {
-    using Args = std::vector<std::string>;
     const std::string coords = CoordinateSource();
     const std::string meas = MeasurementSource();
     return {
-        {"coord", coords,
-         [](auto s, auto t) {
-             return Args{"coord", "--layout", "0", s, t};
-         }},
-        {"meas", meas,
-         [](auto s, auto t) { return Args{"meas", "--layout", "0", "--coord", t, s}; }},
-        {"meas-angles", meas,
-         [](auto s, auto t) {
-             return Args{"meas", "--angle-dist", t, s};
-         }},
-        {"universal", coords,
-         [](auto s, auto t) {
-             return Args{"universal", s, t};
-         }},
-        {"table", coords,
-         [](auto s, auto t) {
-             return Args{"table", s, t};
-         }},
-        {"excel-workbook", coords,
-         [](auto s, auto t) {
-             return Args{"excel", s, t};
-         },
-         "out.xls"},
-        {"dxf-cad", coords,
-         [](auto s, auto t) { return Args{"dxf", "--type", "coordinate", "--cad", s, t}; },
+        {"coord", coords, {"coord", "--layout", "0", "SOURCE", "TARGET"}},
+        {"meas", meas, {"meas", "--layout", "0", "--coord", "TARGET", "SOURCE"}},
+        {"meas-angles", meas, {"meas", "--angle-dist", "TARGET", "SOURCE"}},
+        {"universal", coords, {"universal", "SOURCE", "TARGET"}},
+        {"table", coords, {"table", "SOURCE", "TARGET"}},
+        {"excel-workbook", coords, {"excel", "SOURCE", "TARGET"}, "out.xls"},
+        {"dxf-cad",
+         coords,
+         {"dxf", "--type", "coordinate", "--cad", "SOURCE", "TARGET"},
          "out.dxf"},
-        {"excel-text", coords,
-         [](auto s, auto t) {
-             return Args{"excel", s, t};
-         }},
-        {"dxf-coordinate", coords,
-         [](auto s, auto t) {
-             return Args{"dxf", "--type", "coordinate", s, t};
-         },
-         "out.dxf"},
-        {"dxf-measurement", meas,
-         [](auto s, auto t) {
-             return Args{"dxf", "--type", "measurement", s, t};
-         },
-         "out.dxf"},
+        {"excel-text", coords, {"excel", "SOURCE", "TARGET"}},
+        {"dxf-coordinate", coords, {"dxf", "--type", "coordinate", "SOURCE", "TARGET"}, "out.dxf"},
+        {"dxf-measurement", meas, {"dxf", "--type", "measurement", "SOURCE", "TARGET"}, "out.dxf"},
     };
 }
 
@@ -184,7 +116,10 @@ protected:
     std::string Source() const { return dir.write("source.txt", GetParam().source); }
     std::string Target() const { return dir.file(GetParam().targetName); }
     CliRun Run(const std::string& source, const std::string& target, long limit = 0) {
-        return RunCli(GetParam().args(source, target), dir.path(), limit);
+        std::vector<std::string> args = GetParam().args;
+        std::replace(args.begin(), args.end(), std::string("SOURCE"), source);
+        std::replace(args.begin(), args.end(), std::string("TARGET"), target);
+        return RunCli(args, dir.path(), limit);
     }
 
     TempDir dir;
@@ -291,21 +226,6 @@ TEST_P(FileCommandFaults, aDiskWithoutSpaceOrReadOnlyKeepsTheEarlierTarget) {
     EXPECT_EQ(TempDir::read(target), "earlier");
 }
 
-// The simulated instrument sending file; returns its device path ("" when it
-// did not start). The simulator ends by itself once the file is sent.
-std::string StartInstrument(const std::string& file, FILE*& sim) {
-    const std::string command = std::string(VM_BINARY_DIR) + "/tools/veltramarlin-sim send '" +
-                                file + "' --baud 38400 --wait 20 2>/dev/null";
-    sim = ::popen(command.c_str(), "r");
-    char line[512] = {};
-    if (!sim || !std::fgets(line, sizeof line, sim))
-        return std::string();
-    std::string device = line;
-    while (!device.empty() && (device.back() == '\n' || device.back() == '\r'))
-        device.pop_back();
-    return device;
-}
-
 TEST(DownloadFaults, anOutputThatCannotBeWrittenIsReportedAndTheEarlierOneKept) {
     TempDir dir;
     std::string sent;
@@ -321,7 +241,7 @@ TEST(DownloadFaults, anOutputThatCannotBeWrittenIsReportedAndTheEarlierOneKept) 
     for (const Case& c : {Case{plain + "/out.txt", 0}, Case{dir.file("vanished/out.txt"), 0},
                           Case{earlier, 4096}}) {
         FILE* sim = nullptr;
-        const std::string device = StartInstrument(file, sim);
+        const std::string device = test::StartSendingInstrument(file, sim);
         ASSERT_FALSE(device.empty());
         const CliRun run = RunCli({"download", "--device", device, "--baud", "38400", "--raw",
                                    "--max-wait", "10", c.output},

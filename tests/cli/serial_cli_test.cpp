@@ -3,7 +3,6 @@
 // texts, run from a clean folder.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -21,20 +20,6 @@ namespace {
 using test::CliRun;
 using test::TempDir;
 
-// Runs "prefix veltramarlin-cli args" in folder through the shell.
-CliRun RunIn(const std::string& folder, const std::string& args, const std::string& prefix = "") {
-    const std::string command =
-        "cd '" + folder + "' && " + prefix + " '" + test::CliPath() + "' " + args + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    for (size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.out.append(buffer, n);
-    const int status = pipe ? ::pclose(pipe) : -1;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
 TEST(PortsCommand, listsTheDevicesAsLinesOrAsJsonThatParses) {
     TempDir dir;
     test::FakeDeviceTree tree(dir.path());
@@ -43,14 +28,14 @@ TEST(PortsCommand, listsTheDevicesAsLinesOrAsJsonThatParses) {
     tree.AddUsb({"ttyUSB0", "0403", "6001", "FTDI", "FT232R \"field\" \xB2", "A10K1ZQ8",
                  "usb-FTDI_FT232R-if00-port0"});
     tree.AddOnboard("ttyS0", "4", "pnp");
-    const CliRun lines = RunIn(dir.path(), "ports --root .");
+    const CliRun lines = test::RunCliCommand({"ports", "--root", "."}, {dir.path(), ""});
     EXPECT_EQ(lines.status, 0);
     EXPECT_EQ(lines.out,
               "/dev/ttyS0\tttyS0\t板载串口\n"
               "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0\tttyUSB0\t"
               "USB 串口 FTDI FT232R \"field\" \xB2 [0403:6001] 序列号 A10K1ZQ8\n");
 
-    const CliRun json = RunIn(dir.path(), "ports --json --root .");
+    const CliRun json = test::RunCliCommand({"ports", "--json", "--root", "."}, {dir.path(), ""});
     EXPECT_EQ(json.status, 0);
     const std::string file = dir.write("ports.json", json.out);
     const std::string check =
@@ -96,10 +81,12 @@ TEST(SerialCommandFailures, nameTheDeviceAndTheReason) {
             std::printf("note: %s cannot be tried here\n", r.reason.c_str());
             continue;
         }
-        for (const char* command : {"download --max-wait 1", "upload"}) {
-            const CliRun run = RunIn(
-                dir.path(), std::string(command) + " --device " + r.device + " x.txt", r.prefix);
-            EXPECT_EQ(run.status, 1) << command;
+        for (const std::vector<std::string>& command :
+             {std::vector<std::string>{"download", "--max-wait", "1"}, {"upload"}}) {
+            std::vector<std::string> args = command;
+            args.insert(args.end(), {"--device", r.device, "x.txt"});
+            const CliRun run = test::RunCliCommand(args, {dir.path(), r.prefix});
+            EXPECT_EQ(run.status, 1) << command[0];
             EXPECT_EQ(run.out, r.device + "打开失败，没有这个串口，或者该串口被其它程序占用>>> " +
                                    r.reason + "\n" + r.device + "打开失败!\n" + r.reason + "\n");
         }

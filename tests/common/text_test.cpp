@@ -24,13 +24,6 @@ TEST(TextHelpers, clampOutOfRangePositionsAsTheFieldReadersExpect) {
     EXPECT_EQ(Mid("abcdef", 100, 1), "");
     EXPECT_EQ(MidFrom("abcdef", 3), "def");
     EXPECT_EQ(MidFrom("abcdef", -1), "abcdef");
-    // FindChar: -1 at or past the end, so a search after a failed one restarts from 0.
-    EXPECT_EQ(FindChar("a,b,c", ',', 0), 1);
-    EXPECT_EQ(FindChar("a,b,c", ',', 2), 3);
-    EXPECT_EQ(FindChar("a,b,c", ',', 4), -1);
-    EXPECT_EQ(FindChar("a,b,c", ',', 5), -1);
-    const long long failed = FindChar("abc", ',', 0);
-    EXPECT_EQ(FindChar("a,b", ',', failed + 1), 1);
     // CleanPiece: every CR and LF removed, only spaces trimmed.
     EXPECT_EQ(CleanPiece("  a\rb \n"), "ab");
     EXPECT_EQ(CleanPiece("\tx \t"), "\tx \t");

@@ -132,18 +132,6 @@ TEST_F(MeasurementFile, aTickedOutputWithoutTargetStopsBeforeReading) {
     EXPECT_EQ(ConvertMeasurementFile(input).status, "打开原坐标文件失败");
 }
 
-TEST_F(MeasurementFile, outputWithoutRowsLeavesItsTargetAlone) {
-    input.source = dir.write("only_xyz.txt", "SS P1,1,C\nXYZ 1,2,3\n");
-    dir.write("ad.txt", "kept");
-    const ConversionResult r = ConvertMeasurementFile(input);
-    EXPECT_FALSE(r.ok) << "an output without records is not a success";
-    EXPECT_NE(r.status.find("角度距离没有记录，未创建 " + input.angleDistTarget),
-              std::string::npos);
-    EXPECT_EQ(r.filesWritten, std::vector<std::string>{input.coordTarget});
-    EXPECT_EQ(TempDir::read(input.angleDistTarget), "kept");
-    EXPECT_FALSE(FileExists(input.angleTarget));
-}
-
 TEST_F(MeasurementFile, failedTargetStopsTheRestAndKeepsTheOnesBefore) {
     input.angleDistTarget = dir.path();  // a folder cannot be replaced by a file
     dir.write("a.txt", "old angles");

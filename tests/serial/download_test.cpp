@@ -29,25 +29,39 @@ TEST(Download, startsWithAnEmptyPaneAndCountsTheLinesShownSinceThePreviousTick) 
     EXPECT_EQ(pane, "A\r\nB\r\n");
 }
 
-TEST(Download, endsAfter600MsOfSilenceNotAfter300OrBeforeAnythingCame) {
-    Download d;
-    for (int i = 0; i < 6; ++i)
-        EXPECT_FALSE(d.Tick().finished) << "without data it waits for the user";
-    d.Send("first ");
-    EXPECT_FALSE(d.Tick().finished);
-    EXPECT_FALSE(d.Tick().finished);  // 300 ms of silence
-    d.Send("second");
-    EXPECT_FALSE(d.Tick().finished);
-    EXPECT_FALSE(d.Tick().finished);
-    const TickResult end = d.Tick();  // 600 ms of silence
-    EXPECT_TRUE(end.finished);
-    EXPECT_FALSE(end.portLost);
-    EXPECT_EQ(end.status, "收到数据行数: 1，下载结束，共收到 12 字节");
-    EXPECT_FALSE(d.port.IsOpen());
-    EXPECT_EQ(d.pane, "first second");
+// The download ends after the end silence (600 ms by default, a longer one
+// rounded up to whole ticks: 1000 ms is four), never before anything came,
+// and a shorter pause does not end it.
+TEST(Download, endsAfterTheEndSilenceNotAfterAShorterPauseOrBeforeAnythingCame) {
+    for (const auto& [silenceMs, ticks] : {std::pair{600, 2}, {1000, 4}}) {
+        SCOPED_TRACE(silenceMs);
+        Download d;
+        d.link.choice.settings.nEndSilenceMs = silenceMs;
+        ASSERT_TRUE(StartDownload(d.port, d.link.choice, d.ticker, d.pane).started);
+        for (int i = 0; i < 6; ++i)
+            EXPECT_FALSE(d.Tick().finished) << "without data it waits for the user";
+        d.Send("first ");
+        EXPECT_FALSE(d.Tick().finished);
+        for (int silent = 1; silent < ticks; ++silent)
+            EXPECT_FALSE(d.Tick().finished) << silent << " silent ticks";
+        d.Send("second");
+        EXPECT_FALSE(d.Tick().finished);
+        for (int silent = 1; silent < ticks; ++silent)
+            EXPECT_FALSE(d.Tick().finished);
+        const TickResult end = d.Tick();
+        EXPECT_TRUE(end.finished);
+        EXPECT_FALSE(end.portLost);
+        EXPECT_EQ(end.status, "收到数据行数: 1，下载结束，共收到 12 字节");
+        EXPECT_FALSE(d.port.IsOpen());
+        EXPECT_EQ(d.pane, "first second");
+    }
 
     // The remembered lengths start over with each download: a first tick that
     // happens to match the end of the last transfer must not end this one.
+    Download d;
+    d.Send("first second");
+    std::string received;
+    ASSERT_TRUE(d.TickToEnd(received).finished);
     ASSERT_TRUE(StartDownload(d.port, d.link.choice, d.ticker, d.pane).started);
     d.Send("abcdefghijkl");
     EXPECT_FALSE(d.Tick().finished);
@@ -55,24 +69,6 @@ TEST(Download, endsAfter600MsOfSilenceNotAfter300OrBeforeAnythingCame) {
     EXPECT_FALSE(d.Tick().finished);
     EXPECT_EQ(d.pane, "abcdefghijklmn");
 }
-
-// A longer end silence is rounded up to whole ticks: 1000 ms is four.
-TEST(Download, aLongerEndSilenceWaitsThatLong) {
-    Download d;
-    d.link.choice.settings.nEndSilenceMs = 1000;
-    ASSERT_TRUE(StartDownload(d.port, d.link.choice, d.ticker, d.pane).started);
-    d.Send("x");
-    EXPECT_FALSE(d.Tick().finished);
-    for (int silent = 1; silent < 4; ++silent)
-        EXPECT_FALSE(d.Tick().finished) << silent << " silent ticks";
-    d.Send("y");  // a pause of 900 ms no longer ends the download
-    EXPECT_FALSE(d.Tick().finished);
-    for (int silent = 1; silent < 4; ++silent)
-        EXPECT_FALSE(d.Tick().finished);
-    EXPECT_TRUE(d.Tick().finished);
-    EXPECT_EQ(d.pane, "xy");
-}
-
 
 // A whole file at the byte rate of each baud rate, with the port opened at
 // that rate, in simulated time: before each tick the instrument sends what the

@@ -198,12 +198,6 @@ TEST(UploadTick, notesTheInstrumentsFlowControlForTheWorker) {
     EXPECT_EQ(GetFlowState(), std::string(1, kXon));
 }
 
-}  // namespace
-}  // namespace vm
-
-namespace vm {
-namespace {
-
 // The port opened at each of the faster rates the settings now offer (and one
 // only the command line can give) carries the file byte for byte.
 TEST(Upload, arrivesByteForByteAtTheFasterRates) {

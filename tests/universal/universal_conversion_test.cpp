@@ -154,45 +154,33 @@ TEST(UniversalNumbering, startNumberCountsEveryRecordAndRestartsEachRun) {
 // against a reference model, by the universal conversion fuzz target.
 
 // Missing and unreadable sources are checked where the window and the command
-// line report them.
-TEST(ConvertLayoutFile, noTargetStopsWithItsMessage) {
-    TempDir dir;
-    UniversalConversionRun run = StraightRun();
-    run.sourcePath = dir.write("in.txt", "1\n");
-    const UniversalConversionResult r = ConvertLayoutFile(run);
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_EQ(r.messages[0].text, "选择要保存的文件!!!");
-    EXPECT_EQ(r.messages[0].caption, "");
-    EXPECT_FALSE(r.success);
-}
-
-TEST(ConvertLayoutFile, sameSourceAndTargetReplacesTheFileByItsConvertedForm) {
-    TempDir dir;
-    UniversalConversionRun run = StraightRun();
-    run.headerCount = true;
-    run.sourcePath = run.targetPath = dir.write("in.txt", "1,A,1,2,3\n2,B,4,5,6\n");
-    EXPECT_TRUE(ConvertLayoutFile(run).success);
-    EXPECT_EQ(TempDir::read(run.targetPath),
-              "2\r\n1,A,1.000,2.000,3.000\r\n2,B,4.000,5.000,6.000\r\n");
-}
-
-TEST(ConvertLayoutFile, unwritableTargetReportsFailureAndKeepsTheCounter) {
+// line report them. No target stops with its message; a target that cannot be
+// written is reported and keeps the counter; the source itself may be the target.
+TEST(ConvertLayoutFile, targetMissingUnwritableOrTheSourceItself) {
     TempDir dir;
     UniversalConversionRun run = StraightRun();
     run.layout.numberingEnabled = true;
     run.startNumber = 5;
     run.sourcePath = dir.write("in.txt", "1\n2\n");
-    run.targetPath = dir.file("no-such-folder/out.txt");
     UniversalConversionResult r = ConvertLayoutFile(run);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].text, "选择要保存的文件!!!");
+    EXPECT_EQ(r.messages[0].caption, "");
+    EXPECT_FALSE(r.success);
+
+    run.targetPath = dir.file("no-such-folder/out.txt");
+    r = ConvertLayoutFile(run);
     EXPECT_FALSE(r.success);
     ASSERT_EQ(r.messages.size(), 1u);
     EXPECT_NE(r.messages[0].text.find("无法写入文件"), std::string::npos);
     EXPECT_EQ(run.startNumber, 5);
 
-    run.targetPath = dir.file("out.txt");
-    r = ConvertLayoutFile(run);
-    EXPECT_TRUE(r.success);
-    EXPECT_EQ(run.startNumber, 7);
+    run = StraightRun();
+    run.headerCount = true;
+    run.sourcePath = run.targetPath = dir.write("in.txt", "1,A,1,2,3\n2,B,4,5,6\n");
+    EXPECT_TRUE(ConvertLayoutFile(run).success);
+    EXPECT_EQ(TempDir::read(run.targetPath),
+              "2\r\n1,A,1.000,2.000,3.000\r\n2,B,4.000,5.000,6.000\r\n");
 }
 
 }  // namespace
