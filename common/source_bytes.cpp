@@ -14,7 +14,7 @@ bool SourceBytes::Open(const std::string& path, FileError* error) {
         }
         return false;
     }
-    if (m_buffer)
+    if (!m_buffer.Empty())
         return true;
     if (!ReadFileBytes(path, m_grown, error))
         return false;

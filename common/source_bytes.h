@@ -2,11 +2,11 @@
 // A source file's bytes, read once into one buffer straight from the file
 // (no copy through a smaller buffer), for conversions that walk them in place.
 
-#include <memory>
 #include <string>
 #include <string_view>
 
 #include "common/file_io.h"
+#include "common/memory_pages.h"
 
 namespace vm {
 
@@ -23,7 +23,7 @@ private:
     // meanwhile, or has no size). False with an errno-style code on failure.
     bool ReadAtItsSize(const std::string& path, int& code);
 
-    std::unique_ptr<char[]> m_buffer;
+    PageBuffer m_buffer;
     std::string m_grown;  // the bytes of a file that grew or has no size
     std::string_view m_view;
 };

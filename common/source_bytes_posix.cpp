@@ -28,10 +28,13 @@ bool SourceBytes::ReadAtItsSize(const std::string& path, int& code) {
     if (!S_ISREG(st.st_mode) || st.st_size <= 0)
         return true;
     const size_t room = static_cast<size_t>(st.st_size) + 1;
-    m_buffer.reset(new char[room]);
+    if (!m_buffer.Allocate(room)) {
+        code = ENOMEM;
+        return false;
+    }
     size_t done = 0;
     while (done < room) {
-        const ssize_t n = ::read(file.fd, m_buffer.get() + done, room - done);
+        const ssize_t n = ::read(file.fd, m_buffer.Data() + done, room - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -43,9 +46,9 @@ bool SourceBytes::ReadAtItsSize(const std::string& path, int& code) {
         done += static_cast<size_t>(n);
     }
     if (done == room)
-        m_buffer.reset();
+        m_buffer.Release();
     else
-        m_view = std::string_view(m_buffer.get(), done);
+        m_view = std::string_view(m_buffer.Data(), done);
     return true;
 }
 

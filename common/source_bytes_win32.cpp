@@ -41,12 +41,15 @@ bool SourceBytes::ReadAtItsSize(const std::string& path, int& code) {
         return true;
     }
     const size_t room = static_cast<size_t>(size.QuadPart) + 1;
-    m_buffer.reset(new char[room]);
+    if (!m_buffer.Allocate(room)) {
+        code = ENOMEM;
+        return false;
+    }
     size_t done = 0;
     while (done < room) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(room - done, 1u << 30));
         DWORD n = 0;
-        if (!::ReadFile(file.h, m_buffer.get() + done, chunk, &n, nullptr)) {
+        if (!::ReadFile(file.h, m_buffer.Data() + done, chunk, &n, nullptr)) {
             code = ErrnoFromWin32(::GetLastError());
             return false;
         }
@@ -55,9 +58,9 @@ bool SourceBytes::ReadAtItsSize(const std::string& path, int& code) {
         done += n;
     }
     if (done == room)
-        m_buffer.reset();
+        m_buffer.Release();
     else
-        m_view = std::string_view(m_buffer.get(), done);
+        m_view = std::string_view(m_buffer.Data(), done);
     return true;
 }
 

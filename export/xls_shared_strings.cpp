@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common/large_pages.h"
+#include "common/memory_pages.h"
 
 namespace vm {
 namespace {

@@ -131,12 +131,19 @@ public:
         // follows would run into that one, so it keeps one separator.
         if (last >= 0 && separators[last] == 0 && !m_fields[last].empty() && FilledAfter(last))
             separators[last] = 1;
+        size_t size = 2;
+        for (int p = 0; p < kLayoutPositions; ++p)
+            size += m_fields[p].size() + static_cast<size_t>(separators[p]);
+        char* const line = out.Room(size);
+        char* o = line;
         for (int p = 0; p < kLayoutPositions; ++p) {
-            out.Append(m_fields[p]);
+            o += m_fields[p].copy(o, m_fields[p].size());
             for (int n = 0; n < separators[p]; ++n)
-                out.Append(m_rule.separator);
+                *o++ = m_rule.separator;
         }
-        out.Append(std::string_view("\r\n"));
+        *o++ = '\r';
+        *o++ = '\n';
+        out.Added(static_cast<size_t>(o - line));
     }
 
 private:
