@@ -22,6 +22,11 @@ private:
     // leaving m_buffer empty for a file to read the general way (one that grew
     // meanwhile, or has no size). False with an errno-style code on failure.
     bool ReadAtItsSize(const std::string& path, int& code);
+    // Room for a file of size bytes and one more; false (code ENOMEM) without.
+    bool MakeRoom(size_t room, int& code);
+    // Keeps the done bytes read into the room, or none when the file filled
+    // all of it (it grew meanwhile).
+    void KeepRead(size_t done, size_t room);
 
     PageBuffer m_buffer;
     std::string m_grown;  // the bytes of a file that grew or has no size

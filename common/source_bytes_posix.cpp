@@ -28,10 +28,8 @@ bool SourceBytes::ReadAtItsSize(const std::string& path, int& code) {
     if (!S_ISREG(st.st_mode) || st.st_size <= 0)
         return true;
     const size_t room = static_cast<size_t>(st.st_size) + 1;
-    if (!m_buffer.Allocate(room)) {
-        code = ENOMEM;
+    if (!MakeRoom(room, code))
         return false;
-    }
     size_t done = 0;
     while (done < room) {
         const ssize_t n = ::read(file.fd, m_buffer.Data() + done, room - done);
@@ -45,10 +43,7 @@ bool SourceBytes::ReadAtItsSize(const std::string& path, int& code) {
             break;
         done += static_cast<size_t>(n);
     }
-    if (done == room)
-        m_buffer.Release();
-    else
-        m_view = std::string_view(m_buffer.Data(), done);
+    KeepRead(done, room);
     return true;
 }
 

@@ -41,10 +41,8 @@ bool SourceBytes::ReadAtItsSize(const std::string& path, int& code) {
         return true;
     }
     const size_t room = static_cast<size_t>(size.QuadPart) + 1;
-    if (!m_buffer.Allocate(room)) {
-        code = ENOMEM;
+    if (!MakeRoom(room, code))
         return false;
-    }
     size_t done = 0;
     while (done < room) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(room - done, 1u << 30));
@@ -57,10 +55,7 @@ bool SourceBytes::ReadAtItsSize(const std::string& path, int& code) {
             break;
         done += n;
     }
-    if (done == room)
-        m_buffer.Release();
-    else
-        m_view = std::string_view(m_buffer.Data(), done);
+    KeepRead(done, room);
     return true;
 }
 
