@@ -14,7 +14,7 @@
 set -euo pipefail
 
 build=(
-  cmake ninja-build g++ make pkg-config
+  cmake ninja-build g++ make pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libxlsxwriter-dev
   fonts-noto-cjk
