@@ -5,11 +5,11 @@
 #include <QObject>
 #include <QString>
 
+#include "dialogs/control_row.h"
+
 namespace vm {
 
 inline constexpr const char* kControlIdProperty = "controlId";
-// Statics and group boxes without an id of their own.
-inline constexpr int kStaticId = -1;
 
 void SetControlId(QObject* control, int id);
 

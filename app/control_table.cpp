@@ -5,8 +5,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
 
 namespace vm {
 namespace {
@@ -33,8 +36,19 @@ QWidget* NewControl(ControlKind kind, const QString& caption, QWidget* parent) {
             status->setReadOnly(true);
             return status;
         }
+        case ControlKind::Radio:
+            return new QRadioButton(caption, parent);
         case ControlKind::List:
             return new QComboBox(parent);
+        case ControlKind::ListBox:
+            return new QListWidget(parent);
+        case ControlKind::Table: {
+            auto* table = new QTableWidget(parent);
+            table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            return table;
+        }
+        case ControlKind::Canvas:
+            return new QWidget(parent);
         case ControlKind::DefaultButton: {
             auto* button = new QPushButton(caption, parent);
             button->setDefault(true);

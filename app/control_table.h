@@ -10,28 +10,9 @@
 
 #include "app/control_id.h"
 #include "app/dialog_units.h"
+#include "dialogs/control_row.h"
 
 namespace vm {
-
-enum class ControlKind {
-    Group,          // group box, the caption as its title
-    Label,          // static text
-    Check,          // check box
-    Edit,           // one-line text box
-    PathBox,        // several-line path box, scrolled sideways instead of wrapped
-    StatusBox,      // read-only several-line text
-    List,           // drop-down list, no typing; the dialog fills it
-    DefaultButton,  // pressed by Enter
-    Button,         // never pressed by Enter, even with the focus
-    FocusButton,    // pressed by Enter while it has the focus
-};
-
-struct ControlRow {
-    int id;  // kStaticId: the control carries no id
-    ControlKind kind;
-    const char* caption;  // UTF-8
-    int x, y, width, height;
-};
 
 // Gives dialog its fixed size and makes the control of every row as its child,
 // in order: of the row's kind and caption, with the row's id, at the row's

@@ -159,14 +159,6 @@ Desktop* g_installed = nullptr;
 
 }  // namespace
 
-FileDialogRequest TextDataFileRequest() {
-    FileDialogRequest request;
-    request.filter = "Text(*.txt)|*.txt|Data(*.dat)|*.dat|All files(*.*)|*.*|";
-    request.defaultExt = "*.txt";
-    request.confirmOverwrite = true;
-    return request;
-}
-
 // Paths are UTF-8 inside the program on every system (the core's file calls
 // turn them into UTF-16 on Windows), where Qt's own file-name encoding would be
 // the ANSI code page on Windows.

@@ -1,0 +1,108 @@
+#pragma once
+// A dialog host without a toolkit for the tests of dialog descriptions: it
+// keeps every control's state by id, answers the desktop's questions from
+// scripted queues, records what was shown and asked, and runs background
+// work at once. Open() makes the controls from the template and calls
+// OnOpened; Click(), Choose(), Type() and Leave() stand for what a user does.
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dialogs/dialog.h"
+#include "dialogs/dialog_host.h"
+
+namespace vm {
+
+struct RecordedControl {
+    ControlKind kind = ControlKind::Label;
+    std::string text;
+    bool checked = false;
+    std::vector<std::string> items;
+    int selection = -1;
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+    bool enabled = true;
+    bool visible = true;
+    std::string toolTip;
+};
+
+struct RecordedMessage {
+    std::string text;
+    std::string caption;
+    MsgButtons buttons;
+    MsgIcon icon;
+};
+
+class RecordingDialogHost : public DialogHost {
+public:
+    explicit RecordingDialogHost(Dialog& dialog) : m_dialog(dialog) {}
+
+    void Open();
+    void Click(int id);
+    void Choose(int id, int index);
+    void Type(int id, const std::string& text);
+    void Leave(int id);
+    void Tick(int timerId);
+    // Escape or the close box: closes with kIdCancel when the dialog lets it.
+    void RequestClose();
+
+    RecordedControl& control(int id);
+    std::optional<int> result() const { return m_result; }
+
+    // Scripted answers, taken in order; an empty queue answers Ok / cancel.
+    std::deque<MsgResult> messageAnswers;
+    std::deque<std::optional<std::string>> fileAnswers;
+    // Called for every child dialog, instead of showing it; returns its result.
+    std::function<int(Dialog&)> onChild;
+
+    std::vector<RecordedMessage> messages;
+    std::vector<FileDialogRequest> fileRequests;
+    std::vector<std::string> viewedFiles;
+    std::map<int, int> runningTimers;  // id -> interval
+    std::string title;
+    bool busy = false;
+
+    // DialogHost
+    std::string Text(int id) const override;
+    void SetText(int id, const std::string& text) override;
+    bool Checked(int id) const override;
+    void SetChecked(int id, bool checked) override;
+    void SetItems(int id, const std::vector<std::string>& items) override;
+    int ItemCount(int id) const override;
+    int Selection(int id) const override;
+    void SetSelection(int id, int index) override;
+    void SetTable(int id, const std::vector<std::string>& header,
+                  const std::vector<std::vector<std::string>>& rows) override;
+    bool IsEnabled(int id) const override;
+    void SetEnabled(int id, bool enabled) override;
+    void SetVisible(int id, bool visible) override;
+    void SetFocus(int id) override;
+    void SetToolTip(int id, const std::string& text) override;
+    void SetTitle(const std::string& text) override { title = text; }
+    void SetBusy(bool value) override { busy = value; }
+    MsgResult MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
+                         MsgIcon icon) override;
+    std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
+    std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
+    bool ViewFile(const std::string& path) override;
+    void StartTimer(int timerId, int intervalMs) override { runningTimers[timerId] = intervalMs; }
+    void StopTimer(int timerId) override { runningTimers.erase(timerId); }
+    void RunInBackground(std::function<void()> work, std::function<void()> done) override;
+    int RunModal(Dialog& child) override;
+    void Close(int result) override { m_result = result; }
+
+    int focus = kStaticId;
+
+private:
+    const RecordedControl& Get(int id) const;
+    std::optional<std::string> NextFile(const FileDialogRequest& request);
+
+    Dialog& m_dialog;
+    std::map<int, RecordedControl> m_controls;
+    std::optional<int> m_result;
+};
+
+}  // namespace vm
