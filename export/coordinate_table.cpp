@@ -4,6 +4,7 @@
 #include "common/source_bytes.h"
 #include "common/streamed_file.h"
 #include "common/string_sink.h"
+#include "instrument/other_makers_source.h"
 
 namespace vm {
 namespace {
@@ -45,6 +46,17 @@ std::string BuildCoordinateTable(const std::string& sourceBytes, const ColumnOrd
     return table;
 }
 
+std::string TableSourceText(std::string_view bytes, SourceFormat format, ColumnOrder& order) {
+    if (format == SourceFormat::Own)
+        return std::string(bytes);
+    ExportSourceText other = OtherMakersExportText(bytes, format, ExportReading::Points);
+    if (!other.converted)
+        return std::string(bytes);
+    const int32_t hasCode = order.m_bHasCode;
+    order = ColumnOrder{0, 1, 2, 3, 4, hasCode};
+    return std::move(other.text);
+}
+
 CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request) {
     CoordinateTableResult result;
     SourceBytes source;
@@ -53,10 +65,23 @@ CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request
         result.messages.push_back(error.message);
         return result;
     }
+    ColumnOrder order = request.order;
+    std::string converted;
+    std::string_view text = source.View();
+    if (request.format != SourceFormat::Own) {
+        const ExportSourceText other =
+            OtherMakersExportText(source.View(), request.format, ExportReading::Points);
+        if (other.failed) {
+            result.messages.push_back(other.report);
+            return result;
+        }
+        converted = TableSourceText(source.View(), request.format, order);
+        text = converted;
+    }
     StreamedFile table;
     size_t rows = 0;
     if (table.Open(request.tablePath, request.mode))
-        rows = WriteTable(source.View(), request.order, table);
+        rows = WriteTable(text, order, table);
     if (!table.Commit(&error)) {
         result.messages.push_back(error.message);
         return result;

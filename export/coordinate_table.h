@@ -9,6 +9,7 @@
 
 #include "common/file_io.h"
 #include "export/column_order.h"
+#include "instrument/source_format.h"
 
 namespace vm {
 
@@ -25,6 +26,7 @@ struct CoordinateTableRequest {
     std::string tablePath;  // the work file in the desktop program
     ColumnOrder order;
     FileMode mode = FileMode::Normal;
+    SourceFormat format = SourceFormat::Own;  // Auto or a name: another maker's file is read first
 };
 
 struct CoordinateTableResult {
@@ -32,6 +34,10 @@ struct CoordinateTableResult {
     size_t rowCount = 0;
     std::vector<std::string> messages;  // failures, in the UI's language
 };
+
+// The text the table lays out for a source: the bytes as they stand, or
+// another maker's file as "name,X,Y,Z,code", whose columns then replace order's.
+std::string TableSourceText(std::string_view bytes, SourceFormat format, ColumnOrder& order);
 
 CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request);
 

@@ -15,6 +15,7 @@
 #include "app/conversion/download_convert_paths.h"
 #include "common/file_io.h"
 #include "common/user_paths.h"
+#include "instrument/other_makers_source.h"
 #include "instrument/target_layout.h"
 
 namespace vm {
@@ -98,6 +99,13 @@ bool CDownloadConvertDlg::OnInitDialog() {
     for (int i = 0; i < kTargetLayoutCount; ++i)
         m_comboLayout->insertItem(i, names[i]);
     m_comboLayout->setCurrentIndex(0);
+    m_comboFormat->clear();
+    size_t formats = 0;
+    const SourceFormat* list = ChoosableFormats(formats);
+    for (size_t i = 0; i < formats; ++i)
+        m_comboFormat->addItem(QString::fromUtf8(SourceFormatCaption(list[i])));
+    m_comboFormat->setCurrentIndex(0);
+    OnFormatChange();
 
     m_wndHint.SetOwner(this);
     const QColor white(255, 255, 255), black(0, 0, 0);
@@ -129,6 +137,7 @@ void CDownloadConvertDlg::ConnectControls() {
     OnClicked(this, 1076, &CDownloadConvertDlg::OnBrowseCoordSource);
     OnClicked(this, 1079, &CDownloadConvertDlg::OnBrowseCoordTarget);
     OnClicked(this, 1, &CDownloadConvertDlg::OnOK);
+    connect(m_comboFormat, &QComboBox::activated, this, [this] { OnFormatChange(); });
     OnClicked(this, 2, &CDownloadConvertDlg::reject);
     for (int id = 1080; id <= 1085; ++id) {
         connect(FindControl<QAbstractButton>(this, id), &QAbstractButton::clicked, this,
@@ -195,6 +204,7 @@ void CDownloadConvertDlg::OnBrowseMeasSource() {
         return;
     m_strMeasFile = g_strMeasSource;
     UpdateData(false);
+    OnFormatChange();
 }
 
 void CDownloadConvertDlg::OnBrowseCoordSource() {
@@ -202,6 +212,7 @@ void CDownloadConvertDlg::OnBrowseCoordSource() {
         return;
     m_strCoordFile = g_strCoordSource;
     UpdateData(false);
+    OnFormatChange();
 }
 
 void CDownloadConvertDlg::OnBrowseCoordExtractTarget() {
@@ -245,6 +256,22 @@ void CDownloadConvertDlg::OnCoordSourceLeave() {
     g_strCoordSource = m_strCoordFile;
 }
 
+SourceFormat CDownloadConvertDlg::ChosenFormat() const {
+    size_t count = 0;
+    const SourceFormat* list = ChoosableFormats(count);
+    const int index = m_comboFormat->currentIndex();
+    return index > 0 && static_cast<size_t>(index) < count ? list[index] : SourceFormat::Auto;
+}
+
+void CDownloadConvertDlg::OnFormatChange() {
+    const std::string& source = g_strMeasSource.empty() ? g_strCoordSource : g_strMeasSource;
+    const std::string line = DescribeSourceFile(source, ChosenFormat());
+    if (line.empty())
+        return;
+    m_strStatus = line;
+    UpdateData(false);
+}
+
 DownloadConversionInput CDownloadConvertDlg::GatherRunInput() const {
     DownloadConversionInput input;
     input.measSource = g_strMeasSource;
@@ -257,6 +284,7 @@ DownloadConversionInput CDownloadConvertDlg::GatherRunInput() const {
     input.options.angleDistance = IsTicked(1068);
     input.options.angles = IsTicked(1069);
     input.options.layout = m_comboLayout->currentIndex();
+    input.format = ChosenFormat();
     return input;
 }
 

@@ -71,12 +71,15 @@ private:
     void OnViewFile(int buttonId);
     void OnMeasSourceLeave();
     void OnCoordSourceLeave();
+    // The status box names the source's format, recognised or chosen in list 1094.
+    void OnFormatChange();
 
     bool BrowseForSource(std::string& path);
     bool BrowseForTarget(std::string& path);
     DownloadConversionInput GatherRunInput() const;
     void ShowRunResult(const ConversionResult& result);
     bool IsTicked(int checkBoxId) const;
+    SourceFormat ChosenFormat() const;
     // The right-hand column: each output's chosen target, or "（未选择保存位置）".
     void ShowTargets();
     // Asks once before a run replaces files that exist; false: the user said No.
@@ -86,6 +89,7 @@ private:
     QLineEdit* m_editCoordFile = nullptr;
     QPlainTextEdit* m_editStatus = nullptr;
     QComboBox* m_comboLayout = nullptr;
+    QComboBox* m_comboFormat = nullptr;
 
     CHintWnd m_wndHint;
     CConversionWorker m_worker;

@@ -41,6 +41,7 @@ constexpr ControlRow kControls[] = {
     {1091, Kind::Edit, "", 254, 58, 146, 14},
     {1092, Kind::Edit, "", 254, 79, 146, 14},
     {1093, Kind::Edit, "", 254, 140, 146, 14},
+    {1094, Kind::List, "", 254, 17, 146, 13},  // the source's format: recognised or chosen
     {1087, Kind::StatusBox, "", 7, 166, 334, 38},
     {1, Kind::DefaultButton, "转换", 348, 166, 58, 16},
     {2, Kind::Button, "放弃", 348, 188, 58, 16},
@@ -59,6 +60,7 @@ void CDownloadConvertDlg::CreateControls() {
     m_editCoordFile = FindControl<QLineEdit>(this, 1078);
     m_editStatus = FindControl<QPlainTextEdit>(this, 1087);
     m_comboLayout = FindControl<QComboBox>(this, 1077);
+    m_comboFormat = FindControl<QComboBox>(this, 1094);
 }
 
 }  // namespace vm
