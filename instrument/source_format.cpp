@@ -177,9 +177,13 @@ const SourceFormat* ChoosableFormats(size_t& count) {
 }
 
 SourceFormat RecogniseSourceFormat(std::string_view bytes) {
-    if (ClassifyDownloadedBytes(std::string(bytes)) != DownloadKind::None)
+    // The instrument's own classification goes first; it only needs asking
+    // when the start of the text looks like another maker's file.
+    const SourceFormat other = RecogniseOthers(bytes);
+    if (other == SourceFormat::Own ||
+        ClassifyDownloadedBytes(std::string(bytes)) != DownloadKind::None)
         return SourceFormat::Own;
-    return RecogniseOthers(bytes);
+    return other;
 }
 
 std::string ClassifyWord(const std::string& bytes) {

@@ -44,7 +44,7 @@ TEST(OtherMakersFields, anglesAndLengthsKeepTheFilesDecimals) {
         {"123.59595", AngleUnit::Dms, true, "1240000"},  // 59.5 s carries into 124°
         {"-12.3", AngleUnit::Dms, true, "-123000"},
         {"45.5", AngleUnit::Degrees, true, "453000"},
-        {"0.00001", AngleUnit::Degrees, false, "0.036"},
+        {"0.00001", AngleUnit::Degrees, false, "0.03600"},
         {"137.50005", AngleUnit::Gon, true, "1375000"},
         {"137.50015", AngleUnit::Gon, true, "1375002"},
         {"137.50015", AngleUnit::Gon, false, "1375001.5"},
@@ -115,10 +115,10 @@ TEST(OtherMakersReaders, lineEndsAndSkippedLines) {
         SourceFormat format;
         long long records, points, skipped, firstSkipped;
     } cases[] = {
-        {"sample.gsi16", SourceFormat::Gsi16, 6, 2, 1, 6},
+        {"sample.gsi16", SourceFormat::Gsi16, 7, 2, 1, 6},
         {"sample.gsi8", SourceFormat::Gsi8, 6, 2, 1, 6},
         {"sample.sdr", SourceFormat::Sdr, 8, 2, 1, 10},
-        {"sample.raw", SourceFormat::NikonRaw, 6, 2, 1, 10},
+        {"sample.raw", SourceFormat::NikonRaw, 7, 2, 1, 10},
         {"sample.job", SourceFormat::Job, 5, 2, 1, 18},
         {"sample.rw5", SourceFormat::Rw5, 7, 2, 1, 10},
         {"sample.txt", SourceFormat::Text, 3, 3, 1, 5},
