@@ -105,13 +105,21 @@ std::string ShiftedText(const ExactDecimal& value, int shift, int places) {
             ++shifted.scale;
         }
     }
-    std::string digits = std::to_string(std::llabs(shifted.units));
-    if (shifted.scale > 0) {
-        if (digits.size() <= static_cast<size_t>(shifted.scale))
-            digits.insert(0, static_cast<size_t>(shifted.scale) + 1 - digits.size(), '0');
-        digits.insert(digits.size() - static_cast<size_t>(shifted.scale), 1, '.');
+    // Digits written from the right into a buffer: no allocation but the result.
+    char buffer[48];
+    char* p = buffer + sizeof buffer;
+    unsigned long long magnitude = static_cast<unsigned long long>(std::llabs(shifted.units));
+    for (int k = 0;; ++k) {  // digit k counts from the right; all decimals, one whole digit
+        if (k == shifted.scale && k > 0)
+            *--p = '.';
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+        if (k >= shifted.scale && magnitude == 0)
+            break;
     }
-    return shifted.units < 0 ? "-" + digits : digits;
+    if (shifted.units < 0)
+        *--p = '-';
+    return std::string(p, static_cast<size_t>(buffer + sizeof buffer - p));
 }
 
 }  // namespace vm

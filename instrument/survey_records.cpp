@@ -1,5 +1,7 @@
 #include "instrument/survey_records.h"
 
+#include <initializer_list>
+
 #include "common/code_page.h"
 
 namespace vm {
@@ -10,11 +12,11 @@ namespace {
 constexpr size_t kMaxLine = 97;
 constexpr size_t kMaxName = 32;
 
-// text cut to at most max bytes without splitting a character (UTF-8 when the
-// text is valid UTF-8, else the two-byte characters of GBK).
-std::string CutAtCharacter(std::string_view text, size_t max) {
+// How many bytes of text fit in max without splitting a character (UTF-8
+// when the text is valid UTF-8, else the two-byte characters of GBK).
+size_t FittingBytes(std::string_view text, size_t max) {
     if (text.size() <= max)
-        return std::string(text);
+        return text.size();
     size_t cut = 0;
     if (IsValidUtf8(text)) {
         cut = max;
@@ -29,13 +31,14 @@ std::string CutAtCharacter(std::string_view text, size_t max) {
             cut = i;
         }
     }
-    return std::string(text.substr(0, cut));
+    return cut;
 }
 
 // A name or code as a field: line ends gone, spaces around trimmed; a name
 // loses its commas, which would end the field.
 std::string CleanField(std::string_view text, bool name) {
     std::string out;
+    out.reserve(text.size());
     for (char c : text) {
         if (c == '\r' || c == '\n')
             continue;
@@ -44,15 +47,23 @@ std::string CleanField(std::string_view text, bool name) {
     const size_t begin = out.find_first_not_of(' ');
     if (begin == std::string::npos)
         return std::string();
-    const size_t end = out.find_last_not_of(' ');
-    out = out.substr(begin, end - begin + 1);
-    return name ? CutAtCharacter(out, kMaxName) : out;
+    out.erase(out.find_last_not_of(' ') + 1);
+    out.erase(0, begin);
+    if (name)
+        out.resize(FittingBytes(out, kMaxName));
+    return out;
 }
 
-// head followed by code, the code cut so that the line fits.
-std::string WithCode(const std::string& head, std::string_view code) {
-    const size_t room = head.size() < kMaxLine ? kMaxLine - head.size() : 0;
-    return head + CutAtCharacter(code, room);
+// Appends the pieces, then as much of code as fits in the line, and the line end.
+void AppendLine(std::string& text, std::initializer_list<std::string_view> pieces,
+                std::string_view code = std::string_view()) {
+    size_t head = 0;
+    for (std::string_view piece : pieces) {
+        head += piece.size();
+        text.append(piece);
+    }
+    text.append(code.substr(0, FittingBytes(code, head < kMaxLine ? kMaxLine - head : 0)));
+    text.append("\r\n");
 }
 
 }  // namespace
@@ -64,16 +75,11 @@ void SurveyRecords::SetUnits(LengthUnit length, AngleUnit angle) {
     m_angle = angle;
 }
 
-void SurveyRecords::AddLine(std::string& text, std::string line) {
-    text += line;
-    text += "\r\n";
-}
-
 void SurveyRecords::EmitUnits() {
     if (m_unitsWritten)
         return;
-    AddLine(m_texts.measurement,
-            std::string("UNITS ") + LengthUnitName(m_length) + "," + AngleUnitCode(m_angle));
+    AppendLine(m_texts.measurement,
+               {"UNITS ", LengthUnitName(m_length), ",", AngleUnitCode(m_angle)});
     m_unitsWritten = true;
 }
 
@@ -81,9 +87,9 @@ void SurveyRecords::EmitPointLine(std::string_view tag, std::string_view name,
                                   const std::optional<ExactDecimal>& height,
                                   std::string_view code) {
     EmitUnits();
-    const std::string head = std::string(tag) + " " + CleanField(name, true) + "," +
-                             (height ? DecimalText(*height) : std::string()) + ",";
-    AddLine(m_texts.measurement, WithCode(head, CleanField(code, false)));
+    AppendLine(m_texts.measurement,
+               {tag, " ", CleanField(name, true), ",", height ? DecimalText(*height) : "", ","},
+               CleanField(code, false));
 }
 
 void SurveyRecords::Station(std::string_view name,
@@ -101,7 +107,7 @@ bool SurveyRecords::Backsight(std::string_view name, const std::optional<SurveyA
         if (!AngleField(*azimuth, true, first) || !AngleField(*circle, true, second))
             return false;
         EmitUnits();
-        AddLine(m_texts.measurement, "BKB " + CleanField(name, true) + "," + first + "," + second);
+        AppendLine(m_texts.measurement, {"BKB ", CleanField(name, true), ",", first, ",", second});
     } else {
         EmitPointLine("BS", name, std::nullopt, "");
     }
@@ -136,7 +142,7 @@ bool SurveyRecords::Observation(const SurveyObservation& o) {
     }
     ++m_texts.records;
     EmitPointLine("SS", o.name, o.targetHeight, o.code);
-    AddLine(m_texts.measurement, record);
+    AppendLine(m_texts.measurement, {record});
     return true;
 }
 
@@ -145,22 +151,23 @@ void SurveyRecords::Point(const SurveyPoint& p) {
     ++m_texts.points;
     const std::string name = CleanField(p.name, true);
     const std::string code = CleanField(p.code, false);
-    EmitPointLine("SS", name, std::nullopt, code);
+    EmitUnits();
+    AppendLine(m_texts.measurement, {"SS ", name, ",,"}, code);
     const std::string x = LengthField(p.north, true);
     const std::string y = LengthField(p.east, true);
     const std::string z = LengthField(p.height, true);
-    AddLine(m_texts.measurement, "XYZ " + x + "," + y + "," + z);
-    AddLine(m_texts.coordinates, WithCode(name + "," + x + "," + y + "," + z + ",", code));
-    AddLine(m_texts.plainPoints,
-            WithCode(name + "," + DecimalText(p.north) + "," + DecimalText(p.east) + "," +
-                         DecimalText(p.height) + ",",
-                     code));
+    AppendLine(m_texts.measurement, {"XYZ ", x, ",", y, ",", z});
+    AppendLine(m_texts.coordinates, {name, ",", x, ",", y, ",", z, ","}, code);
+    AppendLine(m_texts.plainPoints,
+               {name, ",", DecimalText(p.north), ",", DecimalText(p.east), ",",
+                DecimalText(p.height), ","},
+               code);
 }
 
 void SurveyRecords::Skip(long long lineNumber, std::string_view line) {
     if (m_texts.skipped++ == 0) {
         m_texts.firstSkippedLine = lineNumber;
-        m_texts.firstSkipped = CutAtCharacter(line, 80);
+        m_texts.firstSkipped = std::string(line.substr(0, FittingBytes(line, 80)));
     }
 }
 

@@ -70,7 +70,6 @@ public:
     SurveyTexts TakeTexts() { return std::move(m_texts); }
 
 private:
-    void AddLine(std::string& text, std::string line);
     void EmitUnits();
     void EmitPointLine(std::string_view tag, std::string_view name,
                        const std::optional<ExactDecimal>& height, std::string_view code);

@@ -151,5 +151,37 @@ TEST(OtherMakersReaders, lineEndsAndSkippedLines) {
     }
 }
 
+// Declared units and conventions reach the records: a zenith from the
+// horizon, feet and gon, a code given before its point, a code too long for
+// the instrument's 99-byte lines cut at a character, half a coordinate refused.
+TEST(OtherMakersReaders, unitsAndConventionsReachTheRecords) {
+    const auto col = [](const std::string& text, size_t width) {
+        return text + std::string(width - text.size(), ' ');
+    };
+    const std::string sdrHorizon = "00NM" + col("SDR33", 16) + "0000" + col("", 16) +
+                                   "1111\n01KI1" + col("", 45) + "2\n09F1" + col("S1", 16) +
+                                   col("P1", 16) + col("10.000", 16) + col("30.0000", 16) +
+                                   col("12.0000", 16) + "\n";
+    const struct {
+        SourceFormat format;
+        std::string bytes;
+        std::string measurement;  // the instrument's records it is read into
+    } cases[] = {
+        {SourceFormat::Sdr, sdrHorizon, "UNITS m,d\r\nSS P1,,\r\nSD 120000,600000.0000,10000\r\n"},
+        {SourceFormat::Rw5, "MO,AD0,UN0,AU1\nSS,OPA,FPP1,AR100.5,ZE100,HD3.5,--X\n",
+         "UNITS ft,g\r\nSS P1,,X\r\nHD 1005000,3500,0\r\n"},
+        {SourceFormat::NikonRaw, "CO,Angle: Mils\nCO,Dist: US Feet\nSS,P1,1.5,,1600,800,t,C\n",
+         "UNITS usft,m\r\nSS P1,1.5,C\r\nHV 1600000,800000\r\n"},
+        {SourceFormat::Job, "4=K\n5=P1\n37=1\n38=2\n4=L\n5=P2\n37=3\n38=4\n39=5\n",
+         "UNITS m,d\r\nSS P1,,K\r\nXYZ 1000,2000,0\r\nSS P2,,L\r\nXYZ 3000,4000,5000\r\n"},
+        {SourceFormat::Text, "P1;1;2;3;" + std::string(40, 'A') + std::string(60, '\xE4') + "\n",
+         "UNITS m,d\r\nSS P1,," + std::string(40, 'A') + std::string(50, '\xE4') +
+             "\r\nXYZ 1000,2000,3000\r\n"},
+        {SourceFormat::Gsi8, "110001+000000P1 81..00+00001000 \n", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadOtherMakersFile(c.bytes, c.format).measurement, c.measurement) << c.bytes;
+}
+
 }  // namespace
 }  // namespace vm
