@@ -79,11 +79,12 @@ int OtherMakersMode(SourceFormat format) {
 namespace vm {
 namespace {
 
-// The separator of the first line that holds anything is a comma.
+// The separator of the first line with a number in it (a column heading
+// aside) is a comma.
 bool IsCommaSeparated(std::string_view bytes) {
     char separator = 0;
     ForEachTextLine(bytes, [&](long long, std::string_view line) {
-        if (!separator && line.find_first_not_of(" \t") != std::string_view::npos)
+        if (!separator && line.find_first_of("0123456789") != std::string_view::npos)
             separator = CoordinateTextSeparator(line);
     });
     return separator == ',';
