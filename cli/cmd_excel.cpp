@@ -3,7 +3,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "export/excel_export.h"
-#include "instrument/other_makers_source.h"
+#include "instrument/other_makers_export.h"
 
 namespace vm::cli {
 namespace {

@@ -80,6 +80,8 @@ int CmdTable(const Args& args) {
         return UsageError(kUsage, "--columns takes five column numbers 1-5");
     }
     const CoordinateTableResult result = WriteCoordinateTable(request);
+    if (!result.report.empty() && result.written)
+        PrintLines({result.report});
     PrintLines(result.messages);
     if (!result.written || pdf.empty())
         return result.written ? kExitOk : kExitFailure;
@@ -90,7 +92,9 @@ int CmdTable(const Args& args) {
         PrintLines({error.message});
         return kExitFailure;
     }
-    source = TableSourceText(source, format, request.order);
+    const ExportSourceText other = TableSource(source, format, request.order);
+    if (other.converted)
+        source = other.text;
     const PrintTable table = BuildPrintTable(source, request.order, request.sourcePath);
     const std::string status = EncodingStatus(table.counts);
     if (!status.empty())

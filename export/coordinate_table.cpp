@@ -4,7 +4,6 @@
 #include "common/source_bytes.h"
 #include "common/streamed_file.h"
 #include "common/string_sink.h"
-#include "instrument/other_makers_source.h"
 
 namespace vm {
 namespace {
@@ -46,15 +45,13 @@ std::string BuildCoordinateTable(const std::string& sourceBytes, const ColumnOrd
     return table;
 }
 
-std::string TableSourceText(std::string_view bytes, SourceFormat format, ColumnOrder& order) {
-    if (format == SourceFormat::Own)
-        return std::string(bytes);
-    ExportSourceText other = OtherMakersExportText(bytes, format, ExportReading::Points);
-    if (!other.converted)
-        return std::string(bytes);
-    const int32_t hasCode = order.m_bHasCode;
-    order = ColumnOrder{0, 1, 2, 3, 4, hasCode};
-    return std::move(other.text);
+ExportSourceText TableSource(std::string_view bytes, SourceFormat format, ColumnOrder& order) {
+    ExportSourceText other;
+    if (format != SourceFormat::Own)
+        other = OtherMakersExportText(bytes, format, ExportReading::Points);
+    if (other.converted && !other.failed)
+        order = ColumnOrder{0, 1, 2, 3, 4, order.m_bHasCode};
+    return other;
 }
 
 CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request) {
@@ -66,18 +63,13 @@ CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request
         return result;
     }
     ColumnOrder order = request.order;
-    std::string converted;
-    std::string_view text = source.View();
-    if (request.format != SourceFormat::Own) {
-        const ExportSourceText other =
-            OtherMakersExportText(source.View(), request.format, ExportReading::Points);
-        if (other.failed) {
-            result.messages.push_back(other.report);
-            return result;
-        }
-        converted = TableSourceText(source.View(), request.format, order);
-        text = converted;
+    const ExportSourceText other = TableSource(source.View(), request.format, order);
+    result.report = other.report;
+    if (other.failed) {
+        result.messages.push_back(other.report);
+        return result;
     }
+    const std::string_view text = other.converted ? other.text : source.View();
     StreamedFile table;
     size_t rows = 0;
     if (table.Open(request.tablePath, request.mode))

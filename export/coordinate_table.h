@@ -9,7 +9,7 @@
 
 #include "common/file_io.h"
 #include "export/column_order.h"
-#include "instrument/source_format.h"
+#include "instrument/other_makers_export.h"
 
 namespace vm {
 
@@ -33,11 +33,13 @@ struct CoordinateTableResult {
     bool written = false;
     size_t rowCount = 0;
     std::vector<std::string> messages;  // failures, in the UI's language
+    std::string report;                 // what was read of another maker's file
 };
 
-// The text the table lays out for a source: the bytes as they stand, or
-// another maker's file as "name,X,Y,Z,code", whose columns then replace order's.
-std::string TableSourceText(std::string_view bytes, SourceFormat format, ColumnOrder& order);
+// Another maker's file as the table reads it: its points as "name,X,Y,Z,code",
+// whose columns then replace order's. Not converted for the instrument's own
+// files and comma-separated points (the table reads them as they stand).
+ExportSourceText TableSource(std::string_view bytes, SourceFormat format, ColumnOrder& order);
 
 CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request);
 

@@ -3,7 +3,7 @@
 #include "common/file_io.h"
 #include "common/source_bytes.h"
 #include "export/source_encoding.h"
-#include "instrument/other_makers_source.h"
+#include "instrument/other_makers_export.h"
 
 namespace vm {
 namespace {

@@ -9,7 +9,7 @@
 #include "common/line_reader.h"
 #include "common/text.h"
 #include "instrument/download_kind.h"
-#include "instrument/other_makers_source.h"
+#include "instrument/other_makers_export.h"
 #include "instrument/records.h"
 #include "universal/layout_records.h"
 #include "universal/universal_conversion.h"
