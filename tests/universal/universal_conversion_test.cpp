@@ -54,7 +54,7 @@ TEST(UniversalConversion, workedExampleSwapsXAndYAndFormatsCoordinates) {
     EXPECT_EQ(Convert("P,A,0.000,0.000,1000\n", run), "P,A,500000.123,38500000.001,1000.100\r\n");
 }
 
-// Records: 99-byte pieces, blank lines kept, lone CRs dropped, "@" and "$"
+// Records: 99-byte pieces, blank lines kept, a lone CR ending a line, "@" and "$"
 // removed and "@$$" splitting a record.
 TEST(UniversalRecords, piecesAndMarkers) {
     const std::string b99(99, 'b');
