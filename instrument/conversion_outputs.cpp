@@ -19,7 +19,9 @@ bool WriteConversionOutputs(const std::vector<ConversionOutput>& outputs,
         const bool written = output.file ? output.file->Commit(&writeError)
                                          : WriteFileAtomic(output.path, *output.text, &writeError);
         if (!written) {
-            result.messages = {messages::kTargetWriteFailed};
+            // A refusal says what the user can change; a failure keeps its usual words.
+            result.messages = {writeError.refused ? writeError.message
+                                                  : std::string(messages::kTargetWriteFailed)};
             result.messagesBeforeStatus = true;
             result.status = messages::kTargetOpenFailed;
             result.detail = writeError.message;
