@@ -1,5 +1,6 @@
 #include "export/coordinate_table.h"
 
+#include "common/distinct_files.h"
 #include "common/piece_walker.h"
 #include "common/source_bytes.h"
 #include "common/streamed_file.h"
@@ -47,6 +48,11 @@ std::string BuildCoordinateTable(const std::string& sourceBytes, const ColumnOrd
 
 CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request) {
     CoordinateTableResult result;
+    const std::string problem = SameFileProblem(request.sourcePath, {request.tablePath});
+    if (!problem.empty()) {
+        result.messages.push_back(problem);
+        return result;
+    }
     SourceBytes source;
     FileError error;
     if (!source.Open(request.sourcePath, &error)) {

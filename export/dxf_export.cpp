@@ -1,5 +1,6 @@
 #include "export/dxf_export.h"
 
+#include "common/distinct_files.h"
 #include "common/file_io.h"
 #include "common/source_bytes.h"
 #include "export/source_encoding.h"
@@ -23,6 +24,11 @@ void ReportUnreadable(const DxfExportRequest& request, const FileError& error,
 
 DxfExportResult ExportDxf(const DxfExportRequest& request) {
     DxfExportResult result;
+    const std::string problem = SameFileProblem(request.workFilePath, {request.targetPath});
+    if (!problem.empty()) {
+        result.messages.push_back({problem, ""});
+        return result;
+    }
     SourceBytes work;
     FileError error;
     if (!work.Open(request.workFilePath, &error)) {

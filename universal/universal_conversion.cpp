@@ -6,6 +6,7 @@
 #include <new>
 #include <string_view>
 
+#include "common/distinct_files.h"
 #include "common/file_io.h"
 #include "common/source_bytes.h"
 #include "common/streamed_file.h"
@@ -288,6 +289,11 @@ UniversalConversionResult ConvertLayoutFile(UniversalConversionRun& run) {
     }
     if (run.targetPath.empty()) {
         result.messages.push_back({kMissingTargetMessage, std::string(), false});
+        return result;
+    }
+    const std::string problem = SameFileProblem(run.sourcePath, {run.targetPath});
+    if (!problem.empty()) {
+        result.messages.push_back(Failure(problem));
         return result;
     }
     const long long counterBefore = run.startNumber;
