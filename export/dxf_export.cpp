@@ -8,15 +8,12 @@
 namespace vm {
 namespace {
 
-// The work file could not be read: what each file type says.
+// The work file could not be read: the file and the reason, like every other
+// unreadable file (the measurement drawing's status line kept before it).
 void ReportUnreadable(const DxfExportRequest& request, const FileError& error,
                       DxfExportResult& result) {
-    if (request.fileType != kDxfMeasurementFile) {
-        result.messages.push_back({"Open file failed!", ""});
-        return;
-    }
-    result.status = "Open c:\\tempfilepath.txt failed!";
-    // The status line alone is easily missed once no "Save OK" follows.
+    if (request.fileType == kDxfMeasurementFile)
+        result.status = "Open c:\\tempfilepath.txt failed!";
     result.messages.push_back({error.message, ""});
 }
 

@@ -62,8 +62,7 @@ TEST(DxfExport, UnreadableWorkFileKeepsTheEarlierDrawing) {
         const DxfExportResult result = ExportDxf(r);
         EXPECT_FALSE(result.saved);
         EXPECT_EQ(result.messages.at(0).text,
-                  type == 1 ? "Open file failed!"
-                            : "无法读取文件 " + r.workFilePath + "：文件或文件夹不存在");
+                  "无法读取文件 " + r.workFilePath + "：文件或文件夹不存在");
         EXPECT_EQ(result.status, type == 1 ? "" : "Open c:\\tempfilepath.txt failed!");
         EXPECT_EQ(test::TempDir::read(r.targetPath), "earlier drawing");
     }
