@@ -5,6 +5,7 @@
 #include "common/source_bytes.h"
 #include "common/streamed_file.h"
 #include "common/string_sink.h"
+#include "common/text.h"
 
 namespace vm {
 namespace {
@@ -63,6 +64,10 @@ CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request
     size_t rows = 0;
     if (table.Open(request.tablePath, request.mode))
         rows = WriteTable(source.View(), request.order, table);
+    if (rows == 0 && table.IsOpen()) {
+        result.messages.push_back(NoRecordsMessage("坐标表", request.tablePath));
+        return result;  // the table is not made
+    }
     if (!table.Commit(&error)) {
         result.messages.push_back(error.message);
         return result;

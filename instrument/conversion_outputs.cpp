@@ -1,6 +1,7 @@
 #include "instrument/conversion_outputs.h"
 
 #include "common/file_io.h"
+#include "common/text.h"
 #include "instrument/conversion_messages.h"
 
 namespace vm {
@@ -44,7 +45,7 @@ std::string OutputsReport(const ConversionResult& result) {
             text += "已写入 " + output.path + "（" + std::to_string(output.records) +
                     (output.points ? " 个点）" : " 行）");
         } else {
-            text += output.name + "没有记录，未创建 " + output.path;
+            text += NoRecordsMessage(output.name, output.path);
         }
     }
     return text;

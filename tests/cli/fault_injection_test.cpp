@@ -298,6 +298,20 @@ INSTANTIATE_TEST_SUITE_P(Cli, TargetReplacement, ::testing::ValuesIn(EveryOutput
                              return name;
                          });
 
+// An output that would hold no record is not created, from an empty source as
+// from one of NUL bytes, and the run says so and fails.
+TEST_P(TargetReplacement, anOutputWithoutRecordsIsNotCreated) {
+    for (const std::string& bytes :
+         {std::string(), std::string(4096, '\0'), std::string("\r\n \r\n")}) {
+        const std::string source = dir.write("empty.txt", bytes);
+        const std::string target = dir.file(GetParam().targetName);
+        const CliRun run = Run(source, target);
+        EXPECT_EQ(run.status, 1) << bytes.size() << "\n" << run.out;
+        EXPECT_NE(run.out.find("没有记录，未创建 "), std::string::npos) << run.out;
+        EXPECT_FALSE(FileExists(target));
+    }
+}
+
 // Two outputs of one run on one file, however spelt, are refused before either is written.
 TEST(TargetReplacement, twoOutputsOnOneFileAreRefused) {
     TempDir dir;
