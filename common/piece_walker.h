@@ -53,8 +53,13 @@ public:
         const char* next = begin + LineEndLength(begin, limit, left);
         raw = std::string_view(begin, static_cast<size_t>(next - begin));
         m_pos = next;
+        m_line += m_lineEnded ? 1 : 0;
+        m_lineEnded = next[-1] == '\n' || next[-1] == '\r';
         return true;
     }
+
+    // The line (from 1) the last piece stands on.
+    long long Line() const { return m_line; }
 
 private:
     PieceWalker(std::string_view bytes, int)
@@ -62,6 +67,8 @@ private:
 
     const char* m_pos;
     const char* m_end;
+    long long m_line = 0;
+    bool m_lineEnded = true;
 };
 
 // The piece without its line end (LF, CR LF or a lone CR at its end).
