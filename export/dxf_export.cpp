@@ -3,6 +3,7 @@
 #include "common/distinct_files.h"
 #include "common/file_io.h"
 #include "common/source_bytes.h"
+#include "common/text.h"
 #include "export/source_encoding.h"
 
 namespace vm {
@@ -35,8 +36,11 @@ DxfExportResult ExportDxf(const DxfExportRequest& request) {
     DxfSource source;
     source.bytes = work.View();
     source.measurement = request.fileType == kDxfMeasurementFile;
-    source.prefix = source.measurement ? request.labelPrefix : std::string();
+    source.prefix =
+        source.measurement ? WithoutControlCharacters(request.labelPrefix) : std::string();
     source.options = request.options;
+    SkippedRecords skipped;
+    source.skipped = &skipped;
     // The CAD-ready drawing declares GBK, so UTF-8 lines are converted first.
     EncodingCounts counts;
     std::string gbk;
@@ -53,12 +57,18 @@ DxfExportResult ExportDxf(const DxfExportRequest& request) {
     size_t points = 0;
     if (target.Open(request.targetPath))
         points = WriteDxfDrawing(source, target);
+    if (points == 0 && target.IsOpen()) {
+        result.messages.push_back({NoRecordsMessage("DXF 图形", request.targetPath), ""});
+        return result;  // the drawing is not made
+    }
     if (!target.Commit(&error)) {
         result.messages.push_back({error.message, ""});
         return result;
     }
     result.saved = true;
     result.pointCount = points;
+    if (skipped.Count() > 0)
+        result.status += (result.status.empty() ? "" : "；") + skipped.Report();
     result.messages.push_back({request.targetPath, "Save OK"});
     return result;
 }
