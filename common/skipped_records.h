@@ -13,7 +13,7 @@ namespace vm {
 constexpr double kMaxCoordinateMetres = 1e10;
 
 // The largest angle, in its unit, an output writes exactly (four decimals).
-constexpr double kMaxAngle = 1e6;
+constexpr double kMaxAngle = 1e9;
 
 // Finite and within ±kMaxCoordinateMetres (coordinates and distances).
 bool IsUsableCoordinate(double metres);
