@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <pthread.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -82,6 +84,23 @@ void KeepOwner(int fd, long long owner, long long group) {
         (void)::fchown(fd, static_cast<uid_t>(-1), static_cast<gid_t>(group));
 }
 
+// Creates the temporary file and tracks it with the ending signals held, so
+// that no signal can come between the two and leave the file behind.
+int MakeTrackedTemporary(std::string& path) {
+    sigset_t ending, previous;
+    ::sigemptyset(&ending);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaddset(&ending, signal);
+    ::pthread_sigmask(SIG_BLOCK, &ending, &previous);
+    const int fd = ::mkstemp(path.data());
+    const int code = errno;
+    if (fd >= 0)
+        TrackTemporary(path);
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    errno = code;
+    return fd;
+}
+
 }  // namespace
 
 StreamedFile::~StreamedFile() {
@@ -118,7 +137,7 @@ bool StreamedFile::Open(const std::string& path, FileMode mode, FileError* error
     const std::string folder = FolderOf(m_path);
     RemoveStaleTemporaries(folder);
     m_temp = folder + "/.vm-XXXXXX";
-    m_fd = ::mkstemp(m_temp.data());
+    m_fd = MakeTrackedTemporary(m_temp);
     if (m_fd < 0) {
         m_openError = errno;
         m_openRefused = m_openError == EACCES;
@@ -126,7 +145,6 @@ bool StreamedFile::Open(const std::string& path, FileMode mode, FileError* error
                                       : WriteFailureMessage(path, m_openError);
         return Fail(error, m_openError, m_openMessage, m_openRefused);
     }
-    TrackTemporary(m_temp);
     m_used = 0;
     m_writeError = 0;
     return true;
