@@ -92,6 +92,8 @@ TEST(InstrumentCli, usageErrorsExitWithTwo) {
     EXPECT_EQ(Cli({"meas", "--coord"}).status, 2);
     EXPECT_EQ(Cli({"meas", "--bogus", "x", "a"}).status, 2);
     EXPECT_EQ(Cli({"classify"}).status, 2);
+    EXPECT_EQ(Cli({"downloads", "--restore", "ID"}).status, 2);
+    EXPECT_EQ(Cli({"dxf", "--type", "measurement", "--prefix", "K\n0", "a", "b"}).status, 2);
     const CliRun help = Cli({"coord", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("10  TOPCON(PC,PA,X,Y,Z)"), std::string::npos);
