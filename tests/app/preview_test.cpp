@@ -15,6 +15,7 @@
 #include <QTableWidget>
 
 #include "app/conversion/download_convert_dlg.h"
+#include "app/conversion/download_convert_paths.h"
 #include "app/preview/convert_preview.h"
 #include "app/preview/layout_preview_panel.h"
 #include "app/preview/point_cloud_item.h"
@@ -149,10 +150,12 @@ TEST_F(PreviewTest, conversionDialogsPreviewTheirFiles) {
         CDownloadConvertDlg convert;
         convert.OnInitDialog();
         Ctl<QLineEdit>(convert, 1078)->setText(QString::fromStdString(coords));
+        Leave(convert, 1078);
         Click(convert, kPreviewButtonId);
         auto* preview = convert.findChild<CPointPreviewDlg*>();
         ASSERT_NE(preview, nullptr);
         EXPECT_EQ(preview->Points().points.size(), 2u);
+        g_strCoordSource.clear();
     }
     // Universal conversion: the table shows what the first records become,
     // with the empty column the layout adds, and follows a changed list.
