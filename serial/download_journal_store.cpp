@@ -86,6 +86,7 @@ std::optional<Listed> ReadEntry(const std::string& dir, const std::string& id) {
     e.journalFailed = Text(info, "journal") == "failed";
     const std::string state = Text(info, "state");
     e.complete = state == "complete" && !e.journalFailed;
+    e.stopped = state == "stopped";
     e.receiving = state == "receiving" && ProcessIsRunning(Number(info, "pid"));
     e.seen = Text(info, "seen") == "1";
     e.lines = Number(info, "lines");

@@ -53,6 +53,8 @@ QStyle::StandardPixmap PixmapOf(ToolIcon icon) {
             return QStyle::SP_ArrowUp;
         case ToolIcon::Download:
             return QStyle::SP_ArrowDown;
+        case ToolIcon::Stop:
+            return QStyle::SP_BrowserStop;
     }
     return QStyle::SP_FileIcon;
 }
@@ -272,10 +274,12 @@ void CMainDlg::StopComm() {
 
 void CMainDlg::StartCommTimer() {
     m_commTimer.start();
+    EnableStopTransfer(*this, true);
 }
 
 void CMainDlg::StopCommTimer() {
     m_commTimer.stop();
+    EnableStopTransfer(*this, false);
 }
 
 void CMainDlg::reject() {

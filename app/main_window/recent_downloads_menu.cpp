@@ -37,7 +37,7 @@ void FillMenu(CMainDlg& dlg, QMenu* menu) {
 
 std::string RestoredStatus(const JournalEntry& entry, size_t bytes) {
     return "已恢复下载 " + entry.startTime + "（" + std::to_string(bytes) + " 字节，" +
-           (entry.complete ? "正常结束" : "中断") + "）：" + entry.dataPath;
+           JournalEndingText(entry) + "）：" + entry.dataPath;
 }
 
 }  // namespace
@@ -47,10 +47,7 @@ std::string RecentDownloadCaption(const JournalEntry& e) {
     if (time.size() > 10 && time[10] == 'T')
         time[10] = ' ';
     return time + "  " + e.device + "  " + std::to_string(e.lines) + " 行  " +
-           std::to_string(e.bytes) + " 字节  " +
-           (e.receiving  ? "接收中"
-            : e.complete ? "正常结束"
-                         : "中断");
+           std::to_string(e.bytes) + " 字节  " + JournalEndingText(e);
 }
 
 void AddRecentDownloadsMenu(CMainDlg& dlg) {
