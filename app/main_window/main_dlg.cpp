@@ -6,6 +6,7 @@
 #include "app/control_id.h"
 #include "app/dialog_units.h"
 #include "app/main_window/main_commands.h"
+#include "app/main_window/status_line.h"
 #include "app/main_window/main_dlg_commands.h"
 #include "app/main_window/pane_guard.h"
 #include "app/main_window/recent_downloads_menu.h"
@@ -113,7 +114,7 @@ void CMainDlg::CreateControls() {
     m_editText->setTabChangesFocus(true);
     du.place(m_editText, 2, 0, 275, 322);
 
-    m_editStatus = new QLineEdit(this);
+    m_editStatus = new CStatusLine(this);
     SetControlId(m_editStatus, 1010);
     m_editStatus->setReadOnly(true);
     m_editStatus->setFrame(false);

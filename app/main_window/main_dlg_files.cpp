@@ -107,7 +107,7 @@ void CMainDlg::OnFileSaveAs() {
     const std::optional<std::string> path =
         desktop().GetSaveFileName(this, PaneFileDialogRequest());
     if (!path) {
-        m_strStatus.clear();
+        m_strStatus = RestoreNoteOf(*this);  // a restored download's note stays
         UpdateData(false);
         return;
     }
