@@ -20,6 +20,7 @@
 #include "common/ini_file.h"
 #include "common/user_paths.h"
 #include "export/coordinate_table.h"
+#include "export/excel_settings.h"
 
 namespace vm::test {
 namespace {
@@ -223,10 +224,21 @@ TEST_F(ExcelCommandTest, TheViewerGetsTheWorkbookWhenThePauseIsOver) {
     Window().OnCommand(kExcelCommand);
     ASSERT_TRUE(RunEventsUntil([this] { return ViewerCalls() > 0; }, 5000));
     EXPECT_EQ(desk.callsOf(DesktopCall::Viewer)[0].path, target);
-    EXPECT_NE(TempDir::read(target).find(std::string("\x05\x00\x00"
-                                                     "0.000",
-                                                     8)),
-              std::string::npos);
+    const std::string numberFormat(
+        "\x05\x00\x00"
+        "0.000",
+        8);
+    EXPECT_NE(TempDir::read(target).find(numberFormat), std::string::npos);
+    EXPECT_EQ(StatusLine(), "已保存 " + target + "（1 行）");
+
+    // The box is remembered in the settings file: ticked the next time.
+    const std::string again = dir.file("again.xls");
+    desk.answerFile(dir.file("src.txt"));
+    desk.answerFile(again);
+    Window().OnCommand(kExcelCommand);
+    ASSERT_TRUE(RunEventsUntil([this] { return ViewerCalls() > 1; }, 5000));
+    EXPECT_NE(TempDir::read(again).find(numberFormat), std::string::npos);
+    EXPECT_TRUE(LoadExcelNumbers(UserIniPath()));
 }
 
 TEST_F(ExcelCommandTest, CancelTouchesNothingFailuresAreShownAndNothingIsOpened) {
