@@ -10,6 +10,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QPdfWriter>
+#include <QPrinter>
 
 #include <cerrno>
 
@@ -131,6 +132,18 @@ TEST_F(ExportTest, TableReplacesTheWorkFileOnlyWhenTheSourceIsReadAndPreviewsIt)
         EXPECT_TRUE(previews[0].paint(writer));
     }
     EXPECT_TRUE(pdf.data().startsWith("%PDF"));
+
+    // Printed to a PDF file: its text layer names 文 and 页 (of the heading and
+    // the page's foot), not the radicals that share their glyphs.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir.file("printed.pdf")));
+    EXPECT_TRUE(previews[0].paint(printer));
+    const std::string printed = TempDir::read(dir.file("printed.pdf"));
+    for (const char* named : {"<6587>", "<9875>"})
+        EXPECT_NE(printed.find(named), std::string::npos) << named;
+    for (const char* radical : {"<2F42>", "<2EDA>"})
+        EXPECT_EQ(printed.find(radical), std::string::npos) << radical;
 }
 
 TEST_F(ExportTest, DxfFromThePaneSaysSaveOkOnlyWhenWritten) {
