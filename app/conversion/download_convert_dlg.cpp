@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTime>
 
 #include "app/app_icon.h"
 #include "app/control_table.h"
@@ -122,7 +123,8 @@ void CDownloadConvertDlg::DoDataExchange(bool save) {
     }
     m_editMeasFile->setText(PathText(m_strMeasFile));
     m_editCoordFile->setText(PathText(m_strCoordFile));
-    m_editStatus->setPlainText(ShownStatus(m_strStatus));
+    m_editStatus->setPlainText(
+        ShownStatus(m_strRunStamp.empty() ? m_strStatus : m_strStatus + "\r\n" + m_strRunStamp));
     ShowTargets();
 }
 
@@ -288,23 +290,27 @@ DownloadConversionInput CDownloadConvertDlg::GatherRunInput() const {
     return input;
 }
 
-void CDownloadConvertDlg::OnOK() {
-    if (m_worker.IsRunning())
-        return;
+DownloadConversionInput CDownloadConvertDlg::RunInput() {
     // Enter in a path box presses "转换" with the focus still in the box: take
     // the typed path as leaving the box would, instead of overwriting it.
     if (focusWidget() == m_editMeasFile)
         OnMeasSourceLeave();
     if (focusWidget() == m_editCoordFile)
         OnCoordSourceLeave();
-    const DownloadConversionInput input = GatherRunInput();
+    return GatherRunInput();
+}
+
+void CDownloadConvertDlg::OnOK() {
+    if (m_worker.IsRunning())
+        return;
+    const DownloadConversionInput input = RunInput();
     if (!ConfirmReplacingTargets(input)) {
-        m_strStatus = kReplaceDeclinedStatus;
-        UpdateData(false);
+        ShowRunStatus(kReplaceDeclinedStatus);
         return;
     }
     ShowRunning(this, true);
     m_strStatus = kStatusRunning;
+    m_strRunStamp.clear();
     UpdateData(false);
     m_worker.Start(input, [this](const ConversionResult& result) {
         ShowRunning(this, false);
@@ -319,10 +325,16 @@ void CDownloadConvertDlg::ShowRunResult(const ConversionResult& result) {
     };
     if (result.messagesBeforeStatus)
         showMessages();
-    m_strStatus = result.status;
-    UpdateData(false);
+    ShowRunStatus(DialogRunStatus(result));
     if (!result.messagesBeforeStatus)
         showMessages();
+}
+
+void CDownloadConvertDlg::ShowRunStatus(const std::string& status) {
+    const QTime now = QTime::currentTime();
+    m_strStatus = status;
+    m_strRunStamp = RunStamp(++m_runs, now.hour(), now.minute(), now.second());
+    UpdateData(false);
 }
 
 void CDownloadConvertDlg::reject() {

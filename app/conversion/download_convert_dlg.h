@@ -32,6 +32,7 @@ public:
     std::string m_strMeasFile;   // edit 1071, as shown and typed (path bytes)
     std::string m_strCoordFile;  // edit 1078
     std::string m_strStatus;     // status box 1087 (UTF-8)
+    std::string m_strRunStamp;   // shown after the status: which run, and when it ended
 
     // Sets up the controls for m_nMode, then runs the dialog modally.
     int DoModal();
@@ -44,6 +45,9 @@ public:
     // One press of "转换": runs the conversion on a worker thread; the dialog
     // stays open whatever the outcome.
     void OnOK();
+    // What a press of "转换" now would convert: the sources and targets as the
+    // run takes them (a path still being typed included).
+    DownloadConversionInput RunInput();
     bool IsConverting() const { return m_worker.IsRunning(); }
 
     void reject() override;  // "放弃" and the close box; ignored while a run goes on
@@ -84,6 +88,8 @@ private:
     void ShowTargets();
     // Asks once before a run replaces files that exist; false: the user said No.
     bool ConfirmReplacingTargets(const DownloadConversionInput& input);
+    // Shows status as the outcome of a new press of "转换".
+    void ShowRunStatus(const std::string& status);
 
     QLineEdit* m_editMeasFile = nullptr;
     QLineEdit* m_editCoordFile = nullptr;
@@ -93,6 +99,7 @@ private:
 
     CHintWnd m_wndHint;
     CConversionWorker m_worker;
+    long long m_runs = 0;
 };
 
 }  // namespace vm

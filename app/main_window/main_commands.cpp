@@ -23,6 +23,7 @@ const std::vector<MenuCommand>& MainMenuCommands() {
         {kFile, 32775, "退出", [](CMainDlg& d) { d.OnFileExit(); }},
         {kComm, 1004, "下载", &OnDownload},
         {kComm, 1005, "上传", &OnUpload},
+        {kComm, kStopTransferId, "停止", &OnStopTransfer},
         {kComm, 0, nullptr, nullptr},
         {kComm, 32803, "串口设置", [](CMainDlg& d) { d.OnComSetting(); }},
         {kConvert, 1026, "下载数据转换", &OnDownloadConvert},
@@ -43,9 +44,13 @@ const std::vector<MenuCommand>& MainMenuCommands() {
 
 const std::vector<ToolBarButton>& MainToolBarButtons() {
     static const std::vector<ToolBarButton> buttons = {
-        {32771, 32783, ToolIcon::New},    {1001, 32772, ToolIcon::Open},
-        {32814, 32774, ToolIcon::SaveAs}, {1003, 32775, ToolIcon::Exit},
-        {1005, 1005, ToolIcon::Upload},   {1004, 1004, ToolIcon::Download},
+        {32771, 32783, ToolIcon::New},
+        {1001, 32772, ToolIcon::Open},
+        {32814, 32774, ToolIcon::SaveAs},
+        {1003, 32775, ToolIcon::Exit},
+        {1005, 1005, ToolIcon::Upload},
+        {1004, 1004, ToolIcon::Download},
+        {kStopTransferButtonId, kStopTransferId, ToolIcon::Stop},
     };
     return buttons;
 }

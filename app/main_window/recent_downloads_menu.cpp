@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kExitCommandId = 32775;
 const char* const kMenuName = "recentDownloads";
+const char* const kRestoreNoteProperty = "restoreNote";
 
 void FillMenu(CMainDlg& dlg, QMenu* menu) {
     menu->clear();
@@ -37,7 +38,7 @@ void FillMenu(CMainDlg& dlg, QMenu* menu) {
 
 std::string RestoredStatus(const JournalEntry& entry, size_t bytes) {
     return "已恢复下载 " + entry.startTime + "（" + std::to_string(bytes) + " 字节，" +
-           (entry.complete ? "正常结束" : "中断") + "）：" + entry.dataPath;
+           JournalEndingText(entry) + "）：" + entry.dataPath;
 }
 
 }  // namespace
@@ -47,10 +48,7 @@ std::string RecentDownloadCaption(const JournalEntry& e) {
     if (time.size() > 10 && time[10] == 'T')
         time[10] = ' ';
     return time + "  " + e.device + "  " + std::to_string(e.lines) + " 行  " +
-           std::to_string(e.bytes) + " 字节  " +
-           (e.receiving  ? "接收中"
-            : e.complete ? "正常结束"
-                         : "中断");
+           std::to_string(e.bytes) + " 字节  " + JournalEndingText(e);
 }
 
 void AddRecentDownloadsMenu(CMainDlg& dlg) {
@@ -90,8 +88,19 @@ bool RestoreDownloadToPane(CMainDlg& dlg, const std::string& id) {
     dlg.m_strStatus = RestoredStatus(*entry, bytes.size());
     dlg.UpdateData(false);
     NotePaneKept(dlg, PaneKeptIn::Journal, entry->dataPath);
+    dlg.setProperty(kRestoreNoteProperty, QString::fromStdString(dlg.m_strStatus));
     MarkJournalSeen({entry->id});
     return true;
+}
+
+std::string RestoreNoteOf(CMainDlg& dlg) {
+    // The note ends with the data path of the download it restored.
+    const std::string note = dlg.property(kRestoreNoteProperty).toString().toStdString();
+    const std::string where = PaneKeptWhere(dlg);
+    const bool stillShown = PaneKeptKind(dlg) == PaneKeptIn::Journal && !where.empty() &&
+                            note.size() >= where.size() &&
+                            note.compare(note.size() - where.size(), where.size(), where) == 0;
+    return stillShown ? note : std::string();
 }
 
 void OfferInterruptedDownload(CMainDlg& dlg) {

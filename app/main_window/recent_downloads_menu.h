@@ -26,6 +26,10 @@ std::string RecentDownloadCaption(const JournalEntry& entry);
 // guard; false when the guard was cancelled or the entry cannot be read.
 bool RestoreDownloadToPane(CMainDlg& dlg, const std::string& id);
 
+// The note that a restore put in the status line, while the pane still holds
+// that restored download; empty once anything else took the pane's place.
+std::string RestoreNoteOf(CMainDlg& dlg);
+
 // At start-up: when a download ended without its end rule and nobody has
 // seen it since, asks whether to restore it; Yes loads it into the pane.
 void OfferInterruptedDownload(CMainDlg& dlg);

@@ -2,7 +2,9 @@
 
 #include "app/control_id.h"
 #include "app/desktop.h"
+#include "app/main_window/main_commands.h"
 #include "app/main_window/main_dlg.h"
+#include "app/main_window/main_dlg_commands.h"
 #include "app/main_window/recent_files.h"
 #include "app/main_window/transfer_progress.h"
 #include "app/main_window/window_frame.h"
@@ -35,6 +37,8 @@ void AddShortcuts(CMainDlg& dlg) {
         {32772, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {32774, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {32775, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        // Enabled only while a transfer runs: else Esc is the window's own.
+        {kStopTransferId, QKeySequence(Qt::Key_Escape)},
     };
     for (const auto& [id, keys] : shortcuts) {
         if (QAction* action = FindControl<QAction>(dlg.menuBar(), id)) {
@@ -85,6 +89,7 @@ void AttachWindowFeatures(CMainDlg& dlg) {
     new CPaneDrop(dlg);
     AddShortcuts(dlg);
     frame->Restore(UserIniPath());
+    EnableStopTransfer(dlg, false);
 }
 
 }  // namespace vm

@@ -17,6 +17,7 @@ namespace {
 
 constexpr const char* kPaneSource = "文本窗口";
 constexpr const char* kNothingToPreview = "先选择一种要转换的文件";
+constexpr const char* kBothSourcesMessage = "两种格式的文件不可以同时转换";
 
 }  // namespace
 
@@ -25,18 +26,23 @@ void OnPointPreview(CMainDlg& dlg) {
     OpenPointPreview(&dlg, dlg.m_strText, kPaneSource);
 }
 
-// The measurement source when one is named, else the coordinate source.
+PreviewedSource ConversionPreviewSource(const DownloadConversionInput& input) {
+    if (!input.measSource.empty() && !input.coordSource.empty())
+        return {std::string(), PointFileKind::Auto, kBothSourcesMessage};
+    if (!input.measSource.empty())
+        return {input.measSource, PointFileKind::Measurement, nullptr};
+    if (!input.coordSource.empty())
+        return {input.coordSource, PointFileKind::Coordinates, nullptr};
+    return {std::string(), PointFileKind::Auto, kNothingToPreview};
+}
+
 void PreviewConversionSource(CDownloadConvertDlg& dlg) {
-    dlg.UpdateData(true);
-    if (!dlg.m_strMeasFile.empty()) {
-        OpenPointPreview(&dlg, std::string(), std::string())
-            ->ShowFile(dlg.m_strMeasFile, PointFileKind::Measurement);
-    } else if (!dlg.m_strCoordFile.empty()) {
-        OpenPointPreview(&dlg, std::string(), std::string())
-            ->ShowFile(dlg.m_strCoordFile, PointFileKind::Coordinates);
-    } else {
-        desktop().MessageBox(&dlg, kNothingToPreview);
+    const PreviewedSource source = ConversionPreviewSource(dlg.RunInput());
+    if (source.refusal) {
+        desktop().MessageBox(&dlg, source.refusal);
+        return;
     }
+    OpenPointPreview(&dlg, std::string(), std::string())->ShowFile(source.path, source.kind);
 }
 
 void AttachConversionPreview(CDownloadConvertDlg& dlg) {

@@ -19,6 +19,8 @@
 #include "app/conversion/download_convert_dlg.h"
 #include "app/conversion/download_convert_paths.h"
 #include "app/main_window/main_dlg_commands.h"
+#include "app/preview/convert_preview.h"
+#include "app/preview/point_preview_dlg.h"
 #include "common/file_io.h"
 #include "common/user_paths.h"
 
@@ -85,8 +87,17 @@ std::set<int> DisabledIds(const QWidget& dialog) {
     return disabled;
 }
 
+// The status box without the last line that stamps each run.
 std::string Status(const QWidget& dialog) {
-    return Ctl<QPlainTextEdit>(dialog, 1087)->toPlainText().toStdString();
+    const std::string text = Ctl<QPlainTextEdit>(dialog, 1087)->toPlainText().toStdString();
+    const size_t stamp = text.rfind("\n（第 ");
+    return stamp == std::string::npos ? text : text.substr(0, stamp);
+}
+
+std::string RunStampShown(const QWidget& dialog) {
+    const std::string text = Ctl<QPlainTextEdit>(dialog, 1087)->toPlainText().toStdString();
+    const size_t stamp = text.rfind("\n（第 ");
+    return stamp == std::string::npos ? std::string() : text.substr(stamp + 1);
 }
 
 // Lets the event loop run until the dialog's conversion has ended.
@@ -197,6 +208,21 @@ TEST_F(DownloadConvertTest, RunRefusesTwoSourcesOrNoneElseGoesOnOffTheWindowThre
     ASSERT_TRUE(WaitForRun(*dialog));
     EXPECT_EQ(Status(*dialog), "先选择一种要转换的文件");
     EXPECT_EQ(desk.messages(), (std::vector<std::string>{"没有文件可以转换"}));
+    // Each run is stamped anew, so a second run that ends alike is seen to have run.
+    EXPECT_EQ(RunStampShown(*dialog).rfind("（第 2 次转换，", 0), 0u) << RunStampShown(*dialog);
+    EXPECT_EQ(RunStamp(12, 9, 5, 7), "（第 12 次转换，09:05:07）");
+
+    // A ticked output without a target is named.
+    Ctl<QLineEdit>(*dialog, 1071)->setText(QString::fromStdString(dir.write("m.txt", "")));
+    Leave(*dialog, 1071);
+    Click(*dialog, 1068);
+    desk.answerFile(dir.file("coords.txt"));
+    Click(*dialog, 1073);
+    Click(*dialog, 1);
+    ASSERT_TRUE(WaitForRun(*dialog));
+    EXPECT_EQ(Status(*dialog), "没有选择“角度距离”的保存位置，请先选择一个保存位置。");
+    Ctl<QLineEdit>(*dialog, 1071)->clear();
+    Leave(*dialog, 1071);
 
     g_strCoordTarget = dir.file("out.txt");
     desk.answerFile(dir.write("coord.txt", source));
@@ -245,6 +271,11 @@ TEST_F(DownloadConvertTest, MeasurementPaneConfirmedConvertsTheWorkFile) {
         Click(dialog, 1);
         ASSERT_TRUE(WaitForRun(dialog));
         status = dialog.m_strStatus;
+        Click(dialog, kPreviewButtonId);  // draws what was just converted
+        auto* preview = dialog.findChild<CPointPreviewDlg*>();
+        ASSERT_NE(preview, nullptr);
+        ASSERT_EQ(preview->Points().points.size(), 1u);
+        EXPECT_EQ(preview->Points().points[0].name, "P4");
     });
     EXPECT_EQ(mode, 1);
     ASSERT_EQ(desk.callsOf(DesktopCall::Message).size(), 1u);
