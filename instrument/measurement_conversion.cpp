@@ -322,6 +322,7 @@ MeasurementOutputs ConvertMeasurementText(const std::string& bytes,
             0, LayoutHeader(options.layout, converter.Points(), converter.LastName()));
     }
     out.points = converter.Points();
+    out.skipped = converter.Skipped().Count();
     return out;
 }
 

@@ -35,7 +35,8 @@ struct MeasurementOutputs {
     std::string coordinates;
     std::string angleDistance;
     std::string angles;
-    long long points = 0;  // rows of the coordinate output
+    long long points = 0;   // rows of the coordinate output
+    long long skipped = 0;  // records left out for a value no output can hold
 };
 MeasurementOutputs ConvertMeasurementText(const std::string& bytes,
                                           const MeasurementOptions& options);

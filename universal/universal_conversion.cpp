@@ -290,12 +290,14 @@ std::string BuildTargetRecord(const RecordFields& source, const UniversalConvers
 }
 
 std::string ConvertLayoutText(const std::string& sourceBytes, UniversalConversionRun& run,
-                              long long& recordCount) {
+                              long long& recordCount, long long* skippedCount) {
     std::string out;
     out.reserve(sourceBytes.size() + sourceBytes.size() / 4 + 64);
     StringSink sink(out);
     SkippedRecords skipped;
     recordCount = ConvertRecords(std::string_view(sourceBytes), run, &sink, skipped);
+    if (skippedCount)
+        *skippedCount = skipped.Count();
     if (run.headerCount)
         out.insert(0, CountLine(recordCount));
     return out;

@@ -61,9 +61,10 @@ std::string BuildTargetRecord(const RecordFields& source, const UniversalConvers
                               long long& counter);
 
 // Converts source bytes in memory into the target file's bytes (record count
-// line included when asked); advances run.startNumber.
+// line included when asked); advances run.startNumber. Records holding a
+// coordinate no file can hold are left out; skippedCount, when given, counts them.
 std::string ConvertLayoutText(const std::string& sourceBytes, UniversalConversionRun& run,
-                              long long& recordCount);
+                              long long& recordCount, long long* skippedCount = nullptr);
 
 // A whole run: path checks, reading, converting, writing (all or nothing), and
 // the messages to show. run.startNumber is advanced only when the target was written.

@@ -9,17 +9,35 @@
 
 #include "fuzz_files.h"
 #include "marked_records.h"
+#include "common/decimal_text.h"
+#include "common/skipped_records.h"
+#include "instrument/arithmetic.h"
 #include "instrument/coordinate_conversion.h"
 #include "instrument/target_layout.h"
 
 namespace {
 
 // Points found by a plain walk over the marked records: a record with four
-// commas is a point named by what stands before its first comma.
+// commas is a point named by what stands before its first comma, unless one
+// of its coordinates is not a value a file can hold (it is skipped).
 struct Walk {
     long long points = 0;
     std::string lastName;
 };
+
+// X, Y and Z of a point record (thousandths of a metre) are values a
+// coordinate output can write exactly.
+bool Usable(const std::string& record) {
+    size_t from = record.find(',') + 1;
+    for (int i = 0; i < 3; ++i) {
+        const size_t comma = record.find(',', from);
+        const std::string field = record.substr(from, comma - from);
+        if (!vm::IsUsableCoordinate(vm::ScaleLength(vm::ReadDecimal(field))))
+            return false;
+        from = comma + 1;
+    }
+    return true;
+}
 
 Walk PlainWalk(const std::string& bytes) {
     Walk walk;
@@ -29,7 +47,7 @@ Walk PlainWalk(const std::string& bytes) {
              from = c + 1, ++commas)
             if (commas == 0)
                 first = c;
-        if (commas == 4) {
+        if (commas == 4 && Usable(record)) {
             ++walk.points;
             walk.lastName = record.substr(0, first);
         }
@@ -61,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::remove(target.c_str());
         if (!vm::fuzz::WriteScratch(source, bytes))
             return 0;
-        const vm::ConversionResult result = vm::ConvertCoordinateFile({source, target, layout});
+        const vm::ConversionResult result =
+            vm::ConvertCoordinateFile({source, target, layout, vm::SourceFormat::Own});
         // A file without points is reported and not created.
         const bool created = walk.points > 0;
         if (result.ok != created || vm::fuzz::ReadScratch(target) != (created ? out.text : ""))
