@@ -164,7 +164,7 @@ std::optional<std::string> RecordingDialogHost::AskSaveFile(const FileDialogRequ
 
 bool RecordingDialogHost::ViewFile(const std::string& path) {
     viewedFiles.push_back(path);
-    return true;
+    return viewerOpens;
 }
 
 void RecordingDialogHost::RunInBackground(std::function<void()> work, std::function<void()> done) {

@@ -61,6 +61,9 @@ public:
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> fileRequests;
     std::vector<std::string> viewedFiles;
+    // What the viewer answers (true: the file opened).
+    bool viewerOpens = true;
+    std::vector<std::pair<std::string, PointFileKind>> previews;
     std::map<int, int> runningTimers;  // id -> interval
     std::string title;
     bool busy = false;
@@ -88,6 +91,9 @@ public:
     std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
     bool ViewFile(const std::string& path) override;
+    void PreviewPoints(const std::string& path, PointFileKind kind, const LayoutColumns&) override {
+        previews.emplace_back(path, kind);
+    }
     void StartTimer(int timerId, int intervalMs) override { runningTimers[timerId] = intervalMs; }
     void StopTimer(int timerId) override { runningTimers.erase(timerId); }
     void RunInBackground(std::function<void()> work, std::function<void()> done) override;
