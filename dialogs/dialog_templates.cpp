@@ -2,6 +2,7 @@
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/com_set_dialog.h"
+#include "dialogs/download_convert_dialog.h"
 
 namespace vm {
 
@@ -9,6 +10,7 @@ std::vector<const DialogTemplate*> EveryDialogTemplate() {
     return {
         &AboutDialog().Template(),
         &g_comSetDlg.Template(),
+        &CDownloadConvertDlg().Template(),
     };
 }
 

@@ -1,18 +1,13 @@
 #pragma once
-// The "预览" buttons of the conversion dialogs: each opens a preview window on
-// the file the dialog names.
+// The "预览" button of the universal conversion dialog: it opens a preview
+// window on the file the dialog names.
+
+#include "dialogs/preview_button.h"
 
 namespace vm {
 
-class CDownloadConvertDlg;
 class CUniversalConvertDlg;
 
-inline constexpr int kPreviewButtonId = 2120;
-
-// Adds the "预览" button below the download conversion dialog's buttons.
-void AttachConversionPreview(CDownloadConvertDlg& dlg);
-// Previews the measurement source (or, when none is named, the coordinate source).
-void PreviewConversionSource(CDownloadConvertDlg& dlg);
 // Previews the target file as the target layout shown now reads it.
 void PreviewUniversalTarget(CUniversalConvertDlg& dlg);
 

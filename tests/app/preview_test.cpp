@@ -14,7 +14,8 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-#include "app/conversion/download_convert_dlg.h"
+#include "app/dialog_renderer/qt_dialog_host.h"
+#include "dialogs/download_convert_dialog.h"
 #include "app/preview/convert_preview.h"
 #include "app/preview/layout_preview_panel.h"
 #include "app/preview/point_cloud_item.h"
@@ -141,8 +142,9 @@ TEST_F(PreviewTest, conversionDialogsPreviewTheirFiles) {
     // Download conversion: the coordinate source as named in its box.
     const std::string coords = dir.write("c.txt", "P1,1,2,3,\r\nP2,4,5,6,\r\n");
     {
-        CDownloadConvertDlg convert;
-        convert.OnInitDialog();
+        CDownloadConvertDlg description;
+        QtDialogHost convert(description);
+        convert.Open();
         Ctl<QLineEdit>(convert, 1078)->setText(QString::fromStdString(coords));
         Click(convert, kPreviewButtonId);
         auto* preview = convert.findChild<CPointPreviewDlg*>();

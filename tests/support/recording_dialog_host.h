@@ -55,6 +55,9 @@ public:
     // Scripted answers, taken in order; an empty queue answers Ok / cancel.
     std::deque<MsgResult> messageAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
+    // Background work waits for FinishWork() instead of running at once.
+    bool holdWork = false;
+    void FinishWork();
     // Called for every child dialog, instead of showing it; returns its result.
     std::function<int(Dialog&)> onChild;
 
@@ -109,6 +112,7 @@ private:
     Dialog& m_dialog;
     std::map<int, RecordedControl> m_controls;
     std::optional<int> m_result;
+    std::vector<std::pair<std::function<void()>, std::function<void()>>> m_heldWork;
 };
 
 }  // namespace vm
