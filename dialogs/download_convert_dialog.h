@@ -11,6 +11,7 @@
 
 #include "dialogs/dialog.h"
 #include "instrument/conversion_run.h"
+#include "instrument/source_format.h"
 
 namespace vm {
 
@@ -32,6 +33,7 @@ public:
     // Empties the two sources, enables the controls for m_nMode and fills the layout list.
     void OnOpened(DialogHost& host) override;
     void OnClicked(DialogHost& host, int id) override;
+    void OnSelectionChanged(DialogHost& host, int id) override;
     void OnFocusLeft(DialogHost& host, int id) override;
     // "放弃" and the close box are ignored while a run goes on.
     bool OnCloseRequested(DialogHost& host) override;
@@ -45,6 +47,8 @@ private:
     void BrowseForSource(DialogHost& host, std::string& path, std::string& shown);
     void BrowseForTarget(DialogHost& host, std::string& path);
     void TakeTypedSource(DialogHost& host, int editId);
+    void OnFormatChange(DialogHost& host);
+    SourceFormat ChosenFormat(const DialogHost& host) const;
     DownloadConversionInput GatherRunInput(const DialogHost& host) const;
     void ShowRunResult(DialogHost& host, const ConversionResult& result);
     void ShowRunning(DialogHost& host, bool running);

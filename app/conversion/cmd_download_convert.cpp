@@ -1,7 +1,8 @@
 // Command 1026 "下载数据转换": converts what the pane holds, or files the user
 // chooses. A pane with downloaded data is written to the work file, classified
-// by the record after its "ATMOS" line and, once the user confirms the kind,
-// the dialog opens with the work file as its source.
+// by the record after its "ATMOS" line (or recognised as another maker's file)
+// and, once the user confirms the kind, the dialog opens with the work file as
+// its source.
 
 #include "app/desktop.h"
 #include "app/dialog_renderer/qt_dialog_host.h"
@@ -9,6 +10,7 @@
 #include "app/main_window/main_dlg_commands.h"
 #include "dialogs/download_convert_dialog.h"
 #include "instrument/download_kind.h"
+#include "instrument/other_makers_source.h"
 
 namespace vm {
 
@@ -29,7 +31,12 @@ int ConfirmedMode(CMainDlg& dlg) {
         case DownloadKind::None:
             break;
     }
-    return 0;
+    // Another maker's file: named, and converted once the user confirms.
+    const SourceFormat other = RecogniseSourceFormat(dlg.m_strText);
+    if (other == SourceFormat::Own)
+        return 0;
+    const std::string question = std::string("你打开的是") + SourceFormatCaption(other) + "文件???";
+    return UserConfirms(dlg, question.c_str()) ? OtherMakersMode(other) : 0;
 }
 
 }  // namespace
