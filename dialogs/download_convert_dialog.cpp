@@ -7,6 +7,7 @@
 #include "dialogs/dialog_host.h"
 #include "dialogs/download_convert_paths.h"
 #include "dialogs/preview_button.h"
+#include "instrument/download_kind.h"
 #include "instrument/other_makers_source.h"
 #include "instrument/target_layout.h"
 
@@ -106,6 +107,23 @@ void Enable(DialogHost& host, std::initializer_list<int> ids, bool enable) {
 }
 
 }  // namespace
+
+std::optional<PaneConversionQuestion> AskBeforeConvertingPane(const std::string& pane) {
+    switch (ClassifyDownloadedBytes(pane)) {
+        case DownloadKind::Measurement:
+            return PaneConversionQuestion{"你打开的是测量文件???", 1};
+        case DownloadKind::Coordinate:
+            return PaneConversionQuestion{"你打开的是坐标文件???", 2};
+        case DownloadKind::None:
+            break;
+    }
+    // Another maker's file: named, and converted once the user confirms.
+    const SourceFormat other = RecogniseSourceFormat(pane);
+    if (other == SourceFormat::Own)
+        return std::nullopt;
+    return PaneConversionQuestion{
+        std::string("你打开的是") + SourceFormatCaption(other) + "文件???", OtherMakersMode(other)};
+}
 
 const DialogTemplate& CDownloadConvertDlg::Template() const {
     return kTemplate;

@@ -7,6 +7,7 @@
 // and shows their status and messages. Hover hints explain every control.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "dialogs/dialog.h"
@@ -14,6 +15,15 @@
 #include "instrument/source_format.h"
 
 namespace vm {
+
+// What command 1026 asks before the dialog opens on the pane's downloaded
+// data, and the mode the dialog opens in on Yes; nothing when the pane holds
+// no file the dialog converts (the command then ends).
+struct PaneConversionQuestion {
+    std::string question;
+    int mode;
+};
+std::optional<PaneConversionQuestion> AskBeforeConvertingPane(const std::string& pane);
 
 class CDownloadConvertDlg : public Dialog {
 public:

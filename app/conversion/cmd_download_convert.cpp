@@ -9,34 +9,18 @@
 #include "app/main_window/main_dlg.h"
 #include "app/main_window/main_dlg_commands.h"
 #include "dialogs/download_convert_dialog.h"
-#include "instrument/download_kind.h"
-#include "instrument/other_makers_source.h"
 
 namespace vm {
 
 namespace {
 
-bool UserConfirms(CMainDlg& dlg, const char* question) {
-    return desktop().MessageBox(&dlg, question, std::string(), MsgButtons::YesNo,
-                                MsgIcon::Question) == MsgResult::Yes;
-}
-
 // The dialog mode for the pane's text, 0 when the command ends without a dialog.
 int ConfirmedMode(CMainDlg& dlg) {
-    switch (ClassifyDownloadedBytes(dlg.m_strText)) {
-        case DownloadKind::Measurement:
-            return UserConfirms(dlg, "你打开的是测量文件???") ? 1 : 0;
-        case DownloadKind::Coordinate:
-            return UserConfirms(dlg, "你打开的是坐标文件???") ? 2 : 0;
-        case DownloadKind::None:
-            break;
-    }
-    // Another maker's file: named, and converted once the user confirms.
-    const SourceFormat other = RecogniseSourceFormat(dlg.m_strText);
-    if (other == SourceFormat::Own)
-        return 0;
-    const std::string question = std::string("你打开的是") + SourceFormatCaption(other) + "文件???";
-    return UserConfirms(dlg, question.c_str()) ? OtherMakersMode(other) : 0;
+    const std::optional<PaneConversionQuestion> asked = AskBeforeConvertingPane(dlg.m_strText);
+    return asked && desktop().MessageBox(&dlg, asked->question, std::string(), MsgButtons::YesNo,
+                                         MsgIcon::Question) == MsgResult::Yes
+               ? asked->mode
+               : 0;
 }
 
 }  // namespace
