@@ -43,6 +43,9 @@ int CmdDxf(const Args& args) {
                 return UsageError(kUsage, a + " needs a value");
             if (a == "--prefix") {
                 request.labelPrefix = args[i];
+                const std::string problem = DxfPrefixProblem(args[i]);
+                if (!problem.empty())
+                    return UsageError(kUsage, problem);
             } else if (args[i] == "measurement" || args[i] == "coordinate") {
                 request.fileType =
                     args[i] == "measurement" ? kDxfMeasurementFile : kDxfCoordinateFile;

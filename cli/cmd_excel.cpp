@@ -2,6 +2,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "common/distinct_files.h"
 #include "export/excel_export.h"
 #include "instrument/other_makers_export.h"
 
@@ -45,7 +46,11 @@ int CmdExcel(const Args& args) {
     if (paths.size() != 2)
         return UsageError(kUsage, "SOURCE and TARGET are needed");
 
-    std::string message;
+    std::string message = SameFileProblem(paths[0], {paths[1]});
+    if (!message.empty()) {
+        PrintLines({message});
+        return kExitFailure;
+    }
     if (!ReadExcelSource(paths[0], input.source, message)) {
         PrintLines({message});
         return kExitFailure;

@@ -2,6 +2,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "common/distinct_files.h"
 #include "common/file_io.h"
 #include "export/coordinate_table.h"
 #include "printing/table_pdf.h"
@@ -78,6 +79,11 @@ int CmdTable(const Args& args) {
     request.format = format;
     if (!columns.empty() && !ParseColumns(columns, request.order)) {
         return UsageError(kUsage, "--columns takes five column numbers 1-5");
+    }
+    const std::string problem = SameFileProblem(request.sourcePath, {request.tablePath, pdf});
+    if (!problem.empty()) {
+        PrintLines({problem});
+        return kExitFailure;
     }
     const CoordinateTableResult result = WriteCoordinateTable(request);
     if (!result.report.empty() && result.written)

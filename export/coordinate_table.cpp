@@ -1,9 +1,11 @@
 #include "export/coordinate_table.h"
 
+#include "common/distinct_files.h"
 #include "common/piece_walker.h"
 #include "common/source_bytes.h"
 #include "common/streamed_file.h"
 #include "common/string_sink.h"
+#include "common/text.h"
 
 namespace vm {
 namespace {
@@ -56,6 +58,11 @@ ExportSourceText TableSource(std::string_view bytes, SourceFormat format, Column
 
 CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request) {
     CoordinateTableResult result;
+    const std::string problem = SameFileProblem(request.sourcePath, {request.tablePath});
+    if (!problem.empty()) {
+        result.messages.push_back(problem);
+        return result;
+    }
     SourceBytes source;
     FileError error;
     if (!source.Open(request.sourcePath, &error)) {
@@ -74,6 +81,10 @@ CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request
     size_t rows = 0;
     if (table.Open(request.tablePath, request.mode))
         rows = WriteTable(text, order, table);
+    if (rows == 0 && table.IsOpen()) {
+        result.messages.push_back(NoRecordsMessage("坐标表", request.tablePath));
+        return result;  // the table is not made
+    }
     if (!table.Commit(&error)) {
         result.messages.push_back(error.message);
         return result;

@@ -2,11 +2,26 @@
 
 #include <algorithm>
 
+#include "common/distinct_files.h"
 #include "common/file_io.h"
 #include "instrument/conversion_messages.h"
 #include "instrument/coordinate_conversion.h"
 
 namespace vm {
+namespace {
+
+// A target that is the source, or two ticked outputs on one file.
+std::string TargetProblem(const DownloadConversionInput& input) {
+    if (!input.coordSource.empty())
+        return SameFileProblem(input.coordSource, {input.coordTarget});
+    const MeasurementOptions& o = input.options;
+    return SameFileProblem(input.measSource,
+                           {o.coordinates ? input.coordExtractTarget : std::string(),
+                            o.angleDistance ? input.angleDistTarget : std::string(),
+                            o.angles ? input.angleTarget : std::string()});
+}
+
+}  // namespace
 
 ConversionResult RunDownloadConversion(const DownloadConversionInput& input) {
     ConversionResult result;
@@ -18,6 +33,12 @@ ConversionResult RunDownloadConversion(const DownloadConversionInput& input) {
     if (input.measSource.empty() && input.coordSource.empty()) {
         result.status = messages::kChooseSource;
         result.messages = {messages::kNothingToConvert};
+        return result;
+    }
+    const std::string problem = TargetProblem(input);
+    if (!problem.empty()) {
+        result.status = problem;
+        result.messages = {problem};
         return result;
     }
     if (!input.coordSource.empty()) {

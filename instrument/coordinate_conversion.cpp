@@ -5,6 +5,7 @@
 
 #include "common/decimal_text.h"
 #include "common/piece_walker.h"
+#include "common/skipped_records.h"
 #include "common/source_bytes.h"
 #include "common/streamed_file.h"
 #include "common/string_sink.h"
@@ -32,6 +33,7 @@ public:
         PieceWalker pieces(bytes);
         std::string_view raw;
         while (pieces.Next(raw)) {
+            m_line = pieces.Line();
             const std::string_view text = WithoutLineEnd(raw);
             if (HoldsMarkOrLineEnd(text)) {
                 AddMarkedPiece(raw);
@@ -43,6 +45,7 @@ public:
     }
 
     long long Points() const { return m_points; }
+    const SkippedRecords& Skipped() const { return m_skipped; }
     const std::string& LastName() const { return m_lastName; }
 
 private:
@@ -75,6 +78,13 @@ private:
                 return;
             p = comma + 1;
         }
+        const double x = ScaleLength(ReadDecimal(Between(commas[0], commas[1])));
+        const double y = ScaleLength(ReadDecimal(Between(commas[1], commas[2])));
+        const double z = ScaleLength(ReadDecimal(Between(commas[2], commas[3])));
+        if (!IsUsableCoordinate(x) || !IsUsableCoordinate(y) || !IsUsableCoordinate(z)) {
+            m_skipped.Add(m_line, record);
+            return;
+        }
         ++m_points;
         const std::string_view name(record.data(), static_cast<size_t>(commas[0] - record.data()));
         if (!m_out) {
@@ -82,9 +92,6 @@ private:
             return;
         }
         const std::string_view code(commas[3] + 1, static_cast<size_t>(end - commas[3] - 1));
-        const double x = ScaleLength(ReadDecimal(Between(commas[0], commas[1])));
-        const double y = ScaleLength(ReadDecimal(Between(commas[1], commas[2])));
-        const double z = ScaleLength(ReadDecimal(Between(commas[2], commas[3])));
         char* line = m_out->Room(kMaxPointLine);
         m_out->Added(WritePointLine(line, name, x, y, z, code, m_layout, m_points));
         m_lastName.assign(name);
@@ -100,6 +107,8 @@ private:
     std::string m_record;
     std::string m_lastName;
     long long m_points = 0;  // wide: a file may hold any number of points
+    long long m_line = 0;    // the source line of the piece being walked
+    SkippedRecords m_skipped;
 };
 
 // Layouts whose header holds the point count (and the last name).
@@ -137,6 +146,7 @@ ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
         other.format == SourceFormat::Own ? source.View() : other.texts.coordinates;
     StreamedFile target;
     long long points = 0;
+    SkippedRecords skipped;
     if (target.Open(input.target)) {
         if (HeaderNeedsCount(input.layout)) {
             CoordinateWalk<StreamedFile> count(input.layout, nullptr);
@@ -146,6 +156,7 @@ ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
         CoordinateWalk<StreamedFile> walk(input.layout, &target);
         walk.Walk(bytes);
         points = walk.Points();
+        skipped = walk.Skipped();
     } else {
         // Not writable: only a count of points is needed to report it.
         CoordinateWalk<StreamedFile> count(input.layout, nullptr);
@@ -160,6 +171,8 @@ ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
                     (result.ok ? messages::kSaved : "") + "\r\n" + OutputsReport(result);
     if (other.format != SourceFormat::Own)
         result.status += "\r\n" + OtherMakersReport(other);
+    if (skipped.Count() > 0)
+        result.status += "\r\n" + skipped.Report();
     return result;
 }
 
