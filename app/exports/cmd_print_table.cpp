@@ -3,6 +3,8 @@
 // same rows laid out as an aligned table with page numbers.
 #include <memory>
 
+#include <QPrinter>
+
 #include "app/exports/column_order_dlg.h"
 #include "app/desktop.h"
 #include "app/main_window/main_dlg.h"
@@ -14,6 +16,28 @@
 #include "printing/table_painter.h"
 
 namespace vm {
+namespace {
+
+// Printed to a PDF file, the file gets the printed characters back in its
+// text layer once Qt has written it.
+bool PaintTable(QPagedPaintDevice& device, const PrintTable& table) {
+    if (!PaintPrintTable(device, table))
+        return false;
+    auto* printer = dynamic_cast<QPrinter*>(&device);
+    if (!printer || printer->outputFormat() != QPrinter::PdfFormat ||
+        printer->outputFileName().isEmpty())
+        return true;
+    const std::string path = PathBytes(printer->outputFileName());
+    std::string bytes;
+    FileError error;
+    if (!ReadFileBytes(path, bytes, &error))
+        return false;
+    QByteArray pdf = QByteArray::fromStdString(bytes);
+    RestoreTablePdfText(pdf, table);
+    return WriteFileAtomic(path, pdf.toStdString(), &error);
+}
+
+}  // namespace
 
 void OnPrintTable(CMainDlg& dlg) {
     CColumnOrderDlg order(&dlg);
@@ -58,7 +82,7 @@ void PrintCoordinateTable(CMainDlg& dlg, const ColumnOrder& order) {
     }
     desktop().PrintPreview(
         &dlg, std::string(kPrintTitle) + " - " + table->sourceName,
-        [table](QPagedPaintDevice& device) { return PaintPrintTable(device, *table); });
+        [table](QPagedPaintDevice& device) { return PaintTable(device, *table); });
 }
 
 }  // namespace vm
