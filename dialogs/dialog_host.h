@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialogs/desktop_requests.h"
+#include "export/point_set.h"
 
 namespace vm {
 
@@ -59,6 +60,11 @@ public:
     virtual std::optional<std::string> AskSaveFile(const FileDialogRequest& request) = 0;
     // Hands a file to the desktop's viewer; false when nothing could open it.
     virtual bool ViewFile(const std::string& path) = 0;
+    // Opens the point preview window on a file, read as kind (a layout's
+    // columns for PointFileKind::Layout); the window tells the user when the
+    // file cannot be read, and stays open beside the dialog.
+    virtual void PreviewPoints(const std::string& path, PointFileKind kind,
+                               const LayoutColumns& layout = LayoutColumns()) = 0;
 
     // Calls the dialog's OnTimer(timerId) every intervalMs on the window's
     // thread until StopTimer; starting a running timer restarts it.

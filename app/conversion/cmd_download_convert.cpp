@@ -5,46 +5,31 @@
 // its source.
 
 #include "app/desktop.h"
-#include "app/conversion/download_convert_dlg.h"
+#include "app/dialog_renderer/qt_dialog_host.h"
 #include "app/main_window/main_dlg.h"
 #include "app/main_window/main_dlg_commands.h"
-#include "instrument/download_kind.h"
-#include "instrument/other_makers_source.h"
+#include "dialogs/download_convert_dialog.h"
 
 namespace vm {
 
 namespace {
 
-bool UserConfirms(CMainDlg& dlg, const char* question) {
-    return desktop().MessageBox(&dlg, question, std::string(), MsgButtons::YesNo,
-                                MsgIcon::Question) == MsgResult::Yes;
-}
-
 // The dialog mode for the pane's text, 0 when the command ends without a dialog.
 int ConfirmedMode(CMainDlg& dlg) {
-    switch (ClassifyDownloadedBytes(dlg.m_strText)) {
-        case DownloadKind::Measurement:
-            return UserConfirms(dlg, "你打开的是测量文件???") ? 1 : 0;
-        case DownloadKind::Coordinate:
-            return UserConfirms(dlg, "你打开的是坐标文件???") ? 2 : 0;
-        case DownloadKind::None:
-            break;
-    }
-    // Another maker's file: named, and converted once the user confirms.
-    const SourceFormat other = RecogniseSourceFormat(dlg.m_strText);
-    if (other == SourceFormat::Own)
-        return 0;
-    const std::string question = std::string("你打开的是") + SourceFormatCaption(other) + "文件???";
-    return UserConfirms(dlg, question.c_str()) ? OtherMakersMode(other) : 0;
+    const std::optional<PaneConversionQuestion> asked = AskBeforeConvertingPane(dlg.m_strText);
+    return asked && desktop().MessageBox(&dlg, asked->question, std::string(), MsgButtons::YesNo,
+                                         MsgIcon::Question) == MsgResult::Yes
+               ? asked->mode
+               : 0;
 }
 
 }  // namespace
 
 void OnDownloadConvert(CMainDlg& dlg) {
     dlg.UpdateData(true);
-    CDownloadConvertDlg convert(&dlg);
+    CDownloadConvertDlg convert;
     if (dlg.m_strText.empty()) {
-        convert.DoModal();  // the serial link and the work file stay as they are
+        QtDialogHost(convert, &dlg).Run();  // the serial link and the work file stay as they are
         return;
     }
     // The dialog would convert whatever the work file held before: when the
@@ -53,7 +38,7 @@ void OnDownloadConvert(CMainDlg& dlg) {
         return;
     convert.m_nMode = static_cast<std::int16_t>(ConfirmedMode(dlg));
     if (convert.m_nMode != 0)
-        convert.DoModal();
+        QtDialogHost(convert, &dlg).Run();
 }
 
 }  // namespace vm

@@ -2,7 +2,6 @@
 
 #include "app/control_id.h"
 #include "app/desktop.h"
-#include "app/main_window/main_commands.h"
 #include "app/main_window/main_dlg.h"
 #include "app/main_window/main_dlg_commands.h"
 #include "app/main_window/recent_files.h"
@@ -29,24 +28,6 @@ std::string DroppedFile(const QMimeData* mime) {
             return PathBytes(url.toLocalFile());
     }
     return std::string();
-}
-
-void AddShortcuts(CMainDlg& dlg) {
-    const std::pair<int, QKeySequence> shortcuts[] = {
-        {32783, QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {32772, QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {32774, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {32775, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        // Enabled only while a transfer runs: else Esc is the window's own.
-        {kStopTransferId, QKeySequence(Qt::Key_Escape)},
-    };
-    for (const auto& [id, keys] : shortcuts) {
-        if (QAction* action = FindControl<QAction>(dlg.menuBar(), id)) {
-            action->setShortcut(keys);
-            action->setShortcutContext(Qt::WindowShortcut);
-            dlg.addAction(action);  // active while the window has the focus
-        }
-    }
 }
 
 }  // namespace
@@ -87,7 +68,6 @@ void AttachWindowFeatures(CMainDlg& dlg) {
     CTransferProgress::Of(dlg);
     new CRecentFiles(dlg);
     new CPaneDrop(dlg);
-    AddShortcuts(dlg);
     frame->Restore(UserIniPath());
     EnableStopTransfer(dlg, false);
 }

@@ -2,9 +2,9 @@
 // settings, calls the serial core and shows what it reports.
 #include "app/control_id.h"
 #include "app/desktop.h"
-#include "app/serial/com_set_dlg.h"
+#include "dialogs/com_set_dialog.h"
 #include "app/main_window/main_dlg.h"
-#include "app/main_window/main_commands.h"
+#include "dialogs/main_menu.h"
 #include "app/main_window/main_dlg_commands.h"
 #include "app/main_window/pane_guard.h"
 #include "app/main_window/recent_files.h"

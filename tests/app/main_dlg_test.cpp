@@ -5,12 +5,11 @@
 // Download and Upload tests run on.)
 #include "tests/app/main_window_fixture.h"
 
-#include "app/main_window/about_dlg.h"
-#include "app/app_info.h"
+#include "dialogs/app_info.h"
 #include "app/file_filter.h"
 #include "app/main_window/main_commands.h"
 #include "app/program_finder.h"
-#include "app/string_table.h"
+#include "dialogs/string_table.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -76,13 +75,6 @@ TEST_F(MainWindowTest, toolbar_orderAndTooltips) {
         seen.emplace_back(ControlId(action), action->toolTip().toStdString());
     }
     EXPECT_EQ(seen, expected);
-}
-
-TEST(Tooltip, textAfterFirstNewlineOrWholeAndAtMost79Characters) {
-    EXPECT_EQ(TooltipOfString("no newline here"), "no newline here");
-    EXPECT_EQ(TooltipOfString("\nOpen\nmore"), "Open\nmore");
-    EXPECT_EQ(TooltipOfString(std::string(100, 'x')), std::string(79, 'x'));
-    EXPECT_EQ(TooltipOfString("\n下载数据"), "下载数据");  // characters, not bytes, are counted
 }
 
 // Triggering a toolbar button asks the desktop exactly what its menu twin asks.
@@ -165,18 +157,6 @@ TEST_F(MainWindowTest, notepadAndCalculator_launchOrSayWhatToInstall) {
     Window().OnCommand(32790);
     EXPECT_EQ(desk.callsOf(DesktopCall::Calculator).size(), 1u);
     EXPECT_EQ(desk.messages(), (std::vector<std::string>{kNoEditorMessage, kNoCalculatorMessage}));
-}
-
-TEST(AboutBox, captionVersionAndOk) {
-    EnsureApplication();
-    CAboutDlg about;
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Veltra全站仪通讯"));
-    QStringList texts;
-    for (QLabel* label : about.findChildren<QLabel*>())
-        texts << label->text();
-    EXPECT_TRUE(texts.contains(QStringLiteral("VeltraMarlin(2.5)")));
-    FindControl<QPushButton>(&about, 1)->click();
-    EXPECT_EQ(about.result(), QDialog::Accepted);
 }
 
 TEST(FileFilter, translatesEntriesAndAddsTheDefaultExtension) {

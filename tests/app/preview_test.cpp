@@ -14,8 +14,6 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-#include "app/conversion/download_convert_dlg.h"
-#include "app/conversion/download_convert_paths.h"
 #include "app/preview/convert_preview.h"
 #include "app/preview/layout_preview_panel.h"
 #include "app/preview/point_cloud_item.h"
@@ -144,19 +142,6 @@ TEST_F(PreviewTest, hundredThousandPointsOpenAndDraw) {
 }
 
 TEST_F(PreviewTest, conversionDialogsPreviewTheirFiles) {
-    // Download conversion: the coordinate source as named in its box.
-    const std::string coords = dir.write("c.txt", "P1,1,2,3,\r\nP2,4,5,6,\r\n");
-    {
-        CDownloadConvertDlg convert;
-        convert.OnInitDialog();
-        Ctl<QLineEdit>(convert, 1078)->setText(QString::fromStdString(coords));
-        Leave(convert, 1078);
-        Click(convert, kPreviewButtonId);
-        auto* preview = convert.findChild<CPointPreviewDlg*>();
-        ASSERT_NE(preview, nullptr);
-        EXPECT_EQ(preview->Points().points.size(), 2u);
-        g_strCoordSource.clear();
-    }
     // Universal conversion: the table shows what the first records become,
     // with the empty column the layout adds, and follows a changed list.
     const std::string source = dir.write("s.txt", "12,K3,512.345,502.1,45.6\r\n");

@@ -18,7 +18,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/conversion/download_convert_dlg.h"
+#include "app/dialog_renderer/qt_dialog_host.h"
+#include "dialogs/download_convert_dialog.h"
 #include "app/main_window/main_dlg_commands.h"
 #include "app/preview/point_preview_dlg.h"
 #include "app/universal/universal_convert_dlg.h"
@@ -91,13 +92,14 @@ TEST_F(ReadmeScreenshots, mainWindowAndPointPreviewAt1366x768) {
     convert.hide();
 
     // The download conversion dialog with a hint beside the layout list.
-    CDownloadConvertDlg download(&Window());
-    download.OnInitDialog();
-    download.m_strCoordFile = "/home/surveyor/data/site-07.txt";
-    download.m_strStatus =
+    CDownloadConvertDlg description;
+    QtDialogHost download(description, &Window());
+    download.Open();
+    description.m_strCoordFile = "/home/surveyor/data/site-07.txt";
+    description.m_strStatus =
         "开始转换........\r\n原文件:/home/surveyor/data/site-07.txt\r\n"
         "转换到:/home/surveyor/out/site-07-cass.txt转换保存成功!";
-    download.UpdateData(false);
+    description.UpdateData(download, false);
     download.show();
     QWidget* list = download.findChild<QWidget*>(QStringLiteral("1077"));
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)),

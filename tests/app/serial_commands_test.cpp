@@ -13,7 +13,7 @@
 #include <future>
 #include <thread>
 
-#include "app/main_window/main_commands.h"
+#include "dialogs/main_menu.h"
 #include "app/main_window/pane_guard.h"
 #include "serial/download_journal.h"
 #include "serial/comm_state.h"

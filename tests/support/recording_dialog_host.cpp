@@ -145,6 +145,13 @@ MsgResult RecordingDialogHost::MessageBox(const std::string& text, const std::st
     return answer;
 }
 
+std::vector<std::string> RecordingDialogHost::messageTexts() const {
+    std::vector<std::string> texts;
+    for (const RecordedMessage& m : messages)
+        texts.push_back(m.text);
+    return texts;
+}
+
 std::optional<std::string> RecordingDialogHost::NextFile(const FileDialogRequest& request) {
     fileRequests.push_back(request);
     if (fileAnswers.empty())
@@ -164,12 +171,25 @@ std::optional<std::string> RecordingDialogHost::AskSaveFile(const FileDialogRequ
 
 bool RecordingDialogHost::ViewFile(const std::string& path) {
     viewedFiles.push_back(path);
-    return true;
+    return viewerOpens;
 }
 
 void RecordingDialogHost::RunInBackground(std::function<void()> work, std::function<void()> done) {
+    if (holdWork) {
+        m_heldWork.emplace_back(std::move(work), std::move(done));
+        return;
+    }
     work();
     done();
+}
+
+void RecordingDialogHost::FinishWork() {
+    auto held = std::move(m_heldWork);
+    m_heldWork.clear();
+    for (auto& [work, done] : held) {
+        work();
+        done();
+    }
 }
 
 int RecordingDialogHost::RunModal(Dialog& child) {

@@ -55,12 +55,19 @@ public:
     // Scripted answers, taken in order; an empty queue answers Ok / cancel.
     std::deque<MsgResult> messageAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
+    // Background work waits for FinishWork() instead of running at once.
+    bool holdWork = false;
+    void FinishWork();
     // Called for every child dialog, instead of showing it; returns its result.
     std::function<int(Dialog&)> onChild;
 
     std::vector<RecordedMessage> messages;
+    std::vector<std::string> messageTexts() const;
     std::vector<FileDialogRequest> fileRequests;
     std::vector<std::string> viewedFiles;
+    // What the viewer answers (true: the file opened).
+    bool viewerOpens = true;
+    std::vector<std::pair<std::string, PointFileKind>> previews;
     std::map<int, int> runningTimers;  // id -> interval
     std::string title;
     bool busy = false;
@@ -88,6 +95,9 @@ public:
     std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
     bool ViewFile(const std::string& path) override;
+    void PreviewPoints(const std::string& path, PointFileKind kind, const LayoutColumns&) override {
+        previews.emplace_back(path, kind);
+    }
     void StartTimer(int timerId, int intervalMs) override { runningTimers[timerId] = intervalMs; }
     void StopTimer(int timerId) override { runningTimers.erase(timerId); }
     void RunInBackground(std::function<void()> work, std::function<void()> done) override;
@@ -103,6 +113,7 @@ private:
     Dialog& m_dialog;
     std::map<int, RecordedControl> m_controls;
     std::optional<int> m_result;
+    std::vector<std::pair<std::function<void()>, std::function<void()>>> m_heldWork;
 };
 
 }  // namespace vm
