@@ -29,7 +29,7 @@ TEST_F(UniversalConvertCommandTest, mainWindowCommandRunsTheDialogModally) {
         EXPECT_LE(convert->height(), 728 - 30) << "fits a 1366x768 screen with its task bar";
         EXPECT_LE(convert->width(), 1366);
         Ctl<QLineEdit>(*convert, 1055)->setText(QString::fromStdString(source));
-        Ctl<QComboBox>(*convert, 1044)->setCurrentIndex(2);  // X to field 3: field 2 stays empty
+        Ctl<QComboBox>(*convert, 1044)->setCurrentIndex(2);  // X moved on: field 2 stays empty
         auto* table = Ctl<QTableWidget>(*convert, UniversalConvertDialog::kPreviewTableId);
         EXPECT_EQ(table->item(0, 0)->text(), "1,A,1,2,3");
         EXPECT_EQ(table->item(0, 2)->text(), UniversalConvertDialog::kEmptyCell);
@@ -43,7 +43,7 @@ TEST_F(UniversalConvertCommandTest, mainWindowCommandRunsTheDialogModally) {
     Window().OnCommand(32802);
     EXPECT_TRUE(seen);
     EXPECT_EQ(desk.messages(), std::vector<std::string>{"转换成功"});
-    EXPECT_EQ(TempDir::read(target), "1.000,,1.000\r\n");
+    EXPECT_EQ(TempDir::read(target), "1.000,,,,,1.000,\r\n");
 }
 
 }  // namespace

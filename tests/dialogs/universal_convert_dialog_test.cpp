@@ -191,7 +191,6 @@ TEST_F(UniversalConvertDialogTest, refusedNumberStopsTheExchangeThereAndTheRunGo
     EXPECT_EQ(Messages(), (std::vector<std::string>{"请输入一个数字。", "选择要转换的文件!!!"}));
     EXPECT_EQ(host->messages[0].icon, MsgIcon::Warning);
     EXPECT_EQ(host->focus, 1066);
-    EXPECT_EQ(host->selectedAll, "abc");
     EXPECT_EQ(dialog->m_fAddX, 2);
     EXPECT_EQ(dialog->m_fMulX, 1);
     EXPECT_EQ(host->Text(1069), "1");  // the members are written back

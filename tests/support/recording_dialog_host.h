@@ -92,7 +92,6 @@ public:
     void SetEnabled(int id, bool enabled) override;
     void SetVisible(int id, bool visible) override;
     void SetFocus(int id) override;
-    void SelectAllText(int id) override { selectedAll = control(id).text; }
     void SetToolTip(int id, const std::string& text) override;
     void SetTitle(const std::string& text) override { title = text; }
     void SetBusy(bool value) override { busy = value; }
@@ -113,7 +112,6 @@ public:
     void Close(int result) override { m_result = result; }
 
     int focus = kStaticId;
-    std::string selectedAll;  // the text of the edit last selected whole
 
 private:
     const RecordedControl& Get(int id) const;
