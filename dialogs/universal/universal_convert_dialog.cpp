@@ -112,7 +112,7 @@ void UniversalConvertDialog::OnClicked(DialogHost& host, int id) {
         case 1073:
             View(host, m_strTargetPath);
             return;
-        case kPreviewId:
+        case kPreviewButtonId:
             PreviewTarget(host);
             return;
         case kIdOk:
