@@ -64,6 +64,7 @@ public:
     bool IsRunning() const { return m_running; }
 
 private:
+    bool RunButton(DialogHost& host, int id);
     void ApplyLayout(DialogHost& host, const LayoutSettings& layout);
     void FollowSwitches(DialogHost& host);
     void BrowseSource(DialogHost& host);
