@@ -4,6 +4,7 @@
 #include "app/main_window/qt_translation.h"
 #include "app/ui_fonts.h"
 #include "common/program_version.h"
+#include "common/temporary_files.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,7 +12,8 @@
 
 int main(int argc, char** argv) {
     if (vm::PrintVersionIfAsked(argc, argv, "veltramarlin"))
-        return 0;  // answered before any window system is needed
+        return 0;                      // answered before any window system is needed
+    vm::RemoveTemporariesOnSignals();  // a kill or a closed session leaves no half-written file
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("veltramarlin"));
     QApplication::setFont(vm::ApplicationFont());

@@ -1,5 +1,6 @@
 // downloads: lists the download journal, newest last, one line each:
-//   ID  START-TIME  DEVICE  BYTES  complete|interrupted
+//   ID  START-TIME  DEVICE  BYTES  complete|interrupted|damaged
+// (with "(journal incomplete)" when the journal could not keep every byte)
 // downloads --restore ID OUTPUT: writes that download's bytes, exactly as
 // received, to OUTPUT. Listing or restoring counts as the user having seen
 // an entry, so the journal may later let it go.
@@ -13,13 +14,21 @@ namespace {
 
 const std::string kUsage = "downloads [--restore ID OUTPUT]";
 
+// How the download ended; a journal that lost bytes or a damaged record says so.
+std::string EntryState(const JournalEntry& e) {
+    if (e.damaged)
+        return "damaged";
+    const std::string state = e.complete ? "complete" : "interrupted";
+    return e.journalFailed ? state + " (journal incomplete)" : state;
+}
+
 int ListDownloads() {
     const std::vector<JournalEntry> entries = ListJournal();
     std::vector<std::string> lines;
     std::vector<std::string> ids;
     for (const JournalEntry& e : entries) {
         lines.push_back(e.id + "  " + e.startTime + "  " + e.device + "  " +
-                        std::to_string(e.bytes) + "  " + (e.complete ? "complete" : "interrupted"));
+                        std::to_string(e.bytes) + "  " + EntryState(e));
         ids.push_back(e.id);
     }
     PrintLines(lines);
@@ -57,8 +66,11 @@ int CmdDownloads(const Args& args) {
     }
     if (args.empty())
         return ListDownloads();
-    if (args.size() == 3 && args[0] == "--restore")
+    if (args[0] == "--restore") {
+        if (args.size() != 3)
+            return UsageError(kUsage, "--restore takes ID and OUTPUT");
         return RestoreDownload(args[1], args[2]);
+    }
     return UsageError(kUsage, "unexpected '" + args[0] + "'");
 }
 

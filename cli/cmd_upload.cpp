@@ -50,7 +50,7 @@ int CmdUpload(const Args& args) {
         PrintLines({failed.status, failed.message});
         return kExitFailure;
     }
-    PrintLines({PortOpenedStatus(nPort)});
+    PrintLines({UploadOpenedStatus(nPort)});
     port.Purge();
 
     UploadHooks hooks;

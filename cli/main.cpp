@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "common/program_version.h"
 #include "common/console.h"
+#include "common/temporary_files.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     if (vm::PrintVersionIfAsked(argc, argv, "veltramarlin-cli"))
         return 0;
     vm::PrepareConsoleOutput();
+    vm::RemoveTemporariesOnSignals();
     const std::vector<std::string> args = vm::CommandLineArguments(argc, argv);
     if (args.empty()) {
         PrintHelp(std::cerr);

@@ -53,6 +53,14 @@ std::string WriteFailureMessage(const std::string& path, int code) {
     return "无法写入文件 " + path + "：" + ErrnoReason(code);
 }
 
+std::string ReadOnlyFileMessage(const std::string& path) {
+    return "文件是只读的：" + path;
+}
+
+std::string FolderNotWritableMessage(const std::string& dir) {
+    return "文件夹不可写：" + dir;
+}
+
 bool ReadFileBytes(const std::string& path, std::string& out, FileError* error) {
     out.clear();
     std::uint64_t size = 0;

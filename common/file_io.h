@@ -12,8 +12,9 @@
 namespace vm {
 
 struct FileError {
-    int code = 0;         // errno of the failed call, 0 when none
-    std::string message;  // the user's message, in Chinese, naming the path
+    int code = 0;          // errno of the failed call, 0 when none
+    std::string message;   // the user's message, in Chinese, naming the path
+    bool refused = false;  // refused for what the file or folder is (read-only), not a failure
 };
 
 // Reads the whole file. On failure returns false and fills error (if given).
@@ -30,12 +31,30 @@ bool WriteFileAtomic(const std::string& path, const std::string& data, FileError
 // temporary files that replace it are made.
 std::string FolderOf(const std::string& path);
 
+// The file a path finally names once symbolic links are followed: the path
+// itself when it is no link; for a link to a file not made yet, that file's path.
+std::string ResolveLinks(const std::string& path);
+
+// What tells two paths for one file apart from two files: the file's device and
+// number, or, for a file not made yet, its folder's and its name. Links are followed.
+std::string FileKey(const std::string& path);
+
+// True when the file at path exists and its own permission bits (or, on
+// Windows, its read-only attribute) forbid writing it, whoever asks.
+bool IsReadOnlyFile(const std::string& path);
+
+// Seconds since the file was last written; false when it cannot be told.
+bool SecondsSinceWritten(const std::string& path, double& seconds);
+
 // The reason of an errno in the UI's language.
 std::string ErrnoReason(int code);
 
 // "无法读取文件 PATH：REASON" / "无法写入文件 PATH：REASON".
 std::string ReadFailureMessage(const std::string& path, int code);
 std::string WriteFailureMessage(const std::string& path, int code);
+// "文件是只读的：PATH" / "文件夹不可写：DIR".
+std::string ReadOnlyFileMessage(const std::string& path);
+std::string FolderNotWritableMessage(const std::string& dir);
 
 bool FileExists(const std::string& path);
 

@@ -1,8 +1,9 @@
 #include "common/file_io.h"
 
 #include <cerrno>
-#include <dirent.h>
 #include <cstdio>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,6 +37,54 @@ std::string FolderOf(const std::string& path) {
     if (slash == 0)
         return "/";
     return path.substr(0, slash);
+}
+
+std::string ResolveLinks(const std::string& path) {
+    std::string resolved = path;
+    // The kernel's own limit on links followed in one path.
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(resolved.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return resolved;
+        std::string target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+        const ssize_t n = ::readlink(resolved.c_str(), target.data(), target.size());
+        if (n <= 0)
+            return resolved;
+        target.resize(static_cast<size_t>(n));
+        const size_t slash = resolved.find_last_of('/');
+        resolved = target[0] == '/' || slash == std::string::npos
+                       ? target
+                       : resolved.substr(0, slash + 1) + target;
+    }
+    return resolved;
+}
+
+std::string FileKey(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        return "file:" + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+    const std::string resolved = ResolveLinks(path);
+    const std::string folder = FolderOf(resolved);
+    if (::stat(folder.c_str(), &st) != 0)
+        return "path:" + resolved;
+    const size_t slash = resolved.find_last_of('/');
+    return "new:" + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + "/" +
+           (slash == std::string::npos ? resolved : resolved.substr(slash + 1));
+}
+
+// The owner's write bit decides, not access(): a file the user marked
+// read-only stays so for the superuser too.
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IWUSR) == 0;
+}
+
+bool SecondsSinceWritten(const std::string& path, double& seconds) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    seconds = std::difftime(std::time(nullptr), st.st_mtime);
+    return true;
 }
 
 bool FileExists(const std::string& path) {

@@ -43,6 +43,67 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash == 0 || path[slash] == ':' ? slash + 1 : slash);
 }
 
+// The file's final path from the system, which follows every link; the path as
+// given when it names no file yet.
+std::string ResolveLinks(const std::string& path) {
+    Handle file{::CreateFileW(WideFromUtf8(path).c_str(), 0,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
+    if (file.h == INVALID_HANDLE_VALUE)
+        return path;
+    std::wstring final(32768, L'\0');
+    const DWORD n =
+        ::GetFinalPathNameByHandleW(file.h, final.data(), static_cast<DWORD>(final.size()), 0);
+    if (n == 0 || n >= final.size())
+        return path;
+    final.resize(n);
+    if (final.compare(0, 8, L"\\\\?\\UNC\\") == 0)
+        final = L"\\\\" + final.substr(8);
+    else if (final.compare(0, 4, L"\\\\?\\") == 0)
+        final = final.substr(4);
+    return win32::Utf8FromWide(final);
+}
+
+std::string FileKey(const std::string& path) {
+    Handle file{::CreateFileW(WideFromUtf8(path).c_str(), 0,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (file.h != INVALID_HANDLE_VALUE && ::GetFileInformationByHandle(file.h, &info)) {
+        return "file:" + std::to_string(info.dwVolumeSerialNumber) + ":" +
+               std::to_string(info.nFileIndexHigh) + ":" + std::to_string(info.nFileIndexLow);
+    }
+    if (path.empty())
+        return "path:";
+    const std::string folder = FolderOf(path);
+    const size_t cut = path.find_last_of("/\\:");
+    std::wstring name = WideFromUtf8(cut == std::string::npos ? path : path.substr(cut + 1));
+    ::CharLowerBuffW(name.data(), static_cast<DWORD>(name.size()));  // names ignore case here
+    return "new:" + FileKey(folder) + "/" + win32::Utf8FromWide(name);
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesW(WideFromUtf8(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+bool SecondsSinceWritten(const std::string& path, double& seconds) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(WideFromUtf8(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return false;
+    }
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& t) {
+        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    seconds =
+        (static_cast<double>(ticks(now)) - static_cast<double>(ticks(data.ftLastWriteTime))) / 1e7;
+    return true;
+}
+
 bool FileExists(const std::string& path) {
     return ::GetFileAttributesW(WideFromUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -1,9 +1,13 @@
 #include "common/line_reader.h"
 
 #include <algorithm>
-#include <cstring>
+
+#include "common/piece_walker.h"
 
 namespace vm {
+
+LineReader::LineReader(const std::string& bytes)
+    : m_bytes(bytes), m_pos(bytes.size() - WithoutByteOrderMark(bytes).size()) {}
 
 bool LineReader::Next(std::string& piece) {
     piece.clear();
@@ -11,25 +15,14 @@ bool LineReader::Next(std::string& piece) {
     if (m_pos >= size)
         return false;
     const char* begin = m_bytes.data() + m_pos;
-    const char* end = m_bytes.data() + size;
-    const size_t limit = std::min(size - m_pos, kMaxPiece);
-    const void* lf = std::memchr(begin, '\n', limit);
-    const size_t take = lf ? static_cast<const char*>(lf) - begin + 1 : limit;
-    // Text mode turns CR LF into one LF; a CR in the piece's last place still
-    // pairs with an LF just beyond it.
-    for (const char* cr = static_cast<const char*>(std::memchr(begin, '\r', take)); cr;
-         cr = static_cast<const char*>(std::memchr(cr + 1, '\r', begin + take - cr - 1))) {
-        if (cr + 1 < end && cr[1] == '\n') {
-            piece.assign(begin, cr);
-            piece.push_back('\n');
-            m_pos = static_cast<size_t>(cr + 2 - m_bytes.data());
-            return true;
-        }
-        if (cr + 1 == begin + take)
-            break;
-    }
-    piece.assign(begin, take);
+    const size_t left = size - m_pos;
+    const size_t take = LineEndLength(begin, std::min(left, kMaxPiece), left);
     m_pos += take;
+    // Text mode makes each line end one LF.
+    const std::string_view text = WithoutLineEnd(std::string_view(begin, take));
+    piece.assign(text.data(), text.size());
+    if (text.size() < take)
+        piece.push_back('\n');
     return true;
 }
 

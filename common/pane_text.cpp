@@ -22,10 +22,8 @@ bool WritePaneToFile(const std::string& path, const std::string& paneText, FileE
 
 long long CountPaneLines(const std::string& paneText) {
     long long lines = 1;
-    for (size_t i = paneText.find("\r\n"); i != std::string::npos;
-         i = paneText.find("\r\n", i + 2)) {
+    for (size_t i = paneText.find('\n'); i != std::string::npos; i = paneText.find('\n', i + 1))
         ++lines;
-    }
     return lines;
 }
 

@@ -18,7 +18,8 @@ bool WritePaneToFile(const std::string& path, const std::string& paneText,
                      FileError* error = nullptr, FileMode mode = FileMode::Normal);
 
 // The pane's line count as the status line shows it: one more than the number
-// of CR LF pairs (an empty pane counts as one line).
+// of LF bytes, so a CR LF counts once and an instrument sending LF alone is
+// counted too (an empty pane counts as one line).
 long long CountPaneLines(const std::string& paneText);
 
 }  // namespace vm

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "common/piece_walker.h"
+
 namespace vm {
 
 // The file is read to its size as it stands, with one byte of room to see
@@ -16,11 +18,12 @@ bool SourceBytes::Open(const std::string& path, FileError* error) {
         }
         return false;
     }
-    if (!m_buffer.Empty())
-        return true;
-    if (!ReadFileBytes(path, m_grown, error))
-        return false;
-    m_view = m_grown;
+    if (m_buffer.Empty()) {
+        if (!ReadFileBytes(path, m_grown, error))
+            return false;
+        m_view = m_grown;
+    }
+    m_view = WithoutByteOrderMark(m_view);
     return true;
 }
 

@@ -3,6 +3,11 @@
 // goes to a temporary file in the target's folder each time it fills. Commit
 // renames the temporary file over the target once every byte is on disk; a
 // file that is never committed, or fails, leaves the target as it was.
+//
+// The target is the file a symbolic link names (the link stays a link); a
+// read-only target is refused; a replaced file keeps its permissions and, where
+// the process may set them, its owner and group; a target with several hard
+// links is written in place once the new content is complete and on disk.
 
 #include <string>
 #include <string_view>
@@ -55,14 +60,20 @@ private:
     bool AppendLarge(std::string_view& text);  // false when nothing is left to copy
     void WriteOut(const char* data, size_t size);
 
-    std::string m_path;
+    std::string m_shownPath;  // the path as the user gave it, for messages
+    std::string m_path;       // the file it names, links followed
     std::string m_temp;
     int m_fd = -1;
     unsigned m_permissions = 0;
+    long long m_owner = -1;  // the replaced file's owner and group, -1 for a new file
+    long long m_group = -1;
+    bool m_inPlace = false;  // the target has other hard links: its content is rewritten
     std::string m_buffer;
     size_t m_used = 0;
-    int m_writeError = 0;  // errno of the first failed write
-    int m_openError = 0;   // errno of a failed Open
+    int m_writeError = 0;        // errno of the first failed write
+    int m_openError = 0;         // errno of a failed Open
+    std::string m_openMessage;   // the message of a failed Open
+    bool m_openRefused = false;  // refused for a read-only file or folder
 };
 
 }  // namespace vm

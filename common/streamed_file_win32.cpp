@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include "common/fresh_file_win32.h"
+#include "common/temporary_files.h"
 #include "common/wide_text_win32.h"
 
 namespace vm {
@@ -19,10 +20,11 @@ namespace {
 using win32::ErrnoFromWin32;
 using win32::WideFromUtf8;
 
-bool Fail(FileError* error, const std::string& path, int code) {
+bool Fail(FileError* error, int code, const std::string& message, bool refused = false) {
     if (error) {
         error->code = code;
-        error->message = WriteFailureMessage(path, code);
+        error->message = message;
+        error->refused = refused;
     }
     return false;
 }
@@ -42,21 +44,33 @@ StreamedFile::~StreamedFile() {
     if (m_fd >= 0) {
         ::_close(m_fd);
         ::DeleteFileW(WideFromUtf8(m_temp).c_str());
+        ForgetTemporary(m_temp);
     }
 }
 
 // The per-user folders are private to the user already, so OwnerOnly needs
 // nothing more here.
 bool StreamedFile::Open(const std::string& path, FileMode /*mode*/, FileError* error) {
-    m_path = path;
-    m_openError = path.empty() ? ENOENT : IsFolder(path) ? EISDIR : 0;
+    m_shownPath = path;
+    m_path = path.empty() ? path : ResolveLinks(path);
+    m_openError = path.empty() ? ENOENT : IsFolder(m_path) ? EISDIR : 0;
+    m_openMessage = m_openError != 0 ? WriteFailureMessage(path, m_openError) : std::string();
+    m_openRefused = m_openError == 0 && IsReadOnlyFile(m_path);
+    if (m_openRefused) {
+        m_openError = EACCES;
+        m_openMessage = ReadOnlyFileMessage(path);
+    }
     if (m_openError != 0)
-        return Fail(error, path, m_openError);
+        return Fail(error, m_openError, m_openMessage, m_openRefused);
+    RemoveStaleTemporaries(FolderOf(m_path));
     std::wstring temp;
-    const HANDLE file = win32::CreateFileBeside(path, temp);
+    const HANDLE file = win32::CreateFileBeside(m_path, temp);
     if (file == INVALID_HANDLE_VALUE) {
         m_openError = ErrnoFromWin32(::GetLastError());
-        return Fail(error, path, m_openError);
+        m_openRefused = m_openError == EACCES;
+        m_openMessage = m_openRefused ? FolderNotWritableMessage(FolderOf(path))
+                                      : WriteFailureMessage(path, m_openError);
+        return Fail(error, m_openError, m_openMessage, m_openRefused);
     }
     m_temp = win32::Utf8FromWide(temp);
     m_fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(file), _O_BINARY);
@@ -64,8 +78,10 @@ bool StreamedFile::Open(const std::string& path, FileMode /*mode*/, FileError* e
         ::CloseHandle(file);
         ::DeleteFileW(temp.c_str());
         m_openError = EMFILE;
-        return Fail(error, path, m_openError);
+        m_openMessage = WriteFailureMessage(path, m_openError);
+        return Fail(error, m_openError, m_openMessage, m_openRefused);
     }
+    TrackTemporary(m_temp);
     m_used = 0;
     m_writeError = 0;
     return true;
@@ -85,8 +101,12 @@ void StreamedFile::WriteOut(const char* data, size_t size) {
 }
 
 bool StreamedFile::Commit(FileError* error) {
-    if (m_fd < 0)
-        return Fail(error, m_path, m_openError != 0 ? m_openError : EBADF);
+    if (m_fd < 0) {
+        const int code = m_openError != 0 ? m_openError : EBADF;
+        return Fail(error, code,
+                    m_openMessage.empty() ? WriteFailureMessage(m_shownPath, code) : m_openMessage,
+                    m_openRefused);
+    }
     Flush();
     int code = m_writeError;
     if (code == 0 && !::FlushFileBuffers(HandleOf(m_fd)))
@@ -100,10 +120,11 @@ bool StreamedFile::Commit(FileError* error) {
         code = ErrnoFromWin32(::GetLastError());
     }
     m_buffer = std::string();
-    if (code != 0) {
+    if (code != 0)
         ::DeleteFileW(temp.c_str());
-        return Fail(error, m_path, code);
-    }
+    ForgetTemporary(m_temp);
+    if (code != 0)
+        return Fail(error, code, WriteFailureMessage(m_shownPath, code));
     return true;
 }
 

@@ -3,6 +3,7 @@
 // positions and searches count bytes, never characters.
 
 #include <string>
+#include <string_view>
 
 namespace vm {
 
@@ -25,5 +26,12 @@ std::string TrimSpaces(const std::string& s);
 
 // StripLineEnds followed by TrimSpaces: what most readers do with each piece.
 std::string CleanPiece(const std::string& piece);
+
+// True when bytes hold anything but NUL bytes, blanks and line ends: a file
+// without that holds no record, whatever its size.
+bool HoldsAnyData(std::string_view bytes);
+
+// "NAME没有记录，未创建 PATH": an output that would hold no record is not made.
+std::string NoRecordsMessage(const std::string& name, const std::string& path);
 
 }  // namespace vm

@@ -1,9 +1,11 @@
 #include "export/coordinate_table.h"
 
+#include "common/distinct_files.h"
 #include "common/piece_walker.h"
 #include "common/source_bytes.h"
 #include "common/streamed_file.h"
 #include "common/string_sink.h"
+#include "common/text.h"
 
 namespace vm {
 namespace {
@@ -45,18 +47,44 @@ std::string BuildCoordinateTable(const std::string& sourceBytes, const ColumnOrd
     return table;
 }
 
+ExportSourceText TableSource(std::string_view bytes, SourceFormat format, ColumnOrder& order) {
+    ExportSourceText other;
+    if (format != SourceFormat::Own)
+        other = OtherMakersExportText(bytes, format, ExportReading::Points);
+    if (other.converted && !other.failed)
+        order = ColumnOrder{0, 1, 2, 3, 4, order.m_bHasCode};
+    return other;
+}
+
 CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request) {
     CoordinateTableResult result;
+    const std::string problem = SameFileProblem(request.sourcePath, {request.tablePath});
+    if (!problem.empty()) {
+        result.messages.push_back(problem);
+        return result;
+    }
     SourceBytes source;
     FileError error;
     if (!source.Open(request.sourcePath, &error)) {
         result.messages.push_back(error.message);
         return result;
     }
+    ColumnOrder order = request.order;
+    const ExportSourceText other = TableSource(source.View(), request.format, order);
+    result.report = other.report;
+    if (other.failed) {
+        result.messages.push_back(other.report);
+        return result;
+    }
+    const std::string_view text = other.converted ? other.text : source.View();
     StreamedFile table;
     size_t rows = 0;
     if (table.Open(request.tablePath, request.mode))
-        rows = WriteTable(source.View(), request.order, table);
+        rows = WriteTable(text, order, table);
+    if (rows == 0 && table.IsOpen()) {
+        result.messages.push_back(NoRecordsMessage("坐标表", request.tablePath));
+        return result;  // the table is not made
+    }
     if (!table.Commit(&error)) {
         result.messages.push_back(error.message);
         return result;

@@ -18,9 +18,20 @@ std::string_view Between(const char* comma, const char* next) {
     return std::string_view(comma + 1, static_cast<size_t>(next - comma - 1));
 }
 
-// Calls visit(label, x, y, z) for every line with at least four commas.
+// Whether x, y and z (in metres) can be drawn; the line is counted when not.
+bool Drawable(double x, double y, double z, SkippedRecords* skipped, long long line,
+              std::string_view text) {
+    if (IsUsableCoordinate(x) && IsUsableCoordinate(y) && IsUsableCoordinate(z))
+        return true;
+    if (skipped)
+        skipped->Add(line, text);
+    return false;
+}
+
+// Calls visit(label, x, y, z) for every line with at least four commas and
+// usable values.
 template <typename Visit>
-void VisitCoordinatePoints(std::string_view bytes, Visit&& visit) {
+void VisitCoordinatePoints(std::string_view bytes, SkippedRecords* skipped, Visit&& visit) {
     PieceWalker pieces(bytes);
     std::string_view raw;
     std::string scratch;
@@ -44,16 +55,18 @@ void VisitCoordinatePoints(std::string_view bytes, Visit&& visit) {
         if (!point)
             continue;
         const std::string_view label(line.data(), static_cast<size_t>(commas[0] - line.data()));
-        visit(label, ReadDecimal(Between(commas[1], commas[2])),
-              ReadDecimal(Between(commas[0], commas[1])),
-              ReadDecimal(Between(commas[2], commas[3])));
+        const double x = ReadDecimal(Between(commas[1], commas[2]));
+        const double y = ReadDecimal(Between(commas[0], commas[1]));
+        const double z = ReadDecimal(Between(commas[2], commas[3]));
+        if (Drawable(x, y, z, skipped, pieces.Line(), line))
+            visit(label, x, y, z);
     }
 }
 
 // Calls visit(label, x, y, z) for every "XYZ" record, its values divided by divisor.
 template <typename Visit>
 void VisitMeasurementPoints(std::string_view bytes, const std::string& prefix, double divisor,
-                            Visit&& visit) {
+                            SkippedRecords* skipped, Visit&& visit) {
     PieceWalker pieces(bytes);
     std::string_view raw;
     std::string scratch;
@@ -64,11 +77,14 @@ void VisitMeasurementPoints(std::string_view bytes, const std::string& prefix, d
     while (pieces.Next(raw)) {
         line.assign(CleanedPiece(raw, scratch));
         if (RecordTag(line) == "XYZ") {
-            label = prefix + std::to_string(++count) + PrecedingLineName(previous);
             const double north = ReadDecimal(RecordField1(line));
             const double east = ReadDecimal(RecordField2(line));
             const double height = ReadDecimal(RecordRestAfterComma(line, 2));
-            visit(label, east / divisor, north / divisor, height / divisor);
+            // The file's values are millimetres.
+            if (Drawable(east / 1000, north / 1000, height / 1000, skipped, pieces.Line(), line)) {
+                label = prefix + std::to_string(++count) + PrecedingLineName(previous);
+                visit(label, east / divisor, north / divisor, height / divisor);
+            }
         }
         std::swap(previous, line);
     }
@@ -77,9 +93,9 @@ void VisitMeasurementPoints(std::string_view bytes, const std::string& prefix, d
 template <typename Visit>
 void VisitPoints(const DxfSource& source, Visit&& visit) {
     if (!source.measurement)
-        return VisitCoordinatePoints(source.bytes, visit);
+        return VisitCoordinatePoints(source.bytes, source.skipped, visit);
     const double divisor = source.options.metres ? kThousandthsPerMetre : 1.0;
-    VisitMeasurementPoints(source.bytes, source.prefix, divisor, visit);
+    VisitMeasurementPoints(source.bytes, source.prefix, divisor, source.skipped, visit);
 }
 
 // Head, the entities of every point, tail; a CAD-ready drawing first takes a
@@ -88,7 +104,9 @@ template <typename Sink>
 size_t WriteDrawing(const DxfSource& source, Sink& out) {
     if (source.options.cadReady) {
         DxfExtent extent;
-        VisitPoints(source,
+        DxfSource uncounted = source;  // the skipped points are counted by the drawing's pass
+        uncounted.skipped = nullptr;
+        VisitPoints(uncounted,
                     [&](std::string_view, double x, double y, double z) { extent.Add(x, y, z); });
         out.Append(CadSections(extent));
     }

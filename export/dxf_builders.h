@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/skipped_records.h"
 #include "common/streamed_file.h"
 #include "export/dxf_text.h"
 
@@ -37,6 +38,7 @@ struct DxfSource {
     bool measurement = false;
     std::string prefix;  // measurement labels only
     DxfOptions options;
+    SkippedRecords* skipped = nullptr;  // counts points left out for unusable values
 };
 
 // Writes the whole drawing as it is made; returns the points drawn.

@@ -20,6 +20,31 @@ std::string LoadDxfLabelPrefix(const std::string& iniPath) {
     return prefix;
 }
 
+namespace {
+
+bool IsControlCharacter(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+}  // namespace
+
+std::string DxfPrefixProblem(const std::string& prefix) {
+    for (const char c : prefix) {
+        if (IsControlCharacter(c))
+            return "DXF 标注前缀不能含换行或其他控制字符";
+    }
+    return std::string();
+}
+
+std::string WithoutControlCharacters(const std::string& text) {
+    std::string kept;
+    for (const char c : text) {
+        if (!IsControlCharacter(c))
+            kept.push_back(c);
+    }
+    return kept;
+}
+
 DxfOptions LoadDxfOptions(const std::string& iniPath) {
     DxfOptions options;
     options.cadReady = IniGetInt(iniPath, "Parametersetting", "cadformat", 0) == 1;

@@ -26,6 +26,12 @@ bool StoreDxfFileType(const std::string& iniPath, long long index, std::string* 
 // The label prefix, at most 259 bytes (the length the setting was ever read with).
 std::string LoadDxfLabelPrefix(const std::string& iniPath);
 
+// A label prefix holding a line break or another control character would write
+// group codes of its own into the drawing: the message refusing it, or "" for
+// a usable one. A stored prefix is used without them (WithoutControlCharacters).
+std::string DxfPrefixProblem(const std::string& prefix);
+std::string WithoutControlCharacters(const std::string& text);
+
 // The remembered check boxes (both off when never stored).
 DxfOptions LoadDxfOptions(const std::string& iniPath);
 bool StoreDxfOptions(const std::string& iniPath, const DxfOptions& options,

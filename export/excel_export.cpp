@@ -1,10 +1,8 @@
 #include "export/excel_export.h"
 
-#include <cerrno>
-#include <cstdlib>
-
 #include "common/file_io.h"
 #include "common/line_reader.h"
+#include "common/piece_walker.h"
 #include "common/text.h"
 #include "export/excel_source_cells.h"
 #include "export/source_encoding.h"
@@ -13,32 +11,6 @@
 
 namespace vm {
 namespace {
-
-// An existing text-file target is moved aside, so that the writer starts from
-// nothing, and is put back when the new file cannot be saved: a failed export
-// (a full disk, say) must not cost the user the file they had.
-struct OldTarget {
-    std::string path;
-    std::string aside;  // empty when nothing was moved
-
-    bool MoveAside(std::string& message) {
-        if (!IsRegularFile(path))
-            return true;  // nothing to keep; a folder is refused by the save
-        const int code = MoveFileAside(path, aside);
-        if (code == 0)
-            return true;
-        message = WriteFailureMessage(path, code);
-        return false;
-    }
-    void Restore() const {
-        if (!aside.empty())
-            RenameOver(aside, path);
-    }
-    void Discard() const {
-        if (!aside.empty())
-            RemoveFile(aside);
-    }
-};
 
 std::string SaveFailureMessage(const CSpreadSheet& sheet, const std::string& path) {
     const FileError& error = sheet.LastFileError();
@@ -93,18 +65,19 @@ bool ReadExcelSource(const std::string& path, std::string& bytes, std::string& m
 }
 
 ExcelExportResult ExportCoordinatesToExcel(const ExcelExportInput& input) {
+    if (!HoldsAnyData(WithoutByteOrderMark(input.source))) {
+        ExcelExportResult result;
+        result.messages.push_back(NoRecordsMessage("Excel 文件", input.targetPath));
+        return result;
+    }
     if (CSpreadSheet::IsWorkbookPath(input.targetPath))
         return ExportToXls(input);
     ExcelExportResult result;
     const std::string& target = input.targetPath;
     const bool workbook = CSpreadSheet::IsWorkbookPath(target) || CSpreadSheet::IsXlsxPath(target);
-    std::string message;
-    OldTarget old{workbook ? std::string() : target, std::string()};
-    if (!workbook && !old.MoveAside(message)) {
-        result.messages.push_back(message);
-        return result;
-    }
-    CSpreadSheet sheet(target, kExcelSheetName, true);
+    // The rows start from nothing: an existing text file is replaced whole, and
+    // stays as it was when the new one cannot be saved.
+    CSpreadSheet sheet(target, kExcelSheetName, true, CSpreadSheet::Start::Empty);
     sheet.DeferWrites();
     sheet.SetHeaderRow(ExcelHeaderRow(), false);
     if (input.numbers)
@@ -124,11 +97,9 @@ ExcelExportResult ExportCoordinatesToExcel(const ExcelExportInput& input) {
         ++result.rows;
     }
     if (!sheet.Save()) {
-        old.Restore();
         result.messages.push_back(SaveFailureMessage(sheet, target));
         return result;
     }
-    old.Discard();
     result.ok = true;
     if (workbook)
         result.status = EncodingStatus(counts);

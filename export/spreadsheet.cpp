@@ -78,7 +78,7 @@ std::vector<std::string> TextLines(const std::string& bytes) {
 }  // namespace
 
 CSpreadSheet::CSpreadSheet(const std::string& path, const std::string& sheetOrSeparator,
-                           bool backup)
+                           bool backup, Start start)
     : m_bMakeBackup(backup), m_strPath(path) {
     m_bIsWorkbook = IsWorkbookPath(path) || IsXlsxPath(path);
     if (m_bIsWorkbook) {
@@ -89,7 +89,8 @@ CSpreadSheet::CSpreadSheet(const std::string& path, const std::string& sheetOrSe
     } else {
         m_strSeparator = sheetOrSeparator;
     }
-    if (LoadExisting() && m_bMakeBackup && m_bHasHeader)
+    if ((m_bIsWorkbook || start == Start::FromFile) && LoadExisting() && m_bMakeBackup &&
+        m_bHasHeader)
         BackUp();
 }
 

@@ -30,7 +30,12 @@ class CSpreadSheet {
 public:
     using Cells = std::vector<std::string>;
 
-    CSpreadSheet(const std::string& path, const std::string& sheetOrSeparator, bool backup);
+    // Where the rows start from: the file already at path, or nothing (the
+    // file at path is then replaced whole by Save, as the export does).
+    enum class Start { FromFile, Empty };
+
+    CSpreadSheet(const std::string& path, const std::string& sheetOrSeparator, bool backup,
+                 Start start = Start::FromFile);
 
     // True when the path's last four characters are ".xls" in any case.
     static bool IsWorkbookPath(const std::string& path);

@@ -1,6 +1,7 @@
 #include "instrument/conversion_outputs.h"
 
 #include "common/file_io.h"
+#include "common/text.h"
 #include "instrument/conversion_messages.h"
 
 namespace vm {
@@ -19,7 +20,9 @@ bool WriteConversionOutputs(const std::vector<ConversionOutput>& outputs,
         const bool written = output.file ? output.file->Commit(&writeError)
                                          : WriteFileAtomic(output.path, *output.text, &writeError);
         if (!written) {
-            result.messages = {messages::kTargetWriteFailed};
+            // A refusal says what the user can change; a failure keeps its usual words.
+            result.messages = {writeError.refused ? writeError.message
+                                                  : std::string(messages::kTargetWriteFailed)};
             result.messagesBeforeStatus = true;
             result.status = messages::kTargetOpenFailed;
             result.detail = writeError.message;
@@ -42,7 +45,7 @@ std::string OutputsReport(const ConversionResult& result) {
             text += "已写入 " + output.path + "（" + std::to_string(output.records) +
                     (output.points ? " 个点）" : " 行）");
         } else {
-            text += output.name + "没有记录，未创建 " + output.path;
+            text += NoRecordsMessage(output.name, output.path);
         }
     }
     return text;

@@ -2,11 +2,26 @@
 
 #include <algorithm>
 
+#include "common/distinct_files.h"
 #include "common/file_io.h"
 #include "instrument/conversion_messages.h"
 #include "instrument/coordinate_conversion.h"
 
 namespace vm {
+namespace {
+
+// A target that is the source, or two ticked outputs on one file.
+std::string TargetProblem(const DownloadConversionInput& input) {
+    if (!input.coordSource.empty())
+        return SameFileProblem(input.coordSource, {input.coordTarget});
+    const MeasurementOptions& o = input.options;
+    return SameFileProblem(input.measSource,
+                           {o.coordinates ? input.coordExtractTarget : std::string(),
+                            o.angleDistance ? input.angleDistTarget : std::string(),
+                            o.angles ? input.angleTarget : std::string()});
+}
+
+}  // namespace
 
 ConversionResult RunDownloadConversion(const DownloadConversionInput& input) {
     ConversionResult result;
@@ -20,8 +35,15 @@ ConversionResult RunDownloadConversion(const DownloadConversionInput& input) {
         result.messages = {messages::kNothingToConvert};
         return result;
     }
+    const std::string problem = TargetProblem(input);
+    if (!problem.empty()) {
+        result.status = problem;
+        result.messages = {problem};
+        return result;
+    }
     if (!input.coordSource.empty()) {
-        return ConvertCoordinateFile({input.coordSource, input.coordTarget, input.options.layout});
+        return ConvertCoordinateFile(
+            {input.coordSource, input.coordTarget, input.options.layout, input.format});
     }
     MeasurementConversionInput meas;
     meas.source = input.measSource;
@@ -29,6 +51,7 @@ ConversionResult RunDownloadConversion(const DownloadConversionInput& input) {
     meas.coordTarget = input.coordExtractTarget;
     meas.angleDistTarget = input.angleDistTarget;
     meas.angleTarget = input.angleTarget;
+    meas.format = input.format;
     return ConvertMeasurementFile(meas);
 }
 

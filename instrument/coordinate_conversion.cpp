@@ -5,6 +5,7 @@
 
 #include "common/decimal_text.h"
 #include "common/piece_walker.h"
+#include "common/skipped_records.h"
 #include "common/source_bytes.h"
 #include "common/streamed_file.h"
 #include "common/string_sink.h"
@@ -12,6 +13,7 @@
 #include "instrument/conversion_messages.h"
 #include "instrument/conversion_outputs.h"
 #include "instrument/file_pieces.h"
+#include "instrument/other_makers_source.h"
 
 namespace vm {
 namespace {
@@ -31,6 +33,7 @@ public:
         PieceWalker pieces(bytes);
         std::string_view raw;
         while (pieces.Next(raw)) {
+            m_line = pieces.Line();
             const std::string_view text = WithoutLineEnd(raw);
             if (HoldsMarkOrLineEnd(text)) {
                 AddMarkedPiece(raw);
@@ -42,6 +45,7 @@ public:
     }
 
     long long Points() const { return m_points; }
+    const SkippedRecords& Skipped() const { return m_skipped; }
     const std::string& LastName() const { return m_lastName; }
 
 private:
@@ -74,6 +78,13 @@ private:
                 return;
             p = comma + 1;
         }
+        const double x = ScaleLength(ReadDecimal(Between(commas[0], commas[1])));
+        const double y = ScaleLength(ReadDecimal(Between(commas[1], commas[2])));
+        const double z = ScaleLength(ReadDecimal(Between(commas[2], commas[3])));
+        if (!IsUsableCoordinate(x) || !IsUsableCoordinate(y) || !IsUsableCoordinate(z)) {
+            m_skipped.Add(m_line, record);
+            return;
+        }
         ++m_points;
         const std::string_view name(record.data(), static_cast<size_t>(commas[0] - record.data()));
         if (!m_out) {
@@ -81,9 +92,6 @@ private:
             return;
         }
         const std::string_view code(commas[3] + 1, static_cast<size_t>(end - commas[3] - 1));
-        const double x = ScaleLength(ReadDecimal(Between(commas[0], commas[1])));
-        const double y = ScaleLength(ReadDecimal(Between(commas[1], commas[2])));
-        const double z = ScaleLength(ReadDecimal(Between(commas[2], commas[3])));
         char* line = m_out->Room(kMaxPointLine);
         m_out->Added(WritePointLine(line, name, x, y, z, code, m_layout, m_points));
         m_lastName.assign(name);
@@ -99,6 +107,8 @@ private:
     std::string m_record;
     std::string m_lastName;
     long long m_points = 0;  // wide: a file may hold any number of points
+    long long m_line = 0;    // the source line of the piece being walked
+    SkippedRecords m_skipped;
 };
 
 // Layouts whose header holds the point count (and the last name).
@@ -128,21 +138,29 @@ ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
     SourceBytes source;
     if (!OpenConversionSource(input.source, source, result))
         return result;
+    // Another maker's file is converted through the instrument's point lines.
+    OtherMakersSource other;
+    if (!ReadConversionSource(source.View(), input.format, other, result))
+        return result;
+    const std::string_view bytes =
+        other.format == SourceFormat::Own ? source.View() : other.texts.coordinates;
     StreamedFile target;
     long long points = 0;
+    SkippedRecords skipped;
     if (target.Open(input.target)) {
         if (HeaderNeedsCount(input.layout)) {
             CoordinateWalk<StreamedFile> count(input.layout, nullptr);
-            count.Walk(source.View());
+            count.Walk(bytes);
             target.Append(LayoutHeader(input.layout, count.Points(), count.LastName()));
         }
         CoordinateWalk<StreamedFile> walk(input.layout, &target);
-        walk.Walk(source.View());
+        walk.Walk(bytes);
         points = walk.Points();
+        skipped = walk.Skipped();
     } else {
         // Not writable: only a count of points is needed to report it.
         CoordinateWalk<StreamedFile> count(input.layout, nullptr);
-        count.Walk(source.View());
+        count.Walk(bytes);
         points = count.Points();
     }
     if (!WriteConversionOutputs({{"坐标文件转换", input.target, nullptr, points, true, &target}},
@@ -151,6 +169,10 @@ ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
     }
     result.status = "开始转换........\r\n原文件:" + input.source + "\r\n转换到:" + input.target +
                     (result.ok ? messages::kSaved : "") + "\r\n" + OutputsReport(result);
+    if (other.format != SourceFormat::Own)
+        result.status += "\r\n" + OtherMakersReport(other);
+    if (skipped.Count() > 0)
+        result.status += "\r\n" + skipped.Report();
     return result;
 }
 

@@ -1,11 +1,15 @@
 #include "instrument/measurement_conversion.h"
 
+#include "instrument/other_makers_source.h"
+
 #include <charconv>
+#include <initializer_list>
 #include <vector>
 #include <string_view>
 
 #include "common/decimal_text.h"
 #include "common/piece_walker.h"
+#include "common/skipped_records.h"
 #include "common/source_bytes.h"
 #include "common/streamed_file.h"
 #include "common/string_sink.h"
@@ -16,6 +20,7 @@
 #include "instrument/conversion_messages.h"
 #include "instrument/conversion_outputs.h"
 #include "instrument/file_pieces.h"
+#include "instrument/other_makers_source.h"
 #include "instrument/records.h"
 
 namespace vm {
@@ -74,8 +79,10 @@ public:
     void Walk(std::string_view bytes) {
         PieceWalker pieces(bytes);
         std::string_view raw;
-        while (pieces.Next(raw))
+        while (pieces.Next(raw)) {
+            m_lineNumber = pieces.Line();
             AddPiece(raw);
+        }
     }
 
     void AddPiece(std::string_view raw) {
@@ -103,6 +110,7 @@ public:
     long long Rows(int k) const { return m_outputRows[k]; }
     long long Points() const { return m_points; }
     const std::string& LastName() const { return m_lastName; }
+    const SkippedRecords& Skipped() const { return m_skipped; }
 
 private:
     // The output of a new row; its header goes first.
@@ -124,6 +132,24 @@ private:
     }
     double Length(FieldRange range) const { return ScaleLength(Number(range)); }
     double Angle(FieldRange range) const { return ScaleAngle(Number(range), m_units.angleUnit); }
+
+    // Whether the record's lengths and angles can be written; it is counted as
+    // skipped when not.
+    bool Usable(std::initializer_list<double> lengths, std::initializer_list<double> angles) {
+        for (const double length : lengths) {
+            if (!IsUsableCoordinate(length))
+                return Skip();
+        }
+        for (const double angle : angles) {
+            if (!IsUsableAngle(angle))
+                return Skip();
+        }
+        return true;
+    }
+    bool Skip() {
+        m_skipped.Add(m_lineNumber, m_line);
+        return false;
+    }
 
     static void PutFixed(Output& out, double value, int decimals) {
         out.Added(FormatFixed(value, decimals, out.Room(kFixedTextSize)));
@@ -165,6 +191,8 @@ private:
         const double x = Length(split.Field1());
         const double y = Length(split.Field2());
         const double z = Length(split.RestAfterComma(2));
+        if (!Usable({x, y, z}, {}))
+            return;
         const std::string_view previousTag = m_previousSplit.Tag(m_previous);
         if (previousTag == "SS") {
             TakeCodeFromPrecedingLine();
@@ -183,6 +211,8 @@ private:
         const std::string name = TrimmedField(m_line, split.Field1());
         const double first = Angle(split.Field2());
         const double second = Angle(split.RestAfterComma(2));
+        if (!Usable({}, {first, second}))
+            return;
         m_code = "Check";
         ++m_rows;
         Output& out = Row(kAngleDistance);
@@ -207,6 +237,8 @@ private:
             distance = HorizontalComponent(slopeDistance, zenith);
             heightDifference = VerticalComponent(slopeDistance, zenith);
         }
+        if (!Usable({distance, heightDifference}, {horizontalAngle}))
+            return;
         TakeCodeFromPrecedingLine();
         ++m_rows;
         Output& out = Row(kAngleDistance);
@@ -225,6 +257,8 @@ private:
     void AddAngleRow(const RecordSplit& split) {
         const double horizontalAngle = Angle(split.Field1());
         const double verticalAngle = Angle(split.RestAfterComma(1));
+        if (!Usable({}, {horizontalAngle, verticalAngle}))
+            return;
         TakeCodeFromPrecedingLine();
         ++m_rows;
         Output& out = Row(kAngles);
@@ -253,6 +287,8 @@ private:
     Output m_outputs[3];
     bool m_begun[3] = {false, false, false};
     long long m_outputRows[3] = {0, 0, 0};
+    long long m_lineNumber = 0;
+    SkippedRecords m_skipped;
 };
 
 bool MissingTarget(const MeasurementConversionInput& input) {
@@ -305,12 +341,18 @@ ConversionResult ConvertMeasurementFile(const MeasurementConversionInput& input)
     SourceBytes source;
     if (!OpenConversionSource(input.source, source, result))
         return result;
+    // Another maker's file is converted through the instrument's records.
+    OtherMakersSource other;
+    if (!ReadConversionSource(source.View(), input.format, other, result))
+        return result;
+    const std::string_view bytes =
+        other.format == SourceFormat::Own ? source.View() : other.texts.measurement;
     using Converter = MeasurementConverter<FileOutput>;
-    Converter converter(input.options, CoordinateHeader(source.View(), input.options));
+    Converter converter(input.options, CoordinateHeader(bytes, input.options));
     const std::string* paths[] = {&input.coordTarget, &input.angleDistTarget, &input.angleTarget};
     for (int k = 0; k < 3; ++k)
         converter.Out(k).path = paths[k];
-    converter.Walk(source.View());
+    converter.Walk(bytes);
     // The ticked outputs, saved in this order; one without rows is not created.
     const MeasurementOptions& o = input.options;
     const bool ticked[] = {o.coordinates, o.angleDistance, o.angles};
@@ -328,7 +370,12 @@ ConversionResult ConvertMeasurementFile(const MeasurementConversionInput& input)
     if (!WriteConversionOutputs(outputs, result))
         return result;
     const std::string report = OutputsReport(result);
-    result.status = result.filesWritten.empty() ? report : messages::kSaved + ("\r\n" + report);
+    // "Saved" only for a run that reports success: every ticked output written.
+    result.status = result.ok ? messages::kSaved + ("\r\n" + report) : report;
+    if (converter.Skipped().Count() > 0)
+        result.status += "\r\n" + converter.Skipped().Report();
+    if (other.format != SourceFormat::Own)
+        result.status += "\r\n" + OtherMakersReport(other);
     return result;
 }
 

@@ -65,7 +65,6 @@ bool CJournalRecorder::Begin(const std::string& device, const std::string& setti
     m_error.clear();
     m_bytes = 0;
     m_lines = 1;
-    m_afterCr = false;
     m_device = device;
     m_settings = settings;
     m_startMs = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -130,15 +129,10 @@ void CJournalRecorder::End(bool complete, bool seen) {
         MarkJournalSeen({m_id}, m_dir);
 }
 
-// Counts line breaks as the pane shows them: CR LF pairs, NULs left out.
+// Counts line breaks as the pane's status shows them: one per LF.
 void CJournalRecorder::CountLines(const char* data, std::size_t size) {
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == '\0')
-            continue;
-        if (data[i] == '\n' && m_afterCr)
-            ++m_lines;
-        m_afterCr = data[i] == '\r';
-    }
+    for (std::size_t i = 0; i < size; ++i)
+        m_lines += data[i] == '\n' ? 1 : 0;
 }
 
 void CJournalRecorder::Fail(int code, const std::string& what) {

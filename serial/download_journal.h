@@ -39,9 +39,10 @@ struct JournalEntry {
     std::string settings;
     unsigned long long bytes = 0;  // what the data file holds
     long long lines = 0;           // the pane's line count for those bytes
-    bool complete = false;         // ended by the end rule, every byte journaled
+    bool complete = false;         // ended by the end rule: every byte reached the pane
     bool receiving = false;        // its download is still running in a live process
     bool journalFailed = false;    // a write failed: the entry holds only the bytes before it
+    bool damaged = false;          // its record cannot be read whole: listed last
     bool seen = false;
     std::string dataPath;
 };
@@ -81,8 +82,7 @@ private:
     long long m_startMs = 0;
     CJournalFile m_file;
     unsigned long long m_bytes = 0;
-    long long m_lines = 1;  // CR LF pairs seen so far, plus one
-    bool m_afterCr = false;
+    long long m_lines = 1;   // CR LF pairs seen so far, plus one
     bool m_started = false;  // recording now
     bool m_begun = false;    // this download's entry was made
     bool m_failed = false;

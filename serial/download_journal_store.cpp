@@ -85,7 +85,10 @@ std::optional<Listed> ReadEntry(const std::string& dir, const std::string& id) {
     e.bytes = FileSize(e.dataPath);
     e.journalFailed = Text(info, "journal") == "failed";
     const std::string state = Text(info, "state");
-    e.complete = state == "complete" && !e.journalFailed;
+    // A journal that could not keep every byte does not make the download
+    // itself interrupted: complete says how the download ended.
+    e.complete = state == "complete";
+    e.damaged = state.empty() || info.count("started-ms") == 0 || !FileExists(e.dataPath);
     e.receiving = state == "receiving" && ProcessIsRunning(Number(info, "pid"));
     e.seen = Text(info, "seen") == "1";
     e.lines = Number(info, "lines");
@@ -110,7 +113,12 @@ std::vector<JournalEntry> ListJournal(const std::string& dir) {
         if (auto listed = ReadEntry(dir, name.substr(0, name.size() - suffix.size())))
             found.push_back(std::move(*listed));
     }
+    // Newest last by start; damaged entries, whose start cannot be trusted, after all others.
     std::sort(found.begin(), found.end(), [](const Listed& a, const Listed& b) {
+        if (a.entry.damaged != b.entry.damaged)
+            return b.entry.damaged;
+        if (a.entry.damaged)
+            return a.entry.id < b.entry.id;
         return a.startedMs != b.startedMs ? a.startedMs < b.startedMs : a.entry.id < b.entry.id;
     });
     std::vector<JournalEntry> entries;
@@ -167,7 +175,7 @@ void PruneJournal(std::size_t keep, const std::string& dir) {
 std::optional<JournalEntry> UnseenInterruptedDownload(const std::string& dir) {
     const std::vector<JournalEntry> entries = ListJournal(dir);
     for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-        if (!it->complete && !it->receiving && !it->seen && it->bytes > 0)
+        if (!it->complete && !it->receiving && !it->seen && !it->damaged && it->bytes > 0)
             return *it;
     }
     return std::nullopt;

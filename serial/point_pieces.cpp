@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstring>
 
+#include "common/line_reader.h"
+#include "common/skipped_records.h"
 #include "common/text.h"
 
 namespace vm {
@@ -102,6 +104,37 @@ PointPieces SplitPointLine(const std::string& line) {
     pieces.third = d < 0 ? MillimetreText(MidFrom(line, c + 1))
                          : MillimetreText(Mid(line, c + 1, d - 1)) + MidFrom(line, d + 1);
     return pieces;
+}
+
+namespace {
+
+bool SendableMillimetres(const std::string& field) {
+    constexpr long long kMax = static_cast<long long>(kMaxCoordinateMetres) * 1000;
+    const long long mm = WholeMillimetres(field);
+    return mm <= kMax && mm >= -kMax;
+}
+
+}  // namespace
+
+long long FirstUnsendableLine(const std::string& bytes, std::string& line) {
+    LineReader reader(bytes);
+    std::string piece;
+    long long number = 1;
+    while (reader.Next(piece)) {
+        const std::string text = StripLineEnds(piece);
+        const long long a = FindChar(text, ',', 0);
+        const long long b = a < 0 ? -1 : FindChar(text, ',', a + 1);
+        const long long c = b < 0 ? -1 : FindChar(text, ',', b + 1);
+        // Each number is read from just after its comma up to the next one.
+        if (a >= 0 && (!SendableMillimetres(MidFrom(text, a + 1)) ||
+                       (b >= 0 && !SendableMillimetres(MidFrom(text, b + 1))) ||
+                       (c >= 0 && !SendableMillimetres(MidFrom(text, c + 1))))) {
+            line = text;
+            return number;
+        }
+        number += !piece.empty() && piece.back() == '\n' ? 1 : 0;
+    }
+    return 0;
 }
 
 }  // namespace vm

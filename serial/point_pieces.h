@@ -26,4 +26,9 @@ PointPieces SplitPointLine(const std::string& line);
 // -1234). Values beyond the 64-bit range saturate.
 long long WholeMillimetres(const std::string& text);
 
+// The first line (from 1) of a coordinate file whose coordinates the instrument
+// could not take (beyond ±10^10 m, which the 64-bit millimetres would only
+// clamp), or 0 when every line can be sent. The text of that line in line.
+long long FirstUnsendableLine(const std::string& bytes, std::string& line);
+
 }  // namespace vm

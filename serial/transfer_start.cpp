@@ -63,7 +63,7 @@ TransferStart StartUpload(CSerialPort& port, const PortChoice& choice, CUploadWo
         g_nTotalLines = 0;
     }
     worker.Start(nPort, std::move(hooks));
-    return {true, PortOpenedStatus(nPort), std::string()};
+    return {true, UploadOpenedStatus(nPort), std::string()};
 }
 
 }  // namespace vm

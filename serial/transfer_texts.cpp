@@ -6,6 +6,10 @@ std::string PortOpenedStatus(int nPort) {
     return "ComPort " + std::to_string(nPort) + "打开成功，开始接收数据>>>";
 }
 
+std::string UploadOpenedStatus(int nPort) {
+    return "ComPort " + std::to_string(nPort) + "打开成功，开始发送数据>>>";
+}
+
 std::string PortFailedStatus(int nPort) {
     return DeviceFailedStatus("ComPort " + std::to_string(nPort));
 }
@@ -48,6 +52,15 @@ std::string SentLinesStatus(long long lines) {
 
 std::string SentLinesStatus(long long lines, long long total) {
     return SentLinesStatus(lines) + " / " + std::to_string(total);
+}
+
+std::string UploadPortLostStatus(int nPort, long long lines, long long total) {
+    return "ComPort " + std::to_string(nPort) + "连接已断开，发送已停止：发送了 " +
+           std::to_string(lines) + " 行（共 " + std::to_string(total) + " 行）>>>";
+}
+
+std::string UnsendableLineMessage(long long line, const std::string& text) {
+    return "第 " + std::to_string(line) + " 行的坐标不是仪器能接收的数值，文件未发送：" + text;
 }
 
 std::string UploadStoppedStatus(long long lines, long long total) {

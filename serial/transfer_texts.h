@@ -5,9 +5,10 @@
 
 namespace vm {
 
-std::string PortOpenedStatus(int nPort);   // "ComPort 1打开成功，开始接收数据>>>"
-std::string PortFailedStatus(int nPort);   // "ComPort 3打开失败，没有这个串口，..."
-std::string PortFailedMessage(int nPort);  // "Com3打开失败!"
+std::string PortOpenedStatus(int nPort);    // "ComPort 1打开成功，开始接收数据>>>"
+std::string UploadOpenedStatus(int nPort);  // "ComPort 1打开成功，开始发送数据>>>"
+std::string PortFailedStatus(int nPort);    // "ComPort 3打开失败，没有这个串口，..."
+std::string PortFailedMessage(int nPort);   // "Com3打开失败!"
 // The same two texts for a port given by its device path instead of a number.
 std::string DeviceFailedStatus(const std::string& device);
 std::string DeviceFailedMessage(const std::string& device);
@@ -24,6 +25,10 @@ extern const char* const kNoResponseMessage;      // the instrument held the flo
 std::string SentLinesStatus(long long lines);     // "Sent Data: 5"
 // "Sent Data: 5 / 12": the lines sent and the lines of the file.
 std::string SentLinesStatus(long long lines, long long total);
+// The device went away during an upload: sending stopped after lines of total.
+std::string UploadPortLostStatus(int nPort, long long lines, long long total);
+// "第 L 行的坐标不是仪器能接收的数值，文件未发送：LINE".
+std::string UnsendableLineMessage(long long line, const std::string& text);
 // The user stopped the upload after a line; no EOT was sent.
 std::string UploadStoppedStatus(long long lines, long long total);
 std::string UploadDoneStatus(long long lines);  // "发送了 5 行,文件已经全部发送>>>"

@@ -116,6 +116,16 @@ UploadOutcome CUploadWorker::Work(unsigned generation, int nPort, const UploadHo
         Finish(generation, hooks);
         return UploadOutcome::Unreadable;
     }
+    std::string badLine;
+    if (const long long bad = FirstUnsendableLine(bytes, badLine)) {
+        // Nothing is sent: the instrument must not store a clamped coordinate.
+        const std::string message = UnsendableLineMessage(bad, badLine);
+        SetStatus(message, hooks);
+        if (hooks.showMessage)
+            hooks.showMessage(message);
+        Finish(generation, hooks);
+        return UploadOutcome::Unreadable;
+    }
     long long lines = 0;
     const UploadOutcome outcome = SendLines(generation, nPort, bytes, hooks, lines);
     if (outcome != UploadOutcome::Sent)
@@ -172,7 +182,7 @@ UploadOutcome CUploadWorker::SendLines(unsigned generation, int nPort, const std
         if (Stopped(generation))
             return UploadOutcome::Stopped;
         if (m_port.IsLost()) {
-            SetStatus(PortLostStatus(nPort), hooks);
+            SetStatus(UploadPortLostStatus(nPort, lines, total), hooks);
             Finish(generation, hooks);
             return UploadOutcome::PortLost;
         }

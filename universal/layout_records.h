@@ -21,6 +21,9 @@ public:
     // The next record; it stays valid until the next call. False at the end.
     bool Next(std::string_view& record);
 
+    // The line (from 1) of the source the last record stands on.
+    long long Line() const { return m_pieces.Line(); }
+
 private:
     bool NextFromMarkedPiece(std::string_view& record);
 

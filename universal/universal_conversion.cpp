@@ -6,10 +6,13 @@
 #include <new>
 #include <string_view>
 
+#include "common/distinct_files.h"
 #include "common/file_io.h"
+#include "common/skipped_records.h"
 #include "common/source_bytes.h"
 #include "common/streamed_file.h"
 #include "common/string_sink.h"
+#include "common/text.h"
 #include "universal/coordinate_text.h"
 #include "universal/layout_records.h"
 
@@ -192,36 +195,41 @@ void AppendTargetRecord(Sink& out, const FieldViews& source, const RecordRule& r
     target.AppendTo(out);
 }
 
-// Converts every record of the source into out; returns the record count.
+// A coordinate the record would write that is not a number a surveyor could
+// mean (NaN, infinite, or too large to write exactly).
+bool HoldsUnusableCoordinate(const FieldViews& source, const RecordRule& rule) {
+    const int from[3] = {rule.from.x, rule.from.y, rule.from.z};
+    for (int axis = 0; axis < 3; ++axis) {
+        const std::string_view field = source[from[axis]];
+        if (!field.empty() &&
+            !IsUsableCoordinate((ReadCoordinate(field) + rule.add[axis]) * rule.mul[axis]))
+            return true;
+    }
+    return false;
+}
+
+// Converts every usable record of the source into out; returns the records
+// written. Without out, only counts them.
 template <typename Sink>
-long long ConvertRecords(std::string_view source, UniversalConversionRun& run, Sink& out) {
+long long ConvertRecords(std::string_view source, UniversalConversionRun& run, Sink* out,
+                         SkippedRecords& skipped) {
     const RecordRule rule(run);
     LayoutRecordReader records(source);
     std::string_view record;
     long long count = 0;
+    long long counter = run.startNumber;
     while (records.Next(record)) {
+        const FieldViews fields = SplitFields(record, run.sourceSeparator);
+        if (HoldsUnusableCoordinate(fields, rule)) {
+            skipped.Add(records.Line(), record);
+            continue;
+        }
         ++count;
-        AppendTargetRecord(out, SplitFields(record, run.sourceSeparator), rule, run.startNumber);
+        if (out)
+            AppendTargetRecord(*out, fields, rule, counter);
     }
-    return count;
-}
-
-// The record count alone, for the count line written before the records.
-long long CountRecords(std::string_view source) {
-    if (source.find('@') == std::string_view::npos && source.find('$') == std::string_view::npos) {
-        // Without end marks every piece is one record.
-        PieceWalker pieces(source);
-        std::string_view raw;
-        long long count = 0;
-        while (pieces.Next(raw))
-            ++count;
-        return count;
-    }
-    LayoutRecordReader records(source);
-    std::string_view record;
-    long long count = 0;
-    while (records.Next(record))
-        ++count;
+    if (out)
+        run.startNumber = counter;
     return count;
 }
 
@@ -231,16 +239,28 @@ std::string CountLine(long long count) {
 
 // Reads, converts and writes a run's files, the target streamed as it is
 // made. False with error filled when a file cannot be read or written.
-bool ConvertFiles(UniversalConversionRun& run, long long& recordCount, FileError& error) {
+bool ConvertFiles(UniversalConversionRun& run, long long& recordCount, SkippedRecords& skipped,
+                  FileError& error) {
     SourceBytes source;
     if (!source.Open(run.sourcePath, &error))
         return false;
+    if (!HoldsAnyData(source.View())) {
+        error.message = NoRecordsMessage("转换结果", run.targetPath);
+        return false;
+    }
     StreamedFile target;
     if (!target.Open(run.targetPath, FileMode::Normal, &error))
         return false;
-    if (run.headerCount)
-        target.Append(CountLine(CountRecords(source.View())));
-    recordCount = ConvertRecords(source.View(), run, target);
+    if (run.headerCount) {
+        SkippedRecords counted;
+        target.Append(
+            CountLine(ConvertRecords<StreamedFile>(source.View(), run, nullptr, counted)));
+    }
+    recordCount = ConvertRecords(source.View(), run, &target, skipped);
+    if (recordCount == 0) {
+        error.message = NoRecordsMessage("转换结果", run.targetPath);
+        return false;  // every record was skipped: the target is not made
+    }
     return target.Commit(&error);
 }
 
@@ -274,7 +294,8 @@ std::string ConvertLayoutText(const std::string& sourceBytes, UniversalConversio
     std::string out;
     out.reserve(sourceBytes.size() + sourceBytes.size() / 4 + 64);
     StringSink sink(out);
-    recordCount = ConvertRecords(sourceBytes, run, sink);
+    SkippedRecords skipped;
+    recordCount = ConvertRecords(std::string_view(sourceBytes), run, &sink, skipped);
     if (run.headerCount)
         out.insert(0, CountLine(recordCount));
     return out;
@@ -290,11 +311,17 @@ UniversalConversionResult ConvertLayoutFile(UniversalConversionRun& run) {
         result.messages.push_back({kMissingTargetMessage, std::string(), false});
         return result;
     }
+    const std::string problem = SameFileProblem(run.sourcePath, {run.targetPath});
+    if (!problem.empty()) {
+        result.messages.push_back(Failure(problem));
+        return result;
+    }
     const long long counterBefore = run.startNumber;
     FileError error;
+    SkippedRecords skipped;
     bool written = false;
     try {
-        written = ConvertFiles(run, result.recordCount, error);
+        written = ConvertFiles(run, result.recordCount, skipped, error);
     } catch (const std::bad_alloc&) {
         // Memory ran out: say so rather than end the program.
         error.message = ReadFailureMessage(run.sourcePath, ENOMEM);
@@ -308,6 +335,8 @@ UniversalConversionResult ConvertLayoutFile(UniversalConversionRun& run) {
     }
     result.success = true;
     result.filesWritten.push_back(run.targetPath);
+    if (skipped.Count() > 0)
+        result.messages.push_back({skipped.Report(), std::string(), false});
     result.messages.push_back({kConversionDoneMessage, kConversionDoneCaption, false});
     return result;
 }

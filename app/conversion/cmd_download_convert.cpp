@@ -1,35 +1,26 @@
 // Command 1026 "下载数据转换": converts what the pane holds, or files the user
 // chooses. A pane with downloaded data is written to the work file, classified
-// by the record after its "ATMOS" line and, once the user confirms the kind,
-// the dialog opens with the work file as its source.
+// by the record after its "ATMOS" line (or recognised as another maker's file)
+// and, once the user confirms the kind, the dialog opens with the work file as
+// its source.
 
 #include "app/desktop.h"
 #include "app/dialog_renderer/qt_dialog_host.h"
 #include "app/main_window/main_dlg.h"
 #include "app/main_window/main_dlg_commands.h"
 #include "dialogs/download_convert_dialog.h"
-#include "instrument/download_kind.h"
 
 namespace vm {
 
 namespace {
 
-bool UserConfirms(CMainDlg& dlg, const char* question) {
-    return desktop().MessageBox(&dlg, question, std::string(), MsgButtons::YesNo,
-                                MsgIcon::Question) == MsgResult::Yes;
-}
-
 // The dialog mode for the pane's text, 0 when the command ends without a dialog.
 int ConfirmedMode(CMainDlg& dlg) {
-    switch (ClassifyDownloadedBytes(dlg.m_strText)) {
-        case DownloadKind::Measurement:
-            return UserConfirms(dlg, "你打开的是测量文件???") ? 1 : 0;
-        case DownloadKind::Coordinate:
-            return UserConfirms(dlg, "你打开的是坐标文件???") ? 2 : 0;
-        case DownloadKind::None:
-            break;
-    }
-    return 0;
+    const std::optional<PaneConversionQuestion> asked = AskBeforeConvertingPane(dlg.m_strText);
+    return asked && desktop().MessageBox(&dlg, asked->question, std::string(), MsgButtons::YesNo,
+                                         MsgIcon::Question) == MsgResult::Yes
+               ? asked->mode
+               : 0;
 }
 
 }  // namespace

@@ -215,8 +215,8 @@ void CMainDlg::ShowPaneBytes(const std::string& bytes) {
     const bool grows = !edited && !IsPaneLoading() && PaneGrowth::Extends(m_shownBytes, bytes);
     if (grows && m_paneGrowth.Append(*m_editText, m_shownBytes, bytes, m_paneEncoding)) {
         // A download's new bytes: only they were decoded and appended.
-        const size_t from = m_shownBytes.empty() ? 0 : m_shownBytes.size() - 1;
-        m_shownLines += CountPaneLines(bytes.substr(from)) - 1;
+        // A line is counted per LF, so the new bytes alone hold the new lines.
+        m_shownLines += CountPaneLines(bytes.substr(m_shownBytes.size())) - 1;
         m_shownBytes.append(bytes, m_shownBytes.size(), std::string::npos);
         return;
     }

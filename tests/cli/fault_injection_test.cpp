@@ -10,7 +10,10 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <cstdio>
@@ -224,6 +227,140 @@ TEST_P(FileCommandFaults, aDiskWithoutSpaceOrReadOnlyKeepsTheEarlierTarget) {
     ASSERT_TRUE(disk.MakeReadOnly());
     ExpectReportedFailure(Run(source, target), GetParam().name + " on a read-only disk");
     EXPECT_EQ(TempDir::read(target), "earlier");
+}
+
+// Every output kind replaces its target as the user left it: a link is written
+// through, permissions and owner are kept, a hard-linked file is rewritten in
+// place; a read-only target, or one that is the source, is refused untouched.
+class TargetReplacement : public FileCommandFaults {};
+
+TEST_P(TargetReplacement, keepsWhatTheUserGaveTheTargetAndRefusesWhatWouldLoseData) {
+    const std::string source = Source();
+    const std::string real = dir.write(GetParam().targetName, "earlier");
+    const std::string link = dir.file("link-" + GetParam().targetName);
+    ASSERT_EQ(::symlink(GetParam().targetName.c_str(), link.c_str()), 0);
+    CliRun run = Run(source, link);
+    ASSERT_EQ(run.status, 0) << run.out;
+    struct stat st {};
+    EXPECT_TRUE(::lstat(link.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) << "the link stays a link";
+    const std::string written = TempDir::read(real);
+    EXPECT_NE(written, "earlier");
+
+    const bool root = ::geteuid() == 0;
+    ::chmod(real.c_str(), 0640);
+    if (root) {
+        ASSERT_EQ(::chown(real.c_str(), 4321, 4322), 0);
+    }
+    ASSERT_EQ(Run(source, real).status, 0);
+    ASSERT_EQ(::stat(real.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_TRUE(st.st_uid == 4321 && st.st_gid == 4322) << st.st_uid << ":" << st.st_gid;
+    }
+
+    const std::string twin = dir.file("twin");
+    ASSERT_EQ(::link(real.c_str(), twin.c_str()), 0);
+    ASSERT_EQ(::truncate(real.c_str(), 0), 0);
+    ASSERT_EQ(Run(source, real).status, 0);
+    const std::string rewritten = TempDir::read(twin);
+    EXPECT_TRUE(rewritten.size() > 0 && rewritten == TempDir::read(real))
+        << "every name of the file sees the new content";
+
+    ::chmod(real.c_str(), 0444);
+    run = Run(source, twin);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("文件是只读的：" + twin), std::string::npos) << run.out;
+    EXPECT_TRUE(TempDir::read(real) == rewritten);
+
+    const std::string alias = dir.file("alias");
+    ASSERT_EQ(::symlink(source.c_str(), alias.c_str()), 0);
+    run = Run(source, alias);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("目标文件不能与源文件相同：" + alias), std::string::npos) << run.out;
+    EXPECT_EQ(TempDir::read(source), GetParam().source);
+    for (const std::string& name : FolderEntries(dir.path()))
+        EXPECT_EQ(name.rfind(".vm-", 0), std::string::npos) << name;
+}
+
+std::vector<Command> EveryOutputKind() {
+    std::vector<Command> commands = FileCommands();
+    const std::string coords = CoordinateSource();
+    commands.push_back({"excel-xlsx", coords, {"excel", "SOURCE", "TARGET"}, "out.xlsx"});
+    commands.push_back(
+        {"table-pdf", coords, {"table", "--pdf", "TARGET", "SOURCE", "table.txt"}, "out.pdf"});
+    return commands;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, TargetReplacement, ::testing::ValuesIn(EveryOutputKind()),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+// An output that would hold no record is not created, from an empty source as
+// from one of NUL bytes, and the run says so and fails.
+TEST_P(TargetReplacement, anOutputWithoutRecordsIsNotCreated) {
+    for (const std::string& bytes :
+         {std::string(), std::string(4096, '\0'), std::string("\r\n \r\n")}) {
+        const std::string source = dir.write("empty.txt", bytes);
+        const std::string target = dir.file(GetParam().targetName);
+        const CliRun run = Run(source, target);
+        EXPECT_EQ(run.status, 1) << bytes.size() << "\n" << run.out;
+        EXPECT_NE(run.out.find("没有记录，未创建 "), std::string::npos) << run.out;
+        EXPECT_FALSE(FileExists(target));
+    }
+}
+
+// Two outputs of one run on one file, however spelt, are refused before either is written.
+TEST(TargetReplacement, twoOutputsOnOneFileAreRefused) {
+    TempDir dir;
+    const std::string meas = dir.write("m.txt", MeasurementSource());
+    const std::string coords = dir.write("c.txt", CoordinateSource());
+    const std::string out = dir.write("out.txt", "earlier");
+    const std::vector<std::string> runs[] = {
+        {"meas", "--coord", out, "--angle", dir.path() + "/./out.txt", meas},
+        {"table", "--pdf", out, coords, out},
+    };
+    for (const std::vector<std::string>& args : runs) {
+        const CliRun run = RunCli(args, dir.path());
+        EXPECT_EQ(run.status, 1) << args[0];
+        EXPECT_NE(run.out.find("两个输出不能使用同一个文件："), std::string::npos) << run.out;
+        EXPECT_EQ(TempDir::read(out), "earlier");
+    }
+}
+
+// A signal in the middle of a large write ends the program with that signal's
+// status and leaves no temporary file behind.
+TEST(TargetReplacement, aSignalMidWriteLeavesNoTemporary) {
+    TempDir dir;
+    std::string big;
+    for (int i = 0; big.size() < (40u << 20); ++i)
+        big += "P" + std::to_string(i) + ",TREE,2535789.123,506432.456,45.123\r\n";
+    const std::string source = dir.write("big.txt", big);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::execl(test::CliPath().c_str(), "veltramarlin-cli", "universal", source.c_str(),
+                    dir.file("out.txt").c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        bool writing = false;
+        for (int wait = 0; wait < 20000 && !writing; ++wait) {
+            for (const std::string& name : FolderEntries(dir.path()))
+                writing = writing || name.rfind(".vm-", 0) == 0;
+            if (!writing)
+                ::usleep(500);
+        }
+        ::kill(child, signal);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        if (!writing)
+            continue;  // finished before it could be caught
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal << " " << status;
+        for (const std::string& name : FolderEntries(dir.path()))
+            EXPECT_EQ(name.rfind(".vm-", 0), std::string::npos) << name;
+    }
 }
 
 TEST(DownloadFaults, anOutputThatCannotBeWrittenIsReportedAndTheEarlierOneKept) {

@@ -69,8 +69,8 @@ TEST(InstrumentCli, measWritesTheTickedOutputs) {
         Cli({"meas", "--angle-dist", earlier, "--angle", dir.file("a2.txt"),
              dir.write("hv.txt", "UNITS m,d\r\nSS P3,1.6,\r\nHV 1800000,900000\r\n")});
     EXPECT_EQ(partly.status, 1);
-    EXPECT_EQ(partly.out, "转换保存成功!\n角度距离没有记录，未创建 " + earlier + "\n已写入 " +
-                              dir.file("a2.txt") + "（1 行）\n");
+    EXPECT_EQ(partly.out, "角度距离没有记录，未创建 " + earlier + "\n已写入 " + dir.file("a2.txt") +
+                              "（1 行）\n");  // no "saved" for a failed run
     EXPECT_EQ(TempDir::read(earlier), "earlier");
     const CliRun none =
         Cli({"coord", dir.write("empty.txt", "ATMOS 1,2\r\n"), dir.file("none.txt")});
@@ -92,6 +92,8 @@ TEST(InstrumentCli, usageErrorsExitWithTwo) {
     EXPECT_EQ(Cli({"meas", "--coord"}).status, 2);
     EXPECT_EQ(Cli({"meas", "--bogus", "x", "a"}).status, 2);
     EXPECT_EQ(Cli({"classify"}).status, 2);
+    EXPECT_EQ(Cli({"downloads", "--restore", "ID"}).status, 2);
+    EXPECT_EQ(Cli({"dxf", "--type", "measurement", "--prefix", "K\n0", "a", "b"}).status, 2);
     const CliRun help = Cli({"coord", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("10  TOPCON(PC,PA,X,Y,Z)"), std::string::npos);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,7 +48,7 @@ TEST(Ini, writeIntoUnwritableFolderFailsWithMessageAndKeepsFile) {
     ::chmod(dir.path().c_str(), 0500);
     std::string error;
     EXPECT_FALSE(IniWriteInt(ini, "A", "x", 2, &error));
-    EXPECT_NE(error.find("无法写入文件"), std::string::npos);
+    EXPECT_EQ(error, "文件夹不可写：" + dir.path());
     ::chmod(dir.path().c_str(), 0700);
     EXPECT_EQ(TempDir::read(ini), "[A]\r\nx=1\r\n");
 }
@@ -76,6 +77,27 @@ TEST(FileIo, writesWholeFilesAndReportsFailures) {
 // A streamed file: every byte in order across buffer refills and texts longer
 // than the buffer, the target untouched until the commit, and no temporary file
 // left behind by a file that is dropped unfinished.
+// A write into a folder clears the program's own temporaries that an earlier
+// run left there over a day ago; other files, and fresh ones, stay.
+TEST(FileIo, aWriteClearsDayOldTemporariesOfTheProgramOnly) {
+    TempDir dir;
+    const std::string names[] = {".vm-Ab12Cd", ".vm-old-x9Y8z7", ".vm-Fresh1", ".vm-notes.txt",
+                                 "vm-Ab12Cd"};
+    for (const std::string& name : names)
+        dir.write(name, "x");
+    const struct timespec twoDaysAgo[2] = {{::time(nullptr) - 2 * 86400, 0},
+                                           {::time(nullptr) - 2 * 86400, 0}};
+    for (const std::string& name : names) {
+        if (name != ".vm-Fresh1")
+            ::utimensat(AT_FDCWD, dir.file(name).c_str(), twoDaysAgo, 0);
+    }
+    ASSERT_TRUE(WriteFileAtomic(dir.file("out.txt"), "new"));
+    for (const std::string& name : names) {
+        const bool stale = name == ".vm-Ab12Cd" || name == ".vm-old-x9Y8z7";
+        EXPECT_EQ(FileExists(dir.file(name)), !stale) << name;
+    }
+}
+
 TEST(StreamedFile, writesAcrossBufferRefillsAndOnlyCommitReplaces) {
     TempDir dir;
     const std::string target = dir.write("t.txt", "old");

@@ -17,11 +17,11 @@ TEST(PaneToFile, lineEndCases) {
     EXPECT_EQ(PaneToFileBytes(other), other);
 }
 
-TEST(PaneLines, countsCrLfPairsOnly) {
+TEST(PaneLines, countsALinePerLfWithCrLfOnce) {
     EXPECT_EQ(CountPaneLines(""), 1);
     EXPECT_EQ(CountPaneLines("A\r\nB\r\n"), 3);
-    EXPECT_EQ(CountPaneLines("A\nB\rC"), 1);
-    EXPECT_EQ(CountPaneLines("\r\r\n\n\r\n"), 3);
+    EXPECT_EQ(CountPaneLines("A\nB\rC"), 2);
+    EXPECT_EQ(CountPaneLines("\r\r\n\n\r\n"), 4);
 }
 
 }  // namespace

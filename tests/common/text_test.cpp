@@ -30,14 +30,18 @@ TEST(TextHelpers, clampOutOfRangePositionsAsTheFieldReadersExpect) {
     EXPECT_EQ(CleanPiece("   "), "");
 }
 
-// Lines of a file as the upload and the converters read them: CR LF becomes
-// LF, a lone CR stays, and a line longer than 99 bytes comes in 99-byte pieces.
+// Lines of a file as the upload and the converters read them: LF, CR LF and a
+// lone CR each end a line and become LF, a byte-order mark at the start is no
+// data, and a line longer than 99 bytes comes in 99-byte pieces.
 TEST(LineReader, piecesOfTheBytes) {
     const std::string x(250, 'x'), y(98, 'y');
     using Pieces = std::vector<std::string>;
     const std::pair<std::string, Pieces> rows[] = {
         {"", {}},
-        {"a\r\nb\rc\nd", {"a\n", "b\rc\n", "d"}},
+        {"a\r\nb\rc\nd", {"a\n", "b\n", "c\n", "d"}},
+        {"\xEF\xBB\xBFP1\rP2\r\r\n", {"P1\n", "P2\n", "\n"}},  // CR-only lines, a BOM
+        {"x\xEF\xBB\xBF", {"x\xEF\xBB\xBF"}},                  // only at the start
+        {y + "\rz", {y + "\n", "z"}},
         {x + "\r\nend", {x.substr(0, 99), x.substr(99, 99), x.substr(198) + "\n", "end"}},
         {y + "\r\nz", {y + "\n", "z"}},  // a CR LF across the piece limit is one line end
         {std::string("\xb5\xe3\0x\n", 5), {std::string("\xb5\xe3\0x\n", 5)}},  // NUL and high bytes

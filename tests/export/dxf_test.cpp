@@ -51,6 +51,21 @@ TEST(DxfFromMeasurement, LabelsArePrefixNumberAndPrecedingName) {
     EXPECT_EQ((std::array<double, 3>{p[2].x, p[2].y, p[2].z}), (std::array<double, 3>{0, 1, 0}));
 }
 
+// A prefix holding a line break would write group codes of its own: given, it
+// is refused; stored, it is used without its control characters.
+TEST(DxfExport, APrefixCannotBreakTheDrawing) {
+    EXPECT_EQ(DxfPrefixProblem("K-\xb5\xe3"), "");
+    EXPECT_EQ(DxfPrefixProblem("K\n0\nENDSEC"), "DXF 标注前缀不能含换行或其他控制字符");
+    test::TempDir dir;
+    DxfExportRequest r;
+    r.workFilePath = dir.write("m.txt", "SS P7,1.5,T\r\nXYZ 1500,2500,300\r\n");
+    r.targetPath = dir.file("out.dxf");
+    r.fileType = kDxfMeasurementFile;
+    r.labelPrefix = "K\r\n0\tX";
+    ASSERT_TRUE(ExportDxf(r).saved);
+    EXPECT_NE(test::TempDir::read(r.targetPath).find("K0X1P7"), std::string::npos);
+}
+
 TEST(DxfExport, UnreadableWorkFileKeepsTheEarlierDrawing) {
     test::TempDir dir;
     for (long long type : {1, 0}) {
@@ -62,8 +77,7 @@ TEST(DxfExport, UnreadableWorkFileKeepsTheEarlierDrawing) {
         const DxfExportResult result = ExportDxf(r);
         EXPECT_FALSE(result.saved);
         EXPECT_EQ(result.messages.at(0).text,
-                  type == 1 ? "Open file failed!"
-                            : "无法读取文件 " + r.workFilePath + "：文件或文件夹不存在");
+                  "无法读取文件 " + r.workFilePath + "：文件或文件夹不存在");
         EXPECT_EQ(result.status, type == 1 ? "" : "Open c:\\tempfilepath.txt failed!");
         EXPECT_EQ(test::TempDir::read(r.targetPath), "earlier drawing");
     }

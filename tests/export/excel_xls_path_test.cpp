@@ -44,8 +44,8 @@ TEST(ExcelXlsExport, SameBytesAsTheTableWriter) {
         return s;
     }() + ",1,2\r\n";
     const std::string sources[] = {
-        "",
-        "P1,1,2,3,K\r\n7,100,200,30\r\na,b,c,,e\n,,,,\r\nno comma\r\n,a\r\n a , b ,c,d,e,f \r\n\r\n   \r\nlast",
+        "P1,1,2,3,K\r\n7,100,200,30\r\na,b,c,,e\n,,,,\r\nno comma\r\n,a\r\n a , b ,c,d,e,f "
+        "\r\n\r\n   \r\nlast",
         "P1,1\r2,3,4\nx,1,2,3\r\r\ny,\r,\n,1,2,3\n",  // CR and LF inside pieces
         longUtf8 + std::string(150, 'q') + "\n",
         "\xB5\xE3\x31,1.5,2.5,3.5,\xCA\xF7\r\n\xE7\x82\xB9\x32,1,2,3,\xE6\xA0\x91\r\n"

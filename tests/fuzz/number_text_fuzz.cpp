@@ -1,7 +1,8 @@
 // Any bytes through the fast number readers and printers of the conversions:
 // reading must give exactly what the general C-library reading gives, printing
 // exactly what printf's "%.3f" / "%.4f" prints, and whole millimetres must stay
-// within one unit of the value read, truncated toward zero.
+// within one unit of the value read, truncated toward zero. Whatever the text,
+// no infinite or NaN value reaches a converted file.
 #include <clocale>
 #include <cfloat>
 #include <cmath>
@@ -14,6 +15,8 @@
 #include <string_view>
 
 #include "common/number.h"
+#include "export/dxf_builders.h"
+#include "instrument/coordinate_conversion.h"
 #include "instrument/number_text.h"
 #include "serial/point_pieces.h"
 #include "universal/coordinate_text.h"
@@ -74,6 +77,26 @@ void CheckMillimetres(const std::string& text) {
         __builtin_trap();
 }
 
+bool HoldsNonFinite(const std::string& out) {
+    return out.find("inf") != std::string::npos || out.find("nan") != std::string::npos;
+}
+
+// The text as every coordinate of a point record, through the conversions.
+void CheckNoNonFiniteOutput(const std::string& text) {
+    std::string field;
+    for (const char c : text) {
+        if (c != ',' && c != '\r' && c != '\n' && c != '@' && c != '$')
+            field.push_back(c);
+    }
+    const std::string record = "P," + field + "," + field + "," + field + ",T\r\n";
+    if (HoldsNonFinite(vm::ConvertCoordinateText(record, 0).text))
+        __builtin_trap();
+    vm::DxfSource source;
+    source.bytes = record;
+    if (HoldsNonFinite(vm::DxfDrawingText(source)))
+        __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -81,6 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     CheckReading(text);
     CheckMillimetres(text);
+    CheckNoNonFiniteOutput(text);
     CheckPrinting(vm::AtoF(text));
     if (size >= sizeof(double)) {
         double raw;

@@ -50,7 +50,7 @@ cases = [  # name, source bytes, labels expected, status expected
     ("utf8", coords("utf-8"), names, ""),
     ("mixed", b"\r\n".join(mixed), names, f"{len(names) - half} 行按 UTF-8 读取，{half} 行按 GBK 读取"),
     ("not_gbk", "点😀,1,2,3,x\n".encode(), ["点?"], "1 个字符无法用 GBK 表示"),
-    ("empty", b"", [], ""),
+    ("bom", b"\xef\xbb\xbf" + coords("utf-8"), names, ""),  # the mark is no part of a label
 ]
 for name, data, expected, status in cases:
     path, stdout = export(name, "coordinate", data, "--cad")

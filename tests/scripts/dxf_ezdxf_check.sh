@@ -42,7 +42,11 @@ expected.append((-25.0, 1000.0, 0.0, "点 甲"))
 lines.append(b"Q9,abc,7,8,")
 expected.append((7.0, 0.0, 8.0, "Q9"))
 check("coordinate", lines, expected)
-check("coordinate", [], [])
+# A drawing without points is not made: the run says so and fails.
+empty_src, empty_out = os.path.join(work, "empty.txt"), os.path.join(work, "empty.dxf")
+open(empty_src, "wb").close()
+res = subprocess.run([cli, "dxf", "--type", "coordinate", empty_src, empty_out], capture_output=True)
+assert res.returncode == 1 and "没有记录" in res.stdout.decode() and not os.path.exists(empty_out), res
 
 # Measurement file: XYZ records named by the line before them, numbered, prefixed.
 lines = [b"UNITS m,d", b"ATMOS 20,1013", b"XYZ 5,6,7"]

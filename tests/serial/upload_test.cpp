@@ -36,7 +36,7 @@ TEST(Upload, sendsEachPointInThreePiecesWithPausesAndEndsWithEot) {
     auto recording = u.Record();
     const TransferStart start = u.Start(file);
     ASSERT_TRUE(start.started);
-    EXPECT_EQ(start.status, "ComPort 3打开成功，开始接收数据>>>");
+    EXPECT_EQ(start.status, "ComPort 3打开成功，开始发送数据>>>");
     EXPECT_EQ(u.pane, "");
     const sim::Recording rec = recording.get();
     u.worker.Wait();
@@ -71,11 +71,17 @@ TEST(Upload, theChosenFileDecidesWhatIsSentAndShown) {
         bool choose;
         std::optional<std::string> file;  // none: the file does not exist
         std::string sent, status;         // no status: the read failure, also shown as a message
+        bool shown = false;               // the status is also shown as a message
     } rows[] = {
         {false, "", "", "文件未打开，串口被关闭"},
-        {true, std::nullopt, "", ""},
+        {true, std::nullopt, "", "", true},
         {true, "", "\x04", "发送了 0 行," + done},
         {true, line + "\r\n", line.substr(0, 99) + "\r\n" + line.substr(99) + "\r\n\x04",
+         "发送了 2 行," + done},
+        // A coordinate the instrument cannot take: nothing is sent, not even EOT.
+        {true, "P1,1,2,3\rP2,1,2,-1e11,T\r\n", "",
+         "第 2 行的坐标不是仪器能接收的数值，文件未发送：P2,1,2,-1e11,T", true},
+        {true, "\xEF\xBB\xBFP1,1,2,3\rP2,1,2,3", "P1,1000,2000,3000,\r\nP2,1000,2000,3000,\r\n\x04",
          "发送了 2 行," + done},
     };
     for (const auto& r : rows) {
@@ -86,7 +92,7 @@ TEST(Upload, theChosenFileDecidesWhatIsSentAndShown) {
         EXPECT_EQ(u.link.Receive(1000, 200, true), r.sent) << r.status;
         const std::string status = r.status.empty() ? ReadFailureMessage(path, ENOENT) : r.status;
         EXPECT_EQ(GetUploadTexts().status, status);
-        EXPECT_EQ(u.messages, std::vector<std::string>(r.status.empty() ? 1 : 0, status));
+        EXPECT_EQ(u.messages, std::vector<std::string>(r.shown ? 1 : 0, status));
         EXPECT_EQ(u.finished, 1);
         EXPECT_FALSE(u.port.IsOpen());
     }
@@ -178,7 +184,9 @@ TEST(Upload, aDeviceThatGoesAwayEndsItWithAClearStatus) {
     ASSERT_EQ(u.link.Receive(4).substr(0, 4), "L0\r\n");
     u.link.pty.HangUp();
     u.worker.Wait();
-    EXPECT_EQ(GetUploadTexts().status, PortLostStatus(3));
+    const std::string status = GetUploadTexts().status;
+    EXPECT_EQ(status.rfind("ComPort 3连接已断开，发送已停止：发送了 ", 0), 0u) << status;
+    EXPECT_NE(status.find("（共 50 行）"), std::string::npos) << status;
     EXPECT_EQ(u.finished, 1);
     EXPECT_FALSE(u.port.IsOpen());
 }

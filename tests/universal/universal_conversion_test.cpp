@@ -54,7 +54,7 @@ TEST(UniversalConversion, workedExampleSwapsXAndYAndFormatsCoordinates) {
     EXPECT_EQ(Convert("P,A,0.000,0.000,1000\n", run), "P,A,500000.123,38500000.001,1000.100\r\n");
 }
 
-// Records: 99-byte pieces, blank lines kept, lone CRs dropped, "@" and "$"
+// Records: 99-byte pieces, blank lines kept, a lone CR ending a line, "@" and "$"
 // removed and "@$$" splitting a record.
 TEST(UniversalRecords, piecesAndMarkers) {
     const std::string b99(99, 'b');
@@ -65,7 +65,7 @@ TEST(UniversalRecords, piecesAndMarkers) {
         {std::string(98, 'd') + "\r\n", std::string(98, 'd') + "\r\n"},
         {b99, b99 + "\r\n"},  // a last line without line end: only non-empty pieces
         {"a\r\n\r\nb\n", "a\r\n\r\nb\r\n"},
-        {"a\rb\r\n", "ab\r\n"},
+        {"a\rb\r\n", "a\r\nb\r\n"},
         {"", ""},
         {"P@1$2\n", "P12\r\n"},
         {"A@$$B\n", "A\r\nB\r\n"},
@@ -178,9 +178,11 @@ TEST(ConvertLayoutFile, targetMissingUnwritableOrTheSourceItself) {
     run = StraightRun();
     run.headerCount = true;
     run.sourcePath = run.targetPath = dir.write("in.txt", "1,A,1,2,3\n2,B,4,5,6\n");
-    EXPECT_TRUE(ConvertLayoutFile(run).success);
-    EXPECT_EQ(TempDir::read(run.targetPath),
-              "2\r\n1,A,1.000,2.000,3.000\r\n2,B,4.000,5.000,6.000\r\n");
+    r = ConvertLayoutFile(run);
+    EXPECT_FALSE(r.success);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].text, "目标文件不能与源文件相同：" + run.targetPath);
+    EXPECT_EQ(TempDir::read(run.sourcePath), "1,A,1,2,3\n2,B,4,5,6\n");
 }
 
 }  // namespace
