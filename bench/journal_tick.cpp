@@ -21,7 +21,7 @@
 #include "serial/download_journal.h"
 #include "serial/download_recording.h"
 #include "serial/serial_port.h"
-#include "serial/sim_instrument.h"
+#include "tools/sim_instrument.h"
 #include "bench/simulated_link.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include "serial/comm_tick.h"
 #include "serial/serial_port.h"
-#include "serial/sim_instrument.h"
+#include "tools/sim_instrument.h"
 #include "bench/simulated_link.h"
 #include "serial/transfer_start.h"
 

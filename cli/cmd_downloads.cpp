@@ -1,5 +1,5 @@
 // downloads: lists the download journal, newest last, one line each:
-//   ID  START-TIME  DEVICE  BYTES  complete|interrupted|damaged
+//   ID  START-TIME  DEVICE  BYTES  complete|stopped|interrupted|damaged
 // (with "(journal incomplete)" when the journal could not keep every byte)
 // downloads --restore ID OUTPUT: writes that download's bytes, exactly as
 // received, to OUTPUT. Listing or restoring counts as the user having seen
@@ -18,7 +18,7 @@ const std::string kUsage = "downloads [--restore ID OUTPUT]";
 std::string EntryState(const JournalEntry& e) {
     if (e.damaged)
         return "damaged";
-    const std::string state = e.complete ? "complete" : "interrupted";
+    const std::string state = e.complete ? "complete" : e.stopped ? "stopped" : "interrupted";
     return e.journalFailed ? state + " (journal incomplete)" : state;
 }
 

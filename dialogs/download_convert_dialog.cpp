@@ -1,5 +1,6 @@
 #include "dialogs/download_convert_dialog.h"
 
+#include <ctime>
 #include <memory>
 
 #include "common/file_io.h"
@@ -18,6 +19,7 @@ constexpr char kStatusRunning[] = "开始转换........";
 constexpr char kNoSuchFileMessage[] = "文件不存在：";
 constexpr char kReplaceDeclinedStatus[] = "转换已取消，没有替换任何文件";
 constexpr char kNoTargetShown[] = "（未选择保存位置）";
+constexpr char kBothSourcesMessage[] = "两种格式的文件不可以同时转换";
 
 using Kind = ControlKind;
 constexpr int kFormatListId = 1094;
@@ -208,7 +210,7 @@ void CDownloadConvertDlg::UpdateData(DialogHost& host, bool save) {
     }
     host.SetText(1071, m_strMeasFile);
     host.SetText(1078, m_strCoordFile);
-    host.SetText(1087, m_strStatus);
+    host.SetText(1087, m_strRunStamp.empty() ? m_strStatus : m_strStatus + "\r\n" + m_strRunStamp);
     ShowTargets(host);
 }
 
@@ -278,13 +280,15 @@ void CDownloadConvertDlg::OnViewFile(DialogHost& host, int buttonId) {
         host.MessageBox(kNoViewerMessage + *path);
 }
 
-// The measurement source when one is named, else the coordinate source.
+// What "转换" would convert now, or the run's own refusal when it would convert nothing.
 void CDownloadConvertDlg::OnPreview(DialogHost& host) {
-    UpdateData(host, true);
-    if (!m_strMeasFile.empty())
-        host.PreviewPoints(m_strMeasFile, PointFileKind::Measurement);
-    else if (!m_strCoordFile.empty())
-        host.PreviewPoints(m_strCoordFile, PointFileKind::Coordinates);
+    const DownloadConversionInput input = RunInput(host);
+    if (!input.measSource.empty() && !input.coordSource.empty())
+        host.MessageBox(kBothSourcesMessage);
+    else if (!input.measSource.empty())
+        host.PreviewPoints(input.measSource, PointFileKind::Measurement);
+    else if (!input.coordSource.empty())
+        host.PreviewPoints(input.coordSource, PointFileKind::Coordinates);
     else
         host.MessageBox(kNothingToPreview);
 }
@@ -298,6 +302,16 @@ void CDownloadConvertDlg::ShowTargets(DialogHost& host) const {
         host.SetText(id, path->empty() ? kNoTargetShown : *path);
         host.SetToolTip(id, *path);
     }
+}
+
+// Enter in a source box presses "转换" with the focus still in the box: what
+// was typed there counts as it would on leaving the box.
+DownloadConversionInput CDownloadConvertDlg::RunInput(DialogHost& host) {
+    for (const int id : {1071, 1078}) {
+        if (host.IsEnabled(id))
+            TakeTypedSource(host, id);
+    }
+    return GatherRunInput(host);
 }
 
 DownloadConversionInput CDownloadConvertDlg::GatherRunInput(const DialogHost& host) const {
@@ -339,20 +353,14 @@ void CDownloadConvertDlg::ShowRunning(DialogHost& host, bool running) {
 void CDownloadConvertDlg::OnOK(DialogHost& host) {
     if (m_converting)
         return;
-    // Enter in a source box presses "转换" with the focus still in the box: what
-    // was typed there counts as it would on leaving the box.
-    for (const int id : {1071, 1078}) {
-        if (host.IsEnabled(id))
-            TakeTypedSource(host, id);
-    }
-    const DownloadConversionInput input = GatherRunInput(host);
+    const DownloadConversionInput input = RunInput(host);
     if (!ConfirmReplacingTargets(host, input)) {
-        m_strStatus = kReplaceDeclinedStatus;
-        UpdateData(host, false);
+        ShowRunStatus(host, kReplaceDeclinedStatus);
         return;
     }
     ShowRunning(host, true);
     m_strStatus = kStatusRunning;
+    m_strRunStamp.clear();
     UpdateData(host, false);
     auto result = std::make_shared<ConversionResult>();
     host.RunInBackground([input, result] { *result = RunDownloadConversion(input); },
@@ -362,6 +370,16 @@ void CDownloadConvertDlg::OnOK(DialogHost& host) {
                          });
 }
 
+// Each press of "转换" is stamped with its number and time, so that a run that
+// ends as the one before is still seen to have run.
+void CDownloadConvertDlg::ShowRunStatus(DialogHost& host, const std::string& status) {
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    m_strStatus = status;
+    m_strRunStamp = RunStamp(++m_runs, local->tm_hour, local->tm_min, local->tm_sec);
+    UpdateData(host, false);
+}
+
 void CDownloadConvertDlg::ShowRunResult(DialogHost& host, const ConversionResult& result) {
     const auto showMessages = [&] {
         for (const std::string& message : result.messages)
@@ -369,8 +387,7 @@ void CDownloadConvertDlg::ShowRunResult(DialogHost& host, const ConversionResult
     };
     if (result.messagesBeforeStatus)
         showMessages();
-    m_strStatus = result.status;
-    UpdateData(host, false);
+    ShowRunStatus(host, DialogRunStatus(result));
     if (!result.messagesBeforeStatus)
         showMessages();
 }

@@ -33,6 +33,7 @@ public:
     std::string m_strMeasFile;   // edit 1071, as shown and typed (path bytes)
     std::string m_strCoordFile;  // edit 1078
     std::string m_strStatus;     // status box 1087 (UTF-8)
+    std::string m_strRunStamp;   // shown after the status: which run, and when it ended
 
     // Copies the edits into the members (save) or the members into the controls.
     void UpdateData(DialogHost& host, bool save);
@@ -59,7 +60,12 @@ private:
     void TakeTypedSource(DialogHost& host, int editId);
     void OnFormatChange(DialogHost& host);
     SourceFormat ChosenFormat(const DialogHost& host) const;
+    // What a press of "转换" now would convert: the sources and targets as the
+    // run takes them (a path still being typed included).
+    DownloadConversionInput RunInput(DialogHost& host);
     DownloadConversionInput GatherRunInput(const DialogHost& host) const;
+    // Shows status as the outcome of a new press of "转换".
+    void ShowRunStatus(DialogHost& host, const std::string& status);
     void ShowRunResult(DialogHost& host, const ConversionResult& result);
     void ShowRunning(DialogHost& host, bool running);
     // The right-hand column: each output's chosen target, or "（未选择保存位置）".
@@ -68,6 +74,7 @@ private:
     bool ConfirmReplacingTargets(DialogHost& host, const DownloadConversionInput& input);
 
     bool m_converting = false;
+    long long m_runs = 0;
 };
 
 }  // namespace vm

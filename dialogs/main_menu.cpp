@@ -25,6 +25,8 @@ const std::vector<MenuItem>& MainMenuItems() {
         {kFile, kCmd, 32775, "退出", "Ctrl+Q"},
         {kComm, kCmd, 1004, "下载", nullptr},
         {kComm, kCmd, 1005, "上传", nullptr},
+        // Enabled only while a transfer runs: else Esc is the window's own.
+        {kComm, kCmd, kStopTransferId, "停止", "Esc"},
         {kComm, kSep, 0, "", nullptr},
         {kComm, kCmd, 32803, "串口设置", nullptr},
         {kConvert, kCmd, 1026, "下载数据转换", nullptr},
@@ -45,9 +47,13 @@ const std::vector<MenuItem>& MainMenuItems() {
 
 const std::vector<ToolBarButton>& MainToolBarButtons() {
     static const std::vector<ToolBarButton> buttons = {
-        {32771, 32783, ToolIcon::New},    {1001, 32772, ToolIcon::Open},
-        {32814, 32774, ToolIcon::SaveAs}, {1003, 32775, ToolIcon::Exit},
-        {1005, 1005, ToolIcon::Upload},   {1004, 1004, ToolIcon::Download},
+        {32771, 32783, ToolIcon::New},
+        {1001, 32772, ToolIcon::Open},
+        {32814, 32774, ToolIcon::SaveAs},
+        {1003, 32775, ToolIcon::Exit},
+        {1005, 1005, ToolIcon::Upload},
+        {1004, 1004, ToolIcon::Download},
+        {kStopTransferButtonId, kStopTransferId, ToolIcon::Stop},
     };
     return buttons;
 }

@@ -23,7 +23,12 @@ struct MenuItem {
     const char* shortcut;  // "Ctrl+N" style, or nullptr
 };
 
-enum class ToolIcon { New, Open, SaveAs, Exit, Upload, Download };
+enum class ToolIcon { New, Open, SaveAs, Exit, Upload, Download, Stop };
+
+// 停止 (menu, toolbar button, Esc): ends the running download or upload;
+// enabled only while one runs.
+inline constexpr int kStopTransferId = 32815;
+inline constexpr int kStopTransferButtonId = 1006;
 
 // One button of toolbar 179: its own id (whose string is its tooltip) and the
 // menu command it runs.

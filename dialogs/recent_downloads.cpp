@@ -9,10 +9,7 @@ std::string RecentDownloadCaption(const JournalEntry& e) {
     if (time.size() > 10 && time[10] == 'T')
         time[10] = ' ';
     return time + "  " + e.device + "  " + std::to_string(e.lines) + " 行  " +
-           std::to_string(e.bytes) + " 字节  " +
-           (e.receiving  ? "接收中"
-            : e.complete ? "正常结束"
-                         : "中断");
+           std::to_string(e.bytes) + " 字节  " + JournalEndingText(e);
 }
 
 std::vector<RecentDownload> ListRecentDownloads() {
@@ -41,7 +38,7 @@ JournalRestore ReadDownloadForPane(const std::string& id) {
     restore.ok = true;
     restore.paneText = JournalPaneText(bytes);
     restore.status = "已恢复下载 " + entry->startTime + "（" + std::to_string(bytes.size()) +
-                     " 字节，" + (entry->complete ? "正常结束" : "中断") + "）：" + entry->dataPath;
+                     " 字节，" + JournalEndingText(*entry) + "）：" + entry->dataPath;
     restore.dataPath = entry->dataPath;
     return restore;
 }

@@ -15,6 +15,7 @@ constexpr TableString kStrings[] = {
     {1003, "\nExit"},
     {1004, "\nDownload Coordinate from Total station"},
     {1005, "\nUpload Coordinate to Total station"},
+    {1006, "\n停止下载或上传 (Esc)"},
     {1026, "\ngdkjfd"},
     {32771, "\nNew/Clear"},
 };

@@ -106,7 +106,11 @@ PointSet ReadCoordinateLines(const std::string& bytes) {
             set.AddOther(lineNo, text);
             continue;
         }
-        p.height = ReadHeight(Between(line, comma[2], comma[3]));
+        // The instrument stores thousandths; shown in metres as the coordinate
+        // conversion writes them.
+        p.north *= kThousandth;
+        p.east *= kThousandth;
+        p.height = ReadHeight(Between(line, comma[2], comma[3])) * kThousandth;
         p.name = std::string(line.substr(0, comma[0]));
         p.code = std::string(line.substr(comma[3] + 1));
         p.line = lineNo;
@@ -258,8 +262,8 @@ std::string PointSetSummary(const PointSet& set) {
         text += " (测站 " + std::to_string(set.stationCount) + ")";
     if (!set.extent.empty) {
         const PointExtent& e = set.extent;
-        text += "  范围: X " + Fixed3(e.minNorth) + " – " + Fixed3(e.maxNorth) + ", Y " +
-                Fixed3(e.minEast) + " – " + Fixed3(e.maxEast);
+        text += "  范围: X " + Fixed3(e.minNorth) + " – " + Fixed3(e.maxNorth) + " " + kPointUnit +
+                ", Y " + Fixed3(e.minEast) + " – " + Fixed3(e.maxEast) + " " + kPointUnit;
     }
     text += "  非点行: " + std::to_string(set.otherLineCount);
     return text;

@@ -4,9 +4,9 @@
 // and code, the instrument's station points marked apart, and the extent.
 //
 // X is the north coordinate, Y the east coordinate, Z the height, as the DXF
-// export draws them. Coordinate lines and layout records are taken as they
-// stand; "XYZ" records of a measurement file hold thousandths and are scaled
-// to the distance unit, as the coordinate conversion writes them.
+// export draws them, in metres. The instrument's coordinate lines and the
+// "XYZ" records of a measurement file hold thousandths and are scaled as the
+// conversions scale them; layout records are taken as they stand.
 
 #include <cstddef>
 #include <string>
@@ -18,7 +18,7 @@ namespace vm {
 
 enum class PointFileKind {
     Auto,         // a measurement file when its records say so, else a coordinate file
-    Coordinates,  // "name,X,Y,Z,code": at least four commas
+    Coordinates,  // the instrument's "name,X,Y,Z,code" in thousandths: at least four commas
     Measurement,  // "XYZ" records, named by the line before them
     Layout,       // a file in a universal-conversion layout
 };
@@ -67,7 +67,10 @@ inline constexpr size_t kMaxListedLines = 2000;
 PointSet ReadPointSet(const std::string& bytes, PointFileKind kind = PointFileKind::Auto,
                       const LayoutColumns& layout = LayoutColumns());
 
-// "点数: 12  范围: 东 100.000 – 200.000, 北 300.000 – 400.000" style summary.
+// The unit of every coordinate of a point set, named on the preview's scale bar.
+inline constexpr const char* kPointUnit = "米";
+
+// "点数: 12  范围: X 300.000 – 400.000 米, Y 100.000 – 200.000 米" style summary.
 std::string PointSetSummary(const PointSet& set);
 
 }  // namespace vm

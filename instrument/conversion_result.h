@@ -23,6 +23,7 @@ struct ConversionResult {
     std::vector<std::string> filesWritten;  // targets written, in order
     std::vector<OutputReport> outputs;      // every output of a completed run, in order
     std::string detail;  // the system's reason for a failed read or write, for logs and stderr
+    std::vector<std::string> missingTargets;  // ticked outputs without a target, by name
 };
 
 }  // namespace vm

@@ -1,6 +1,7 @@
 #include "instrument/conversion_run.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "common/distinct_files.h"
 #include "common/file_io.h"
@@ -53,6 +54,21 @@ ConversionResult RunDownloadConversion(const DownloadConversionInput& input) {
     meas.angleTarget = input.angleTarget;
     meas.format = input.format;
     return ConvertMeasurementFile(meas);
+}
+
+std::string DialogRunStatus(const ConversionResult& result) {
+    if (result.missingTargets.empty())
+        return result.status;
+    std::string names;
+    for (const std::string& name : result.missingTargets)
+        names += (names.empty() ? "“" : "、“") + name + "”";
+    return "没有选择" + names + "的保存位置，请先选择一个保存位置。";
+}
+
+std::string RunStamp(long long run, int hour, int minute, int second) {
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", hour, minute, second);
+    return "（第 " + std::to_string(run) + " 次转换，" + clock + "）";
 }
 
 std::vector<std::string> ExistingTargets(const DownloadConversionInput& input) {

@@ -23,6 +23,13 @@ struct DownloadConversionInput {
 
 ConversionResult RunDownloadConversion(const DownloadConversionInput& input);
 
+// The status box's text for a run's result: the result's status, except that
+// a run stopped for want of targets names the outputs that have none.
+std::string DialogRunStatus(const ConversionResult& result);
+// "（第 2 次转换，14:02:31）": put after each run's status, so that a run
+// that ends as the one before is still seen to have run.
+std::string RunStamp(long long run, int hour, int minute, int second);
+
 // The targets a run of input would write that exist already (one source set,
 // ticked outputs only), each once: what the dialog confirms before replacing.
 std::vector<std::string> ExistingTargets(const DownloadConversionInput& input);

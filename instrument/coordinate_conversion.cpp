@@ -133,6 +133,7 @@ ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
     ConversionResult result;
     if (input.target.empty()) {
         result.status = messages::kNoTarget;
+        result.missingTargets = {"坐标文件转换"};
         return result;
     }
     SourceBytes source;

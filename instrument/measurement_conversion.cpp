@@ -291,11 +291,20 @@ private:
     SkippedRecords m_skipped;
 };
 
-bool MissingTarget(const MeasurementConversionInput& input) {
+// The ticked outputs without a target, named as the dialog's boxes name them.
+std::vector<std::string> MissingTargets(const MeasurementConversionInput& input) {
     const MeasurementOptions& o = input.options;
-    return (o.coordinates && input.coordTarget.empty()) ||
-           (o.angleDistance && input.angleDistTarget.empty()) ||
-           (o.angles && input.angleTarget.empty());
+    const std::pair<bool, const char*> outputs[] = {
+        {o.coordinates && input.coordTarget.empty(), "坐标转换"},
+        {o.angleDistance && input.angleDistTarget.empty(), "角度距离"},
+        {o.angles && input.angleTarget.empty(), "角度"},
+    };
+    std::vector<std::string> missing;
+    for (const auto& [lacking, name] : outputs) {
+        if (lacking)
+            missing.push_back(name);
+    }
+    return missing;
 }
 
 }  // namespace
@@ -334,7 +343,8 @@ std::string CoordinateHeader(std::string_view bytes, const MeasurementOptions& o
 
 ConversionResult ConvertMeasurementFile(const MeasurementConversionInput& input) {
     ConversionResult result;
-    if (MissingTarget(input)) {
+    result.missingTargets = MissingTargets(input);
+    if (!result.missingTargets.empty()) {
         result.status = messages::kNoTarget;
         return result;
     }

@@ -5,6 +5,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include "printing/pdf_text_layer.h"
+
 namespace vm {
 namespace {
 
@@ -16,12 +18,17 @@ constexpr double kLargestPoints = 10.0;
 constexpr double kSmallestPoints = 5.0;
 constexpr size_t kFixedLines = 5;  // title, source, headings, rule, page number
 
-// A fixed-pitch font with Chinese characters two digits wide, shrunk when the
-// table is wider than the page.
-QFont TableFont(QPainter& painter, double pageWidth, size_t tableCells) {
+QFont BaseFont() {
     QFont font(QStringLiteral("Noto Sans Mono CJK SC"));
     font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(kLargestPoints);
+    return font;
+}
+
+// A fixed-pitch font with Chinese characters two digits wide, shrunk when the
+// table is wider than the page.
+QFont TableFont(QPainter& painter, double pageWidth, size_t tableCells) {
+    QFont font = BaseFont();
     const double cell = QFontMetricsF(font, painter.device()).horizontalAdvance(QLatin1Char('0'));
     if (tableCells > 0 && cell * static_cast<double>(tableCells) > pageWidth) {
         const double fitted = kLargestPoints * pageWidth / (cell * static_cast<double>(tableCells));
@@ -73,6 +80,20 @@ void PaintPage(QPainter& painter, const PrintTable& table, const PrintPage& page
 }
 
 }  // namespace
+
+void RestoreTablePdfText(QByteArray& pdf, const PrintTable& table) {
+    QString printed =
+        Text(kPrintTitle) + Text(PrintSourceLine(table)) + Text(PrintPageFooter(0, 0));
+    for (const std::string& heading : table.headings)
+        printed += Text(heading);
+    for (const std::vector<std::string>& row : table.rows) {
+        for (const std::string& field : row)
+            printed += Text(field);
+    }
+    QFont bold = BaseFont();
+    bold.setBold(true);
+    RestorePdfTextLayer(pdf, printed, {BaseFont(), bold});
+}
 
 bool PaintPrintTable(QPagedPaintDevice& device, const PrintTable& table) {
     QPainter painter;

@@ -6,11 +6,17 @@
 
 #include "export/print_table.h"
 
+#include <QByteArray>
+
 class QPagedPaintDevice;
 
 namespace vm {
 
 // Paints every page; false when the device cannot be painted on.
 bool PaintPrintTable(QPagedPaintDevice& device, const PrintTable& table);
+
+// Gives a PDF of the table (written by Qt) back the characters it printed in
+// its text layer, for copying and searching.
+void RestoreTablePdfText(QByteArray& pdf, const PrintTable& table);
 
 }  // namespace vm

@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
+#include <cstdio>
 #include <memory>
 
 #include "printing/table_painter.h"
@@ -13,10 +14,18 @@
 namespace vm {
 namespace {
 
+// The toolkit's own remarks (a missing XDG_RUNTIME_DIR, font set-up) are no
+// business of a command line's user: only its errors reach standard error.
+void ToolkitErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 // Fonts need a graphical application; a command line has none of its own.
 void EnsureGuiApplication() {
     if (QCoreApplication::instance())
         return;
+    qInstallMessageHandler(ToolkitErrorsOnly);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
@@ -43,7 +52,9 @@ bool WriteTablePdf(const std::string& path, const PrintTable& table, FileError& 
             return false;
         }
     }
-    return WriteFileAtomic(path, buffer.data().toStdString(), &error);
+    QByteArray bytes = buffer.data();
+    RestoreTablePdfText(bytes, table);
+    return WriteFileAtomic(path, bytes.toStdString(), &error);
 }
 
 }  // namespace vm

@@ -47,6 +47,17 @@ TickResult CCommTicker::OnTimer(CSerialPort& port, std::string& paneText) {
     return result;
 }
 
+TickResult CCommTicker::StopDownload(CSerialPort& port, std::string& paneText) {
+    TickResult result = ReceiveTick(port, paneText, ReadAllQueued(port));
+    if (result.finished)
+        return result;  // it ended by itself in this very tick
+    port.Close();
+    result.finished = true;
+    result.stopped = true;
+    result.status = DownloadStoppedStatus(CountPaneLines(paneText), m_bytesReceived);
+    return result;
+}
+
 TickResult CCommTicker::ReceiveTick(CSerialPort& port, std::string& paneText,
                                     const std::string& received) {
     SetFlowState(std::string());

@@ -20,6 +20,7 @@ struct TickResult {
     std::string status;
     bool finished = false;  // the transfer is over: the port is closed, stop the tick
     bool portLost = false;  // it ended because the device went away
+    bool stopped = false;   // the user stopped it (停止)
 };
 
 class CCommTicker {
@@ -34,6 +35,9 @@ public:
 
     // One tick on paneText (the pane's text, changed in place).
     TickResult OnTimer(CSerialPort& port, std::string& paneText);
+    // 停止 during a download: takes what the port still holds, as a tick
+    // does, then ends the download as its end rule would, marked as stopped.
+    TickResult StopDownload(CSerialPort& port, std::string& paneText);
 
 private:
     TickResult ReceiveTick(CSerialPort& port, std::string& paneText, const std::string& received);

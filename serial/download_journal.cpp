@@ -41,6 +41,14 @@ std::string DescribeLineSettings(const ComSettings& s) {
     return text;
 }
 
+const char* JournalEndingText(const JournalEntry& entry) {
+    if (entry.receiving)
+        return "接收中";
+    if (entry.complete)
+        return "正常结束";
+    return entry.stopped ? "用户停止" : "中断";
+}
+
 std::string JournalPaneText(const std::string& bytes) {
     std::string text = bytes;
     text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
@@ -120,11 +128,19 @@ bool CJournalRecorder::Append(const std::string& bytes) {
 }
 
 void CJournalRecorder::End(bool complete, bool seen) {
+    Finish(complete ? "complete" : "interrupted", seen);
+}
+
+void CJournalRecorder::EndStopped(bool seen) {
+    Finish("stopped", seen);
+}
+
+void CJournalRecorder::Finish(const char* state, bool seen) {
     if (!m_started)
         return;
     m_file.Close();
     m_started = false;
-    WriteInfo(complete ? "complete" : "interrupted");
+    WriteInfo(state);
     if (seen)
         MarkJournalSeen({m_id}, m_dir);
 }

@@ -9,7 +9,8 @@
 //  - ID.raw: the bytes exactly as received, appended and flushed to the disk
 //    (fdatasync) in the tick that received them;
 //  - ID.info: "key=value" lines: start, device, settings, pid, state
-//    (receiving, complete, interrupted), journal (ok, failed), bytes, lines, seen.
+//    (receiving, complete, stopped by the user, interrupted), journal (ok, failed), bytes, lines,
+//    seen.
 // The data file holds nothing that did not arrive; once a write fails the
 // entry is marked failed and nothing more is appended, so it never has a gap.
 // The last 100 entries are kept, oldest removed first, but an entry the user
@@ -40,6 +41,7 @@ struct JournalEntry {
     unsigned long long bytes = 0;  // what the data file holds
     long long lines = 0;           // the pane's line count for those bytes
     bool complete = false;         // ended by the end rule: every byte reached the pane
+    bool stopped = false;          // ended by the user's 停止
     bool receiving = false;        // its download is still running in a live process
     bool journalFailed = false;    // a write failed: the entry holds only the bytes before it
     bool damaged = false;          // its record cannot be read whole: listed last
@@ -61,6 +63,8 @@ public:
     // The download is over: complete when the end rule ended it; seen when
     // the user has it (shown whole in the pane, or written to its output).
     void End(bool complete, bool seen);
+    // The user stopped the download (停止).
+    void EndStopped(bool seen);
 
     bool IsRecording() const { return m_file.IsOpen(); }
     // Everything received so far is in the journal.
@@ -74,6 +78,7 @@ public:
 
 private:
     bool WriteInfo(const char* state);
+    void Finish(const char* state, bool seen);
     void Fail(int code, const std::string& what);
     void CountLines(const char* data, std::size_t size);
 
@@ -105,6 +110,10 @@ void PruneJournal(std::size_t keep = kJournalKeep, const std::string& dir = Down
 // which the user has not seen: what start-up offers to restore.
 std::optional<JournalEntry> UnseenInterruptedDownload(
     const std::string& dir = DownloadJournalDir());
+
+// How an entry's download ended, as the lists name it: "接收中", "正常结束",
+// "用户停止" or "中断".
+const char* JournalEndingText(const JournalEntry& entry);
 
 // The pane's text for journaled bytes: as the download tick shows them (a NUL
 // cannot stand in the pane and is left out).

@@ -89,6 +89,7 @@ std::optional<Listed> ReadEntry(const std::string& dir, const std::string& id) {
     // itself interrupted: complete says how the download ended.
     e.complete = state == "complete";
     e.damaged = state.empty() || info.count("started-ms") == 0 || !FileExists(e.dataPath);
+    e.stopped = state == "stopped";
     e.receiving = state == "receiving" && ProcessIsRunning(Number(info, "pid"));
     e.seen = Text(info, "seen") == "1";
     e.lines = Number(info, "lines");

@@ -18,7 +18,9 @@ void BeginDownloadJournal(CJournalRecorder& journal, const PortChoice& choice) {
 std::string JournalDownloadTick(CJournalRecorder& journal, const TickResult& tick,
                                 bool seenWhenEnded) {
     journal.Append(tick.received);
-    if (tick.finished)
+    if (tick.finished && tick.stopped)
+        journal.EndStopped(seenWhenEnded);
+    else if (tick.finished)
         journal.End(!tick.portLost, seenWhenEnded);
     if (!journal.Failed())
         return tick.status;

@@ -38,6 +38,14 @@ std::string DownloadEndedStatus(long long lines, unsigned long long bytes) {
     return ReceivedLinesStatus(lines) + "，下载结束，共收到 " + std::to_string(bytes) + " 字节";
 }
 
+std::string DownloadStoppedStatus(long long lines, unsigned long long bytes) {
+    return ReceivedLinesStatus(lines) + "，下载已停止，共收到 " + std::to_string(bytes) + " 字节";
+}
+
+std::string UnfinishedDownloadSavedStatus(unsigned long long bytes) {
+    return "下载未结束：已保存收到的 " + std::to_string(bytes) + " 字节";
+}
+
 std::string NothingReceivedStatus() {
     return "收到数据行数:  0";
 }

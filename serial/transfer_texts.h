@@ -18,6 +18,11 @@ std::string ReceivedLinesStatus(long long lines);  // "收到数据行数: 3"
 std::string NothingReceivedStatus();               // "收到数据行数:  0"
 // "收到数据行数: 3，下载结束，共收到 120 字节": the end rule ended the download.
 std::string DownloadEndedStatus(long long lines, unsigned long long bytes);
+// "收到数据行数: 3，下载已停止，共收到 120 字节"
+std::string DownloadStoppedStatus(long long lines, unsigned long long bytes);
+// "下载未结束：已保存收到的 120 字节": a save while the download still ran,
+// with the bytes written.
+std::string UnfinishedDownloadSavedStatus(unsigned long long bytes);
 
 extern const char* const kUploadStartedStatus;    // "上传操作"
 extern const char* const kUploadCancelledStatus;  // "文件未打开，串口被关闭"

@@ -12,12 +12,26 @@
 #include "app/desktop.h"
 #include "app/main_window/main_dlg.h"
 #include "app/main_window/main_dlg_commands.h"
+#include "common/user_paths.h"
 #include "export/excel_export.h"
+#include "export/excel_settings.h"
 
 namespace vm {
 namespace {
 
 int g_openDelayMs = kExcelOpenDelayMs;
+
+// What was saved, then what the export noted about the source's text, then
+// note (a setting that could not be stored).
+std::string ExportedStatus(const ExcelExportResult& result, const std::string& path,
+                           const std::string& note) {
+    std::string status = result.ok ? ExcelSavedStatus(path, result.rows) : std::string();
+    for (const std::string* part : {&result.status, &note}) {
+        if (!part->empty())
+            status += (status.empty() ? "" : " ") + *part;
+    }
+    return status;
+}
 
 void OpenLater(CMainDlg& dlg, const std::string& path) {
     QPointer<CMainDlg> owner(&dlg);
@@ -30,20 +44,20 @@ void OpenLater(CMainDlg& dlg, const std::string& path) {
 // Writes the workbook off the window's thread, so that a long coordinate file
 // does not freeze the window, and reports back on the window's thread. A window
 // closed meanwhile gets no report; the file is still written whole or not at all.
-void ExportInBackground(CMainDlg& dlg, const ExcelExportInput& input) {
+void ExportInBackground(CMainDlg& dlg, const ExcelExportInput& input, const std::string& note) {
     auto result = std::make_shared<ExcelExportResult>();
     QThread* worker =
         QThread::create([input, result] { *result = ExportCoordinatesToExcel(input); });
     QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     QPointer<CMainDlg> owner(&dlg);
     const std::string path = input.targetPath;
-    QObject::connect(worker, &QThread::finished, &dlg, [owner, result, path] {
+    QObject::connect(worker, &QThread::finished, &dlg, [owner, result, path, note] {
         if (!owner)
             return;
         for (const std::string& text : result->messages)
             desktop().MessageBox(owner, text);
-        if (!result->status.empty()) {
-            owner->m_strStatus = result->status;
+        if (result->ok || !result->status.empty()) {
+            owner->m_strStatus = ExportedStatus(*result, path, note);
             owner->UpdateData(false);
         }
         if (result->ok)
@@ -80,13 +94,17 @@ void OnSaveExcel(CMainDlg& dlg) {
     target.defaultExt = "xls";
     target.confirmOverwrite = true;
     target.optionCaption = kExcelNumbersOption;
+    input.numbers = LoadExcelNumbers(UserIniPath());
     target.optionChecked = &input.numbers;
     const std::optional<std::string> targetPath = desktop().GetSaveFileName(&dlg, target);
     if (!targetPath)
         return;
 
+    std::string error;
+    if (!StoreExcelNumbers(UserIniPath(), input.numbers, &error))
+        error = "（“坐标存为数值”未能记住：" + error + "）";
     input.targetPath = *targetPath;
-    ExportInBackground(dlg, input);
+    ExportInBackground(dlg, input, error);
 }
 
 }  // namespace vm

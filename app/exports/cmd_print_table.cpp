@@ -3,6 +3,8 @@
 // same rows laid out as an aligned table with page numbers.
 #include <memory>
 
+#include <QPrinter>
+
 #include "app/desktop.h"
 #include "app/dialog_renderer/qt_dialog_host.h"
 #include "app/exports/export_commands.h"
@@ -16,6 +18,28 @@
 #include "printing/table_painter.h"
 
 namespace vm {
+namespace {
+
+// Printed to a PDF file, the file gets the printed characters back in its
+// text layer once Qt has written it.
+bool PaintTable(QPagedPaintDevice& device, const PrintTable& table) {
+    if (!PaintPrintTable(device, table))
+        return false;
+    auto* printer = dynamic_cast<QPrinter*>(&device);
+    if (!printer || printer->outputFormat() != QPrinter::PdfFormat ||
+        printer->outputFileName().isEmpty())
+        return true;
+    const std::string path = PathBytes(printer->outputFileName());
+    std::string bytes;
+    FileError error;
+    if (!ReadFileBytes(path, bytes, &error))
+        return false;
+    QByteArray pdf = QByteArray::fromStdString(bytes);
+    RestoreTablePdfText(pdf, table);
+    return WriteFileAtomic(path, pdf.toStdString(), &error);
+}
+
+}  // namespace
 
 void OnPrintTable(CMainDlg& dlg) {
     ColumnOrderDialog order;
@@ -60,7 +84,7 @@ void PrintCoordinateTable(CMainDlg& dlg, const ColumnOrder& order) {
     }
     desktop().PrintPreview(
         &dlg, std::string(kPrintTitle) + " - " + table->sourceName,
-        [table](QPagedPaintDevice& device) { return PaintPrintTable(device, *table); });
+        [table](QPagedPaintDevice& device) { return PaintTable(device, *table); });
 }
 
 }  // namespace vm

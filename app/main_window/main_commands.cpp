@@ -17,6 +17,7 @@ const std::map<int, CommandHandler>& Handlers() {
         {32775, [](CMainDlg& d) { d.OnFileExit(); }},
         {1004, &OnDownload},
         {1005, &OnUpload},
+        {kStopTransferId, &OnStopTransfer},
         {32803, [](CMainDlg& d) { d.OnComSetting(); }},
         {1026, &OnDownloadConvert},
         {32802, &OnUniversalConvert},

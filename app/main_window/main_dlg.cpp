@@ -7,6 +7,7 @@
 #include "app/dialog_units.h"
 #include "app/main_window/main_commands.h"
 #include "dialogs/main_menu.h"
+#include "app/main_window/status_line.h"
 #include "app/main_window/main_dlg_commands.h"
 #include "app/main_window/pane_guard.h"
 #include "app/main_window/recent_downloads_menu.h"
@@ -54,6 +55,8 @@ QStyle::StandardPixmap PixmapOf(ToolIcon icon) {
             return QStyle::SP_ArrowUp;
         case ToolIcon::Download:
             return QStyle::SP_ArrowDown;
+        case ToolIcon::Stop:
+            return QStyle::SP_BrowserStop;
     }
     return QStyle::SP_FileIcon;
 }
@@ -112,7 +115,7 @@ void CMainDlg::CreateControls() {
     m_editText->setTabChangesFocus(true);
     du.place(m_editText, 2, 0, 275, 322);
 
-    m_editStatus = new QLineEdit(this);
+    m_editStatus = new CStatusLine(this);
     SetControlId(m_editStatus, 1010);
     m_editStatus->setReadOnly(true);
     m_editStatus->setFrame(false);
@@ -289,10 +292,12 @@ void CMainDlg::StopComm() {
 
 void CMainDlg::StartCommTimer() {
     m_commTimer.start();
+    EnableStopTransfer(*this, true);
 }
 
 void CMainDlg::StopCommTimer() {
     m_commTimer.stop();
+    EnableStopTransfer(*this, false);
 }
 
 void CMainDlg::reject() {

@@ -12,6 +12,13 @@ class CMainDlg;
 void OnDownload(CMainDlg& dlg);
 void OnUpload(CMainDlg& dlg);
 void OnTimer(CMainDlg& dlg);
+// 停止: a download ends at once as its end rule ends it (journal marked as
+// stopped by the user); an upload after the line being sent.
+void OnStopTransfer(CMainDlg& dlg);
+// A download is running (its port open, its tick going).
+bool DownloadRunning(CMainDlg& dlg);
+// Enables 停止 (menu, toolbar, Esc) while a transfer runs.
+void EnableStopTransfer(CMainDlg& dlg, bool running);
 void CloseSerialPort(CMainDlg& dlg);
 void ResetCommState(CMainDlg& dlg);
 

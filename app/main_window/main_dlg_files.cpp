@@ -2,13 +2,16 @@
 #include "app/main_window/main_dlg.h"
 
 #include "app/desktop.h"
+#include "app/main_window/main_dlg_commands.h"
 #include "app/main_window/pane_guard.h"
+#include "app/main_window/recent_downloads_menu.h"
 #include "app/main_window/recent_files.h"
 #include "app/main_window/pane_files.h"
 #include "common/file_io.h"
 #include "common/pane_text.h"
 #include "common/user_paths.h"
 #include "serial/download_journal.h"
+#include "serial/transfer_texts.h"
 
 #include <new>
 
@@ -104,10 +107,11 @@ void CMainDlg::OnFileSaveAs() {
     const std::optional<std::string> path =
         desktop().GetSaveFileName(this, PaneFileDialogRequest());
     if (!path) {
-        m_strStatus.clear();
+        m_strStatus = RestoreNoteOf(*this);  // a restored download's note stays
         UpdateData(false);
         return;
     }
+    const bool unfinished = DownloadRunning(*this);
     StopComm();
     FileError error;
     if (!WritePaneToFile(*path, m_strText, &error)) {
@@ -116,7 +120,8 @@ void CMainDlg::OnFileSaveAs() {
         desktop().MessageBox(this, error.message, std::string(), MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
-    m_strStatus = kSavedStatus;
+    m_strStatus = unfinished ? UnfinishedDownloadSavedStatus(PaneToFileBytes(m_strText).size())
+                             : kSavedStatus;
     UpdateData(false);
     NotePaneKept(*this, PaneKeptIn::File, *path);
     if (CRecentFiles* recent = CRecentFiles::Of(*this))

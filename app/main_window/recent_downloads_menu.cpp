@@ -13,6 +13,8 @@
 namespace vm {
 namespace {
 
+const char* const kRestoreNoteProperty = "restoreNote";
+
 void FillMenu(CMainDlg& dlg, QMenu* menu) {
     menu->clear();
     const std::vector<RecentDownload> downloads = ListRecentDownloads();
@@ -51,8 +53,19 @@ bool RestoreDownloadToPane(CMainDlg& dlg, const std::string& id) {
     dlg.m_strStatus = restore.status;
     dlg.UpdateData(false);
     NotePaneKept(dlg, PaneKeptIn::Journal, restore.dataPath);
+    dlg.setProperty(kRestoreNoteProperty, QString::fromStdString(dlg.m_strStatus));
     MarkJournalSeen({id});
     return true;
+}
+
+std::string RestoreNoteOf(CMainDlg& dlg) {
+    // The note ends with the data path of the download it restored.
+    const std::string note = dlg.property(kRestoreNoteProperty).toString().toStdString();
+    const std::string where = PaneKeptWhere(dlg);
+    const bool stillShown = PaneKeptKind(dlg) == PaneKeptIn::Journal && !where.empty() &&
+                            note.size() >= where.size() &&
+                            note.compare(note.size() - where.size(), where.size(), where) == 0;
+    return stillShown ? note : std::string();
 }
 
 void OfferInterruptedDownload(CMainDlg& dlg) {

@@ -21,8 +21,12 @@ QMenu* RecentDownloadsMenu(const CMainDlg& dlg);
 // guard; false when the guard was cancelled or the entry cannot be read.
 bool RestoreDownloadToPane(CMainDlg& dlg, const std::string& id);
 
-// At start-up: asks whether to restore a download that did not end normally;
-// Yes loads it into the pane.
+// The note that a restore put in the status line, while the pane still holds
+// that restored download; empty once anything else took the pane's place.
+std::string RestoreNoteOf(CMainDlg& dlg);
+
+// At start-up: when a download ended without its end rule and nobody has
+// seen it since, asks whether to restore it; Yes loads it into the pane.
 void OfferInterruptedDownload(CMainDlg& dlg);
 
 }  // namespace vm

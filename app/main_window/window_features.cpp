@@ -3,6 +3,7 @@
 #include "app/control_id.h"
 #include "app/desktop.h"
 #include "app/main_window/main_dlg.h"
+#include "app/main_window/main_dlg_commands.h"
 #include "app/main_window/recent_files.h"
 #include "app/main_window/transfer_progress.h"
 #include "app/main_window/window_frame.h"
@@ -68,6 +69,7 @@ void AttachWindowFeatures(CMainDlg& dlg) {
     new CRecentFiles(dlg);
     new CPaneDrop(dlg);
     frame->Restore(UserIniPath());
+    EnableStopTransfer(dlg, false);
 }
 
 }  // namespace vm

@@ -45,13 +45,32 @@ void SaveWindowPlacement(const std::string& iniPath, const WindowPlacement& plac
         IniWriteInt(iniPath, kWindowSection, key, value);
 }
 
-QRect FittedPlacement(const QRect& stored, const QSize& templateSize, const QRect& available) {
-    QSize size = stored.isEmpty() ? templateSize : stored.size();
-    size = size.expandedTo(kMainWindowMinimum).boundedTo(available.size());
-    QPoint topLeft = stored.isEmpty() ? available.center() - QPoint(size.width(), size.height()) / 2
-                                      : stored.topLeft();
-    topLeft.setX(std::clamp(topLeft.x(), available.left(), available.right() - size.width() + 1));
-    topLeft.setY(std::clamp(topLeft.y(), available.top(), available.bottom() - size.height() + 1));
+QRect FittedPlacement(const QRect& stored, const QSize& templateSize,
+                      const std::vector<QRect>& screens, const QMargins& frame) {
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QSize wanted = stored.isEmpty() ? templateSize : stored.size();
+    // The screen the stored window overlaps most; none: the primary, centred.
+    const QRect outer(stored.topLeft(), wanted + frameSize);
+    const QRect* screen = nullptr;
+    long long most = 0;
+    for (const QRect& s : screens) {
+        const QRect common = s.intersected(outer);
+        const long long area = common.isEmpty() ? 0 : 1LL * common.width() * common.height();
+        if (!stored.isEmpty() && area > most) {
+            most = area;
+            screen = &s;
+        }
+    }
+    const QRect available =
+        screen ? *screen : (screens.empty() ? QRect(0, 0, 1366, 728) : screens.front());
+    const QSize size =
+        wanted.expandedTo(kMainWindowMinimum).boundedTo(available.size() - frameSize);
+    const QSize whole = size + frameSize;
+    QPoint topLeft =
+        screen ? stored.topLeft()
+               : available.center() - QPoint(whole.width(), whole.height()) / 2 + QPoint(1, 1);
+    topLeft.setX(std::clamp(topLeft.x(), available.left(), available.right() - whole.width() + 1));
+    topLeft.setY(std::clamp(topLeft.y(), available.top(), available.bottom() - whole.height() + 1));
     return QRect(topLeft, size);
 }
 
@@ -93,9 +112,14 @@ void CWindowFrame::LayOut() {
 
 void CWindowFrame::Restore(const std::string& iniPath) {
     const WindowPlacement stored = LoadWindowPlacement(iniPath);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1366, 728);
-    const QRect fitted = FittedPlacement(stored.frame, m_dlg.size(), available);
+    std::vector<QRect> screens;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(primary->availableGeometry());
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            screens.push_back(screen->availableGeometry());
+    }
+    const QRect fitted = FittedPlacement(stored.frame, m_dlg.size(), screens);
     m_dlg.resize(fitted.size());
     m_dlg.move(fitted.topLeft());
     if (stored.maximized)

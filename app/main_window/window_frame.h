@@ -4,11 +4,13 @@
 // stays at the bottom, and the minimum size fits a 1366×768 screen with its
 // task bar. Position and size are kept in the per-user settings between runs.
 
+#include <QMargins>
 #include <QObject>
 #include <QRect>
 #include <QSize>
 
 #include <string>
+#include <vector>
 
 namespace vm {
 
@@ -32,9 +34,17 @@ struct WindowPlacement {
 WindowPlacement LoadWindowPlacement(const std::string& iniPath);
 void SaveWindowPlacement(const std::string& iniPath, const WindowPlacement& placement);
 
-// A stored placement fitted to the screen the user has now: never larger than
-// the available area, never off it; the template size when nothing was stored.
-QRect FittedPlacement(const QRect& stored, const QSize& templateSize, const QRect& available);
+// Room for the title bar and borders that the desktop puts around the window,
+// while the window has not been shown and its real frame is not yet known.
+inline constexpr QMargins kFrameAllowance(8, 40, 8, 8);
+
+// A stored placement (frame's top-left, inner size) fitted to the screens the
+// user has now (their available areas, the primary first): the window with
+// its frame lies within one screen's available area, never larger than it.
+// The stored place is kept while it is still on a screen; otherwise, and on
+// the first run (with the template size), the window is centred on the primary.
+QRect FittedPlacement(const QRect& stored, const QSize& templateSize,
+                      const std::vector<QRect>& screens, const QMargins& frame = kFrameAllowance);
 
 // Lays the main window's controls out on every resize and remembers the
 // placement when the window closes.

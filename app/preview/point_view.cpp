@@ -1,6 +1,7 @@
 #include "app/preview/point_view.h"
 
 #include "app/preview/point_cloud_item.h"
+#include "export/point_set.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,6 +35,10 @@ double RoundScaleLength(double maxLength) {
     return power;
 }
 
+std::string ScaleBarCaption(double length) {
+    return QString::number(length, 'g', 12).toStdString() + " " + kPointUnit;
+}
+
 CPointView::CPointView(QWidget* parent) : QGraphicsView(parent) {
     setDragMode(ScrollHandDrag);
     // Dragging pans; the scroll bars of the wide pan range would only mislead.
@@ -53,6 +58,7 @@ void CPointView::SetItem(CPointCloudItem* item) {
 }
 
 void CPointView::FitAll() {
+    m_keepFitted = true;
     if (!m_item)
         return;
     const QRectF bounds = m_item->boundingRect();
@@ -68,6 +74,7 @@ void CPointView::FitAll() {
 void CPointView::Zoom(int steps, QPoint at) {
     if (!m_item)
         return;
+    m_keepFitted = false;
     const QRectF bounds = m_item->boundingRect();
     const double size = std::max(bounds.width(), bounds.height());
     const double now = transform().m11();
@@ -90,6 +97,12 @@ double CPointView::ScaleBarLength() const {
     return RoundScaleLength(UnitsPerPixel() * kScaleBarMaxPx);
 }
 
+void CPointView::resizeEvent(QResizeEvent* event) {
+    QGraphicsView::resizeEvent(event);
+    if (m_keepFitted)
+        FitAll();
+}
+
 void CPointView::wheelEvent(QWheelEvent* event) {
     const int steps = event->angleDelta().y() / 120;
     if (steps != 0)
@@ -99,6 +112,7 @@ void CPointView::wheelEvent(QWheelEvent* event) {
 
 void CPointView::mousePressEvent(QMouseEvent* event) {
     m_pressPos = event->position().toPoint();
+    m_keepFitted = false;  // a drag pans away from the fitted view
     QGraphicsView::mousePressEvent(event);
 }
 
@@ -125,7 +139,7 @@ void CPointView::drawForeground(QPainter* painter, const QRectF&) {
     painter->drawLine(x, y, x + px, y);
     painter->drawLine(x, y - 5, x, y + 3);
     painter->drawLine(x + px, y - 5, x + px, y + 3);
-    painter->drawText(QPointF(x, y - 7), QString::number(length, 'g', 12));
+    painter->drawText(QPointF(x, y - 7), QString::fromStdString(ScaleBarCaption(length)));
     painter->restore();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QGraphicsView>
 
+#include <string>
+
 namespace vm {
 
 class CPointCloudItem;
@@ -14,6 +16,8 @@ public:
     explicit CPointView(QWidget* parent = nullptr);
 
     void SetItem(CPointCloudItem* item);
+    // Shows every point; the view keeps showing them all as the window is
+    // sized (its first showing included) until the user zooms or pans.
     void FitAll();
     // One wheel notch in (steps > 0) or out, about viewport point at.
     void Zoom(int steps, QPoint at);
@@ -26,6 +30,7 @@ signals:
     void pointPicked(long long index);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -34,9 +39,12 @@ protected:
 private:
     CPointCloudItem* m_item = nullptr;
     QPoint m_pressPos;
+    bool m_keepFitted = true;
 };
 
 // A round length (1, 2 or 5 × 10^k) not longer than maxLength.
 double RoundScaleLength(double maxLength);
+// The scale bar's caption: the length and its unit ("50 米").
+std::string ScaleBarCaption(double length);
 
 }  // namespace vm

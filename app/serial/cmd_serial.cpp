@@ -1,8 +1,10 @@
 // Download 1004, Upload 1005 and the 300 ms tick: the window gathers the
 // settings, calls the serial core and shows what it reports.
+#include "app/control_id.h"
 #include "app/desktop.h"
 #include "dialogs/com_set_dialog.h"
 #include "app/main_window/main_dlg.h"
+#include "dialogs/main_menu.h"
 #include "app/main_window/main_dlg_commands.h"
 #include "app/main_window/pane_guard.h"
 #include "app/main_window/recent_files.h"
@@ -13,6 +15,8 @@
 #include "serial/serial_port.h"
 #include "serial/transfer_start.h"
 #include "serial/transfer_texts.h"
+
+#include <QAction>
 
 namespace vm {
 namespace {
@@ -99,10 +103,15 @@ void OnUpload(CMainDlg& dlg) {
         NotePaneKept(dlg, PaneKeptIn::File, *file);  // the transcript is the file's lines
 }
 
-void OnTimer(CMainDlg& dlg) {
+namespace {
+
+// One tick of the transfer, or the download's last when the user stops it.
+void RunTick(CMainDlg& dlg, bool stop) {
     const bool download = GetCommMode() == COMM_RECEIVE;
     const CPaneFollow follow(dlg.m_editText);
-    TickResult tick = CSerialLink::Of(dlg).Ticker().OnTimer(g_serialPort, dlg.m_strText);
+    CCommTicker& ticker = CSerialLink::Of(dlg).Ticker();
+    TickResult tick = stop ? ticker.StopDownload(g_serialPort, dlg.m_strText)
+                           : ticker.OnTimer(g_serialPort, dlg.m_strText);
     CTransferProgress& progress = CTransferProgress::Of(dlg);
     tick.status = progress.StatusAfterTick(tick);
     CJournalRecorder& journal = WindowJournal(dlg);
@@ -119,6 +128,32 @@ void OnTimer(CMainDlg& dlg) {
     if (tick.finished)
         dlg.StopCommTimer();
     progress.ShowUploadProgress();
+}
+
+}  // namespace
+
+void OnTimer(CMainDlg& dlg) {
+    RunTick(dlg, false);
+}
+
+void OnStopTransfer(CMainDlg& dlg) {
+    if (!dlg.IsCommTimerActive())
+        return;
+    if (GetCommMode() == COMM_SEND)
+        CTransferProgress::Of(dlg).OnStop();
+    else
+        RunTick(dlg, true);
+}
+
+bool DownloadRunning(CMainDlg& dlg) {
+    return dlg.IsCommTimerActive() && GetCommMode() == COMM_RECEIVE;
+}
+
+void EnableStopTransfer(CMainDlg& dlg, bool running) {
+    for (const int id : {kStopTransferId, kStopTransferButtonId}) {
+        if (QAction* action = FindControl<QAction>(&dlg, id))
+            action->setEnabled(running);
+    }
 }
 
 void CloseSerialPort(CMainDlg& dlg) {

@@ -22,7 +22,7 @@
 #include "app/main_window/pane_codec.h"
 #include "serial/comm_tick.h"
 #include "serial/serial_port.h"
-#include "serial/sim_instrument.h"
+#include "tools/sim_instrument.h"
 #include "bench/simulated_link.h"
 #include "serial/transfer_start.h"
 

@@ -17,6 +17,8 @@
 #include "dialogs/download_convert_dialog.h"
 #include "dialogs/download_convert_paths.h"
 #include "app/main_window/main_dlg_commands.h"
+#include "dialogs/preview_button.h"
+#include "app/preview/point_preview_dlg.h"
 #include "common/file_io.h"
 #include "common/user_paths.h"
 
@@ -102,6 +104,11 @@ TEST_F(DownloadConvertTest, MeasurementPaneConfirmedConvertsTheWorkFile) {
         Click(dialog, 1);
         ASSERT_TRUE(WaitForRun(dialog));
         status = static_cast<CDownloadConvertDlg&>(dialog.description()).m_strStatus;
+        Click(dialog, kPreviewButtonId);  // draws what was just converted
+        auto* preview = dialog.findChild<CPointPreviewDlg*>();
+        ASSERT_NE(preview, nullptr);
+        ASSERT_EQ(preview->Points().points.size(), 1u);
+        EXPECT_EQ(preview->Points().points[0].name, "P4");
     });
     EXPECT_EQ(mode, 1);
     ASSERT_EQ(desk.callsOf(DesktopCall::Message).size(), 1u);

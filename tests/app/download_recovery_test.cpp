@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "app/main_window/pane_guard.h"
+#include "app/main_window/status_line.h"
 #include "app/main_window/recent_downloads_menu.h"
 #include "tests/support/killed_download.h"
 
@@ -62,6 +63,23 @@ TEST_F(DownloadRecoveryTest, aKilledDownloadIsOfferedAtTheNextStartAndRestoredBy
     EXPECT_GT(killed.sentBeforeLastTick, 0u);
     EXPECT_EQ(pane, killed.sent.substr(0, pane.size()));
     EXPECT_EQ(PaneKeptKind(Window()), PaneKeptIn::Journal);
+
+    // The note is shown whole on a narrow window: the path shortened in its
+    // middle, the whole note as the tooltip; a cancelled Save As keeps it.
+    const std::string note = Window().m_strStatus;
+    EXPECT_EQ(note.rfind("已恢复下载 ", 0), 0u) << note;
+    Window().resize(490, 600);
+    auto* line = static_cast<CStatusLine*>(Window().m_editStatus);
+    const QString shown = line->ShownText();
+    EXPECT_TRUE(shown.endsWith(QStringLiteral(".raw"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("（") + QString::number(pane.size()) +
+                               QStringLiteral(" 字节，中断）：/")))
+        << shown.toStdString();
+    EXPECT_LE(line->fontMetrics().horizontalAdvance(shown), line->contentsRect().width());
+    EXPECT_EQ(line->toolTip().toStdString(), note);
+    desk.answerFile(std::nullopt);
+    Window().OnCommand(32774);
+    EXPECT_EQ(StatusLine(), note);
 
     // Offered once: the next start asks nothing; the menu still lists it.
     OfferInterruptedDownload(Window());

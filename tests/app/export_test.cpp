@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QTimer>
 
 #include <cerrno>
@@ -18,6 +19,7 @@
 #include "common/file_io.h"
 #include "common/user_paths.h"
 #include "export/coordinate_table.h"
+#include "export/excel_settings.h"
 
 namespace vm::test {
 namespace {
@@ -55,6 +57,18 @@ TEST_F(ExportTest, TableReplacesTheWorkFileOnlyWhenTheSourceIsReadAndPreviewsIt)
         EXPECT_TRUE(previews[0].paint(writer));
     }
     EXPECT_TRUE(pdf.data().startsWith("%PDF"));
+
+    // Printed to a PDF file: its text layer names 文 and 页 (of the heading and
+    // the page's foot), not the radicals that share their glyphs.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir.file("printed.pdf")));
+    EXPECT_TRUE(previews[0].paint(printer));
+    const std::string printed = TempDir::read(dir.file("printed.pdf"));
+    for (const char* named : {"<6587>", "<9875>"})
+        EXPECT_NE(printed.find(named), std::string::npos) << named;
+    for (const char* radical : {"<2F42>", "<2EDA>"})
+        EXPECT_EQ(printed.find(radical), std::string::npos) << radical;
 }
 
 TEST_F(ExportTest, DxfFromThePaneSaysSaveOkOnlyWhenWritten) {
@@ -155,10 +169,21 @@ TEST_F(ExcelCommandTest, TheViewerGetsTheWorkbookWhenThePauseIsOver) {
     Window().OnCommand(kExcelCommand);
     ASSERT_TRUE(RunEventsUntil([this] { return ViewerCalls() > 0; }, 5000));
     EXPECT_EQ(desk.callsOf(DesktopCall::Viewer)[0].path, target);
-    EXPECT_NE(TempDir::read(target).find(std::string("\x05\x00\x00"
-                                                     "0.000",
-                                                     8)),
-              std::string::npos);
+    const std::string numberFormat(
+        "\x05\x00\x00"
+        "0.000",
+        8);
+    EXPECT_NE(TempDir::read(target).find(numberFormat), std::string::npos);
+    EXPECT_EQ(StatusLine(), "已保存 " + target + "（1 行）");
+
+    // The box is remembered in the settings file: ticked the next time.
+    const std::string again = dir.file("again.xls");
+    desk.answerFile(dir.file("src.txt"));
+    desk.answerFile(again);
+    Window().OnCommand(kExcelCommand);
+    ASSERT_TRUE(RunEventsUntil([this] { return ViewerCalls() > 1; }, 5000));
+    EXPECT_NE(TempDir::read(again).find(numberFormat), std::string::npos);
+    EXPECT_TRUE(LoadExcelNumbers(UserIniPath()));
 }
 
 TEST_F(ExcelCommandTest, CancelTouchesNothingFailuresAreShownAndNothingIsOpened) {

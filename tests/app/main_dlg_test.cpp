@@ -28,7 +28,7 @@ namespace {
 // Each popup with its items as "id caption" (0: separator, -1: a submenu).
 const std::vector<std::string> kMenu = {
     "文件(&F)|32783 新建|32772 打开|32774 另存为|-1 最近下载|-1 最近打开的文件|0 |32775 退出",
-    "串口(&C)|1004 下载|1005 上传|0 |32803 串口设置",
+    "串口(&C)|1004 下载|1005 上传|32815 停止|0 |32803 串口设置",
     "转换(&Z)|1026 下载数据转换|0 |32802 万能数据转换|0 |32901 预览",
     "工具(&T)|32789 记事本|32790 计算器|0 |32811 打印坐标文件|32812 保存为EXCEL文件|32813 "
     "保存为DXF文件",
@@ -65,7 +65,8 @@ TEST_F(MainWindowTest, toolbar_orderAndTooltips) {
         {32814, ""},
         {1003, "Exit"},
         {1005, "Upload Coordinate to Total station"},
-        {1004, "Download Coordinate from Total station"}};
+        {1004, "Download Coordinate from Total station"},
+        {1006, "停止下载或上传 (Esc)"}};
     std::vector<std::pair<int, std::string>> seen;
     for (QAction* action : Window().toolBar()->actions()) {
         auto* button = qobject_cast<QToolButton*>(Window().toolBar()->widgetForAction(action));

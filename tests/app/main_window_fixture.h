@@ -7,7 +7,7 @@
 #include "app/control_id.h"
 #include "app/main_window/main_dlg.h"
 #include "serial/serial_port.h"
-#include "serial/sim_instrument.h"
+#include "tools/sim_instrument.h"
 #include "tests/support/gui_app.h"
 #include "tests/support/scripted_desktop.h"
 #include "tests/support/temp_dir.h"

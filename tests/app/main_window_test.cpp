@@ -51,21 +51,28 @@ protected:
     }
 };
 
-TEST(WindowPlacement, aStoredPlaceIsFittedToTheScreenOfNow) {
-    const QRect screen(0, 0, 1366, 728);  // 1366 x 768 less a 40-pixel task bar
+// The window with its frame (40 pixels of title bar, 8 of border) always lies
+// within a screen's available area; a remembered place is kept only while it
+// is on a screen.
+TEST(WindowPlacement, aStoredPlaceIsFittedToTheScreensOfNow) {
+    const QRect laptop(0, 0, 1366, 728);  // 1366 x 768 less a 40-pixel task bar
+    const QRect monitor(1366, 0, 1920, 1040);
     const QSize templateSize(490, 779);
     const struct {
         QRect stored, fitted;
+        std::vector<QRect> screens;
     } rows[] = {
-        {QRect(), QRect(437, 0, 490, 728)},                       // first run: centred, fits
-        {QRect(100, 50, 800, 600), QRect(100, 50, 800, 600)},     // as it was
-        {QRect(1800, 900, 800, 600), QRect(566, 128, 800, 600)},  // from a larger monitor
-        {QRect(-50, -20, 3000, 2000), QRect(0, 0, 1366, 728)},    // never larger than the screen
-        {QRect(10, 10, 100, 100), QRect(QPoint(10, 10), kMainWindowMinimum)},
+        {QRect(), QRect(430, 0, 490, 680), {laptop}},  // first run: centred, frame and all
+        {QRect(100, 50, 800, 600), QRect(100, 50, 800, 600), {laptop}},    // as it was
+        {QRect(100, 50, 800, 700), QRect(100, 0, 800, 680), {laptop}},     // title bar in sight
+        {QRect(1800, 900, 800, 600), QRect(275, 40, 800, 600), {laptop}},  // screen gone
+        {QRect(1800, 900, 800, 600), QRect(1800, 392, 800, 600), {laptop, monitor}},
+        {QRect(-50, -20, 3000, 2000), QRect(0, 0, 1350, 680), {laptop}},  // never larger
+        {QRect(10, 10, 100, 100), QRect(QPoint(10, 10), kMainWindowMinimum), {laptop}},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(FittedPlacement(r.stored, templateSize, screen), r.fitted) << r.stored.x();
-    EXPECT_LE(kMainWindowMinimum.height(), 728);
+        EXPECT_EQ(FittedPlacement(r.stored, templateSize, r.screens), r.fitted) << r.stored.x();
+    EXPECT_LE(kMainWindowMinimum.height() + kFrameAllowance.top() + kFrameAllowance.bottom(), 728);
 }
 
 TEST_F(WindowTest, resizingGivesThePaneTheSpaceAndThePlaceIsRemembered) {

@@ -16,6 +16,7 @@
 
 #include "app/dialog_renderer/qt_dialog_host.h"
 #include "dialogs/download_convert_dialog.h"
+#include "dialogs/download_convert_paths.h"
 #include "app/preview/point_cloud_item.h"
 #include "app/preview/point_preview_dlg.h"
 #include "app/preview/point_view.h"
@@ -71,6 +72,11 @@ TEST_F(PreviewTest, pointsAreDrawnWhereTheirCoordinatesSayAndAClickShowsThem) {
     EXPECT_LT(nw.y(), sw.y()) << "north is up";
     EXPECT_GT(ne.x(), nw.x()) << "east is right";
     EXPECT_EQ(sw.x() - nw.x(), 0);
+    EXPECT_GT(ne.x() - nw.x(), 300) << "the first view shows all points, not a blob";
+    EXPECT_EQ(
+        Ctl<QLabel>(dlg, CPointPreviewDlg::kSummaryId)->text().toStdString(),
+        "点数: 5 (测站 1)  范围: X 1000.000 – 1100.000 米, Y 5000.000 – 5100.000 米  非点行: 6");
+    EXPECT_EQ(ScaleBarCaption(50), "50 米");
     for (size_t i = 0; i < 4; ++i)
         EXPECT_TRUE(IsColour(image, OnScreen(dlg, p[i]), QColor(0, 0, 200))) << i;
     EXPECT_TRUE(IsColour(image, OnScreen(dlg, p[4]), QColor(220, 0, 0))) << "station";
@@ -144,10 +150,12 @@ TEST_F(PreviewTest, conversionDialogsPreviewTheirFiles) {
         QtDialogHost convert(description);
         convert.Open();
         Ctl<QLineEdit>(convert, 1078)->setText(QString::fromStdString(coords));
+        Leave(convert, 1078);
         Click(convert, kPreviewButtonId);
         auto* preview = convert.findChild<CPointPreviewDlg*>();
         ASSERT_NE(preview, nullptr);
         EXPECT_EQ(preview->Points().points.size(), 2u);
+        g_strCoordSource.clear();
     }
     // Universal conversion: the target file as the target layout shown reads it.
     UniversalConvertDialog description(dir.file("ConfigFile.ini"));

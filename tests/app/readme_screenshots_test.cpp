@@ -20,6 +20,7 @@
 
 #include "app/dialog_renderer/qt_dialog_host.h"
 #include "dialogs/download_convert_dialog.h"
+#include "app/main_window/main_dlg_commands.h"
 #include "app/preview/point_preview_dlg.h"
 #include "common/user_paths.h"
 #include "dialogs/universal/universal_convert_dialog.h"
@@ -66,15 +67,16 @@ TEST_F(ReadmeScreenshots, mainWindowAndPointPreviewAt1366x768) {
         GTEST_SKIP() << "set VM_SCREENSHOT_DIR to take the README's screenshots";
     const std::string survey = SurveyText();
     ShowInPane(survey);
+    // A download running: 停止 in the toolbar (and the 串口 menu, and Esc) is on.
     Window().m_strStatus = "收到数据行数: 331  11342 字节, 1.2 KB/s";
     Window().UpdateData(false);
+    EnableStopTransfer(Window(), true);
     Window().setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     Save(Window(), dir, "screenshot-window-1366.png");
 
     CPointPreviewDlg* preview = OpenPointPreview(&Window(), survey, "文本窗口");
     preview->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
-    preview->OnFitAll();
-    preview->OnPointPicked(45);
+    preview->OnPointPicked(45);  // the first view as it opens: every point, in metres
     Save(*preview, dir, "screenshot-preview.png");
 
     const std::string source = this->dir.write(

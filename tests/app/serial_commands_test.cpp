@@ -2,16 +2,20 @@
 // pseudo-terminal (port 1 named by Device1 in ./ConfigFile.ini).
 #include "tests/app/main_window_fixture.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
+#include <atomic>
 #include <chrono>
 #include <future>
 #include <thread>
 
+#include "dialogs/main_menu.h"
 #include "app/main_window/pane_guard.h"
+#include "serial/download_journal.h"
 #include "serial/comm_state.h"
 
 namespace vm::test {
@@ -59,6 +63,58 @@ TEST_F(SerialCommandsTest, downloadFillsThePaneAndEndsByItself) {
     EXPECT_TRUE(Window().m_editText->toPlainText().contains(QString::fromUtf8("PT199,坐标")));
     EXPECT_FALSE(g_serialPort.IsOpen());
     EXPECT_EQ(desk.messages(), std::vector<std::string>{kUnsavedPaneQuestion});
+}
+
+// 停止 (menu, toolbar, Esc) is there only while a transfer runs. It ends a
+// download as its end does, with the journal marked as stopped by the user;
+// a save while the download runs says that it is unfinished.
+TEST_F(SerialCommandsTest, aDownloadStoppedOrSavedBeforeItsEndSaysSo) {
+    std::string file;
+    for (int i = 0; i < 60; ++i)
+        file += "PT" + std::to_string(i) + ",1000.125,2000.5\r\n";
+    std::atomic<bool> done{false};
+    auto sender = std::async(std::launch::async, [&] {
+        for (int run = 0; run < 2 && !done; ++run) {
+            if (!pty.WaitForProgram(10000))
+                return;
+            sim::SendPlan plan;
+            plan.bytes = file;
+            plan.bytesPerSecond = 1200;
+            sim::SendFile(pty, plan, &done);
+        }
+    });
+    QAction* stop = Ctl<QAction>(Window(), kStopTransferId);
+    EXPECT_EQ(stop->shortcut(), QKeySequence(Qt::Key_Escape));
+    EXPECT_FALSE(stop->isEnabled());
+    EXPECT_FALSE(Ctl<QAction>(Window(), kStopTransferButtonId)->isEnabled());
+
+    ASSERT_TRUE(Window().OnCommand(1004));
+    EXPECT_TRUE(stop->isEnabled());
+    ASSERT_TRUE(RunEventsUntil([&] { return Window().m_strText.size() > 100; }, 10000));
+    ASSERT_TRUE(Window().OnCommand(kStopTransferButtonId));
+    EXPECT_FALSE(Window().IsCommTimerActive());
+    EXPECT_FALSE(g_serialPort.IsOpen());
+    EXPECT_FALSE(stop->isEnabled());
+    const std::string got = Window().m_strText;
+    EXPECT_LT(got.size(), file.size());
+    EXPECT_EQ(file.compare(0, got.size(), got), 0);
+    EXPECT_NE(StatusLine().find("，下载已停止，共收到 " + std::to_string(got.size()) + " 字节"),
+              std::string::npos)
+        << StatusLine();
+    const std::vector<JournalEntry> journal = ListJournal();
+    ASSERT_FALSE(journal.empty());
+    EXPECT_TRUE(journal.back().stopped);
+    EXPECT_EQ(std::string(JournalEndingText(journal.back())), "用户停止");
+
+    ASSERT_TRUE(Window().OnCommand(1004));  // the pane is in the journal: no question
+    ASSERT_TRUE(RunEventsUntil([&] { return Window().m_strText.size() > 100; }, 10000));
+    const std::string saved = dir.file("part.txt");
+    desk.answerFile(saved);
+    ASSERT_TRUE(Window().OnCommand(32774));
+    const std::string bytes = TempDir::read(saved);
+    EXPECT_EQ(StatusLine(), "下载未结束：已保存收到的 " + std::to_string(bytes.size()) + " 字节");
+    EXPECT_FALSE(stop->isEnabled());
+    done = true;
 }
 
 // Both commands show the window's failure texts with the device port 1 stands

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "serial/sim_instrument.h"
+#include "tools/sim_instrument.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/killed_download.h"
 #include "tests/support/temp_dir.h"

@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "serial/port_lock.h"
-#include "serial/sim_instrument.h"
+#include "tools/sim_instrument.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/fake_device_tree.h"
 #include "tests/support/temp_dir.h"

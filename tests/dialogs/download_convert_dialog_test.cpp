@@ -39,6 +39,13 @@ protected:
         host->Open();
         return *host;
     }
+    // The status box without the last line that stamps each run, and that line.
+    std::string Status() const { return host->Text(1087).substr(0, StampAt()); }
+    std::string Stamp() const {
+        const size_t at = StampAt();
+        return at == std::string::npos ? std::string() : host->Text(1087).substr(at + 2);
+    }
+    size_t StampAt() const { return host->Text(1087).rfind("\r\n（第 "); }
     std::set<int> DisabledIds() const {
         std::set<int> disabled;
         for (int id : {1071, 1072, 1080, 1067, 1077, 1073, 1081, 1068, 1074, 1082,
@@ -112,11 +119,14 @@ TEST_F(DownloadConvertDialogTest, viewAndPreviewButtonsOpenTheNamedFilesOrSayWhy
 
     h.messages.clear();
     h.Click(kPreviewButtonId);
-    EXPECT_EQ(h.messageTexts(), std::vector<std::string>{kNothingToPreview});
-    h.Type(1078, "/typed/coords.txt");  // as named in the box, left or not
+    h.Type(1078, "/typed/coords.txt");  // what 转换 would convert, left or not
     h.Click(kPreviewButtonId);
     h.Type(1071, "/typed/meas.txt");
+    h.Click(kPreviewButtonId);  // both: refused as the run refuses them
+    h.Type(1078, "");
     h.Click(kPreviewButtonId);
+    EXPECT_EQ(h.messageTexts(),
+              (std::vector<std::string>{kNothingToPreview, "两种格式的文件不可以同时转换"}));
     EXPECT_EQ(h.previews, (std::vector<std::pair<std::string, PointFileKind>>{
                               {"/typed/coords.txt", PointFileKind::Coordinates},
                               {"/typed/meas.txt", PointFileKind::Measurement}}));
@@ -151,14 +161,25 @@ TEST_F(DownloadConvertDialogTest, runRefusesTwoSourcesOrNoneElseRunsOffTheWindow
     h.Type(1071, dir.write("m.txt", ""));
     h.Type(1078, dir.write("c.txt", ""));
     h.Click(kIdOk);
-    EXPECT_EQ(h.Text(1087), "两种格式的文件不可以同时转换");
+    EXPECT_EQ(Status(), "两种格式的文件不可以同时转换");
     EXPECT_EQ(h.messageTexts(), (std::vector<std::string>{"两种格式的文件不可以同时转换"}));
     h.messages.clear();
     h.Type(1071, "");
     h.Type(1078, "");
     h.Click(kIdOk);
-    EXPECT_EQ(h.Text(1087), "先选择一种要转换的文件");
+    EXPECT_EQ(Status(), "先选择一种要转换的文件");
     EXPECT_EQ(h.messageTexts(), (std::vector<std::string>{"没有文件可以转换"}));
+    // Each run is stamped anew, so a second run that ends alike is seen to have run.
+    EXPECT_EQ(Stamp().rfind("（第 2 次转换，", 0), 0u) << Stamp();
+    EXPECT_EQ(RunStamp(12, 9, 5, 7), "（第 12 次转换，09:05:07）");
+    // A ticked output without a target is named.
+    h.Type(1071, dir.write("m.txt", ""));
+    h.Click(1068);
+    h.fileAnswers = {dir.file("coords.txt")};
+    h.Click(1073);
+    h.Click(kIdOk);
+    EXPECT_EQ(Status(), "没有选择“角度距离”的保存位置，请先选择一个保存位置。");
+    h.Type(1071, "");
 
     g_strCoordTarget = dir.file("out.txt");
     h.fileAnswers = {dir.write("coord.txt", "P1,1234567,2345678,12345,TREE\r\n")};
@@ -169,16 +190,16 @@ TEST_F(DownloadConvertDialogTest, runRefusesTwoSourcesOrNoneElseRunsOffTheWindow
     EXPECT_FALSE(h.IsEnabled(kIdOk));  // no second run on top of this one
     EXPECT_FALSE(h.IsEnabled(kIdCancel));
     EXPECT_TRUE(h.busy);
-    EXPECT_EQ(h.Text(1087), "开始转换........");
+    EXPECT_EQ(h.Text(1087), "开始转换........") << "no stamp while it runs";
     h.RequestClose();  // closing waits for the run's result
     EXPECT_FALSE(h.result().has_value());
 
     h.FinishWork();
     EXPECT_TRUE(h.IsEnabled(kIdOk));
     EXPECT_FALSE(h.busy);
-    EXPECT_EQ(h.Text(1087), "开始转换........\r\n原文件:" + g_strCoordSource +
-                                "\r\n转换到:" + g_strCoordTarget + "转换保存成功!\r\n已写入 " +
-                                g_strCoordTarget + "（1 个点）");
+    EXPECT_EQ(Status(), "开始转换........\r\n原文件:" + g_strCoordSource +
+                            "\r\n转换到:" + g_strCoordTarget + "转换保存成功!\r\n已写入 " +
+                            g_strCoordTarget + "（1 个点）");
     EXPECT_EQ(TempDir::read(g_strCoordTarget), "P1,1234.567,2345.678,12.345\r\n");
     h.Click(kIdCancel);
     EXPECT_EQ(h.result(), kIdCancel);
@@ -208,7 +229,7 @@ TEST_F(DownloadConvertDialogTest, targetsAreShownConfirmedBeforeReplacingAndEmpt
     ASSERT_EQ(h.messages.size(), 1u) << "one question for both files";
     EXPECT_NE(h.messages[0].text.find(points + "\n" + earlier), std::string::npos);
     EXPECT_EQ(h.messages[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(h.Text(1087), "转换已取消，没有替换任何文件");
+    EXPECT_EQ(Status(), "转换已取消，没有替换任何文件");
     EXPECT_EQ(TempDir::read(points), "earlier") << "No replaces nothing";
 
     h.messageAnswers = {MsgResult::Yes};
@@ -216,7 +237,7 @@ TEST_F(DownloadConvertDialogTest, targetsAreShownConfirmedBeforeReplacingAndEmpt
     EXPECT_EQ(h.messages.size(), 2u);
     EXPECT_EQ(TempDir::read(points), "P4,1000.000,2000.000,50.000\r\n");
     EXPECT_EQ(TempDir::read(earlier), "earlier") << "an output without records leaves it alone";
-    EXPECT_EQ(h.Text(1087),  // no "saved" while an output is missing
+    EXPECT_EQ(Status(),  // no "saved" while an output is missing
               "已写入 " + points + "（1 个点）\r\n角度没有记录，未创建 " + earlier);
 }
 

@@ -35,14 +35,14 @@ TEST(PointSet, WhichLinesBecomePointsForEachKindOfFile) {
     layout.columns = {0, 4, 2, 1, 3, 5};
     layout.attributeEnabled = true;
     const Case cases[] = {
-        {"coordinate file: header, blank and short lines are not points",
-         "Name,X,Y,Z,Code\r\nP1,100.5,200.25,3,TREE,OLD\r\n\r\nP2,1,2,3\r\nP3,-7,8,,\r\n",
+        {"coordinate file in thousandths: header, blank and short lines are not points",
+         "Name,X,Y,Z,Code\r\nP1,100500,200250,3000,TREE,OLD\r\n\r\nP2,1,2,3\r\nP3,-7000,8000,,\r\n",
          PointFileKind::Auto,
          PointFileKind::Coordinates,
          {"P1 100.500 200.250 3.000 TREE,OLD", "P3 -7.000 8.000 0.000 "},
          2},
         {"overflowing and non-numeric coordinates are listed, not drawn",
-         "A,1e999,1,1,\r\nB,x1,1,1,\r\nC,.5,-.5,1e999,c\r\n",
+         "A,1e999,1,1,\r\nB,x1,1,1,\r\nC,500,-500,1e999,c\r\n",
          PointFileKind::Coordinates,
          PointFileKind::Coordinates,
          {"C 0.500 -0.500 0.000 c"},
@@ -96,7 +96,7 @@ TEST(PointSet, ExtentStationsSummaryAndTheListOfOtherLines) {
     EXPECT_EQ(set.otherLines[0].line, 1u);
     EXPECT_EQ(set.otherLines[0].text, "STN S,1,");
     EXPECT_EQ(PointSetSummary(set),
-              "点数: 2 (测站 1)  范围: X -5.000 – 20.000, Y -3.000 – 10.000  非点行: 2007");
+              "点数: 2 (测站 1)  范围: X -5.000 – 20.000 米, Y -3.000 – 10.000 米  非点行: 2007");
     EXPECT_TRUE(ReadPointSet("").extent.empty);
 }
 
@@ -108,8 +108,8 @@ TEST(PointGrid, HundredThousandPointsAreReadIndexedAndPicked) {
     std::string bytes;
     for (int i = 0; i < 100000; ++i) {
         char line[96];
-        std::snprintf(line, sizeof line, "P%d,%.3f,%.3f,%.3f,C\r\n", i, north(rng), east(rng),
-                      10.0 + i % 50);
+        std::snprintf(line, sizeof line, "P%d,%.0f,%.0f,%d,C\r\n", i, north(rng) * 1000,
+                      east(rng) * 1000, 10000 + i % 50);
         bytes += line;
     }
     const auto start = std::chrono::steady_clock::now();

@@ -17,7 +17,7 @@
 #include "serial/comm_state.h"
 #include "serial/comm_tick.h"
 #include "serial/serial_port.h"
-#include "serial/sim_instrument.h"
+#include "tools/sim_instrument.h"
 #include "serial/transfer_start.h"
 #include "tests/support/temp_dir.h"
 

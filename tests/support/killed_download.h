@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "serial/sim_instrument.h"
+#include "tools/sim_instrument.h"
 
 namespace vm::test {
 

@@ -9,7 +9,7 @@
 
 #include "common/file_io.h"
 #include "common/program_version.h"
-#include "serial/sim_instrument.h"
+#include "tools/sim_instrument.h"
 
 namespace {
 

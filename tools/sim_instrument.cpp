@@ -1,4 +1,4 @@
-#include "serial/sim_instrument.h"
+#include "tools/sim_instrument.h"
 
 #include <cerrno>
 #include <cstdio>
