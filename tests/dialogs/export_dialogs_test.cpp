@@ -28,8 +28,6 @@ TEST(ColumnOrderDialog, defaultsCheckBoxAndOk) {
     ColumnOrderDialog dialog;
     RecordingDialogHost host(dialog);
     host.Open();
-    EXPECT_EQ(host.title, "选择数据位置");
-    EXPECT_EQ(host.ItemCount(1090), 5);
     EXPECT_TRUE(host.Checked(1067) && host.IsEnabled(1091));
     EXPECT_EQ(Shown(host), (std::array<int, 5>{0, 1, 2, 3, 4}));
 
@@ -69,8 +67,6 @@ TEST(DxfDialog, storedChoicesEmptyPathAndBrowse) {
     }
     RecordingDialogHost host(dialog);
     host.Open();
-    EXPECT_EQ(host.title, "For *.DXF");
-    EXPECT_EQ(host.control(1107).items, (std::vector<std::string>{"测量文件", "坐标文件"}));
     EXPECT_TRUE(host.Checked(1108));
     EXPECT_FALSE(host.Checked(1109));
     host.Click(1108);

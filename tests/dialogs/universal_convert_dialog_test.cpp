@@ -39,10 +39,8 @@ constexpr int kAllLists[] = {1046, 1039, 1040, 1041, 1047, 1050,
 
 TEST_F(UniversalConvertDialogTest, openingShowsDefaultsOrTheStoredLayoutNeverLastRunsOptions) {
     Open();
-    for (const int id : kAllLists) {
-        EXPECT_EQ(host->ItemCount(id), 6) << id;
+    for (const int id : kAllLists)
         EXPECT_EQ(Shown(id), "1") << id;
-    }
     EXPECT_TRUE(host->Checked(1057) && host->Checked(1061));
     for (const int id : {1058, 1062, 1059, 1049, 1051})
         EXPECT_FALSE(host->Checked(id)) << id;
