@@ -39,6 +39,9 @@ public:
     // Tables: a header row, then the rows of cells.
     virtual void SetTable(int id, const std::vector<std::string>& header,
                           const std::vector<std::vector<std::string>>& rows) = 0;
+    // Sets a table cell apart (highlighted, with note as its hover text) until
+    // the next SetTable.
+    virtual void MarkCell(int id, int row, int column, const std::string& note) = 0;
 
     virtual bool IsEnabled(int id) const = 0;
     virtual void SetEnabled(int id, bool enabled) = 0;

@@ -17,7 +17,7 @@
 #include "dialogs/download_convert_dialog.h"
 #include "dialogs/download_convert_paths.h"
 #include "app/main_window/main_dlg_commands.h"
-#include "app/preview/convert_preview.h"
+#include "dialogs/preview_button.h"
 #include "app/preview/point_preview_dlg.h"
 #include "common/file_io.h"
 #include "common/user_paths.h"

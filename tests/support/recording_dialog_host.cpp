@@ -111,6 +111,7 @@ void RecordingDialogHost::SetTable(int id, const std::vector<std::string>& heade
     RecordedControl& c = control(id);
     c.header = header;
     c.rows = rows;
+    c.marks.clear();
 }
 
 bool RecordingDialogHost::IsEnabled(int id) const {

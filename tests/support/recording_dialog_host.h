@@ -24,6 +24,7 @@ struct RecordedControl {
     int selection = -1;
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> rows;
+    std::map<std::pair<int, int>, std::string> marks;  // (row, column) -> note
     bool enabled = true;
     bool visible = true;
     std::string toolTip;
@@ -83,6 +84,9 @@ public:
     void SetSelection(int id, int index) override;
     void SetTable(int id, const std::vector<std::string>& header,
                   const std::vector<std::vector<std::string>>& rows) override;
+    void MarkCell(int id, int row, int column, const std::string& note) override {
+        control(id).marks[{row, column}] = note;
+    }
     bool IsEnabled(int id) const override;
     void SetEnabled(int id, bool enabled) override;
     void SetVisible(int id, bool visible) override;

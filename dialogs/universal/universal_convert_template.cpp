@@ -1,10 +1,10 @@
-// The controls of the universal conversion dialog, placed in dialog units
-// (327 x 255) and each carrying its id. Group boxes come first so that the
-// controls they frame lie above them.
+// The controls of the universal conversion dialog, placed in dialog units and
+// each carrying its id: the original 327 x 255 face, then the preview table
+// beside it (to the right: below, the dialog would no longer fit a 1366x768
+// screen) and the "预览" button. Group boxes come first so that the controls
+// they frame lie above them.
 
-#include "app/control_table.h"
-#include "app/ui_fonts.h"
-#include "app/universal/universal_convert_dlg.h"
+#include "dialogs/universal/universal_convert_dialog.h"
 
 namespace vm {
 namespace {
@@ -68,17 +68,21 @@ constexpr ControlRow kControls[] = {
     {1070, Kind::Edit, "", 160, 209, 56, 13},
     {kS, Kind::Label, "Z乘常数", 222, 211, 40, 8},
     {1071, Kind::Edit, "", 264, 209, 56, 13},
-    {1, Kind::DefaultButton, "转换", 90, 233, 56, 15},
-    {2, Kind::Button, "退出", 180, 233, 56, 15},
+    {kIdOk, Kind::DefaultButton, "转换", 90, 233, 56, 15},
+    {kIdCancel, Kind::Button, "退出", 180, 233, 56, 15},
+
+    {kS, Kind::Label, "预览（原文件前五条记录及转换结果）:", 327, 5, 223, 10},
+    {UniversalConvertDialog::kPreviewTableId, Kind::Table, "", 327, 16, 223, 232},
+    {kPreviewButtonId, Kind::Button, "预览", 270, 233, 50, 15},
 };
+
+constexpr DialogTemplate kTemplate =
+    MakeTemplate(169, "万能数据转换", 327 + 230, 255, kControls, DialogFont::Tahoma10);
 
 }  // namespace
 
-void CUniversalConvertDlg::CreateControls() {
-    setFont(TahomaDialogFont());
-    MakeControls(this, 327, 255, kControls);
-    FillNumbered(this, {1046, 1039, 1040, 1041, 1047, 1050, 1042, 1043, 1044, 1045, 1048, 1052},
-                 kLayoutPositions);
+const DialogTemplate& UniversalConvertDialog::Template() const {
+    return kTemplate;
 }
 
 }  // namespace vm
