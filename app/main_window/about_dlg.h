@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "dialogs/about_dialog.h"
+
 namespace vm {
 
 class CAboutDlg : public QDialog {
@@ -11,8 +13,5 @@ class CAboutDlg : public QDialog {
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 };
-
-inline constexpr const char* kAboutCaption = "About Veltra全站仪通讯";
-inline constexpr const char* kAboutSecondLine = "全站仪数据下载、上传与格式转换工具";
 
 }  // namespace vm

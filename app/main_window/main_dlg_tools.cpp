@@ -5,7 +5,7 @@
 #include "app/serial/com_set_dlg.h"
 #include "app/desktop.h"
 #include "app/main_window/pane_guard.h"
-#include "app/main_window/pane_files.h"
+#include "dialogs/pane_files.h"
 
 namespace vm {
 

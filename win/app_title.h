@@ -1,0 +1,5 @@
+#pragma once
+// The program's name and version as the windows show them.
+namespace vm::win32 {
+extern const char* const kAppTitle;  // "VeltraMarlin(<version of the build>)"
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The program's main window (dialog 102): menu 129, toolbar 179, the text pane
+// (control 1007) and the status line (control 1010), one small function per
+// message. Every user action is a command id of the menu or toolbar.
+
+#include "win/win32.h"
+
+#include <string>
+
+#include "win/text_pane.h"
+
+namespace vm::win32 {
+
+inline constexpr const wchar_t* kMainWindowClass = L"VeltraMarlinMainWindow";
+inline constexpr int kPaneId = 1007;
+inline constexpr int kStatusId = 1010;
+inline constexpr int kToolBarId = 0xE800;
+
+class MainWindow {
+public:
+    MainWindow() = default;
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    static bool Register(HINSTANCE instance);
+    // Makes the window at its remembered place and shows it.
+    bool Create(HINSTANCE instance, int show);
+    HWND Window() const { return m_hwnd; }
+
+    // Reads path into the pane: the one way 打开, a dropped file and a file
+    // named on the command line take. A file that cannot be read is reported
+    // and changes nothing.
+    bool OpenPaneFile(const std::string& path);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    BOOL OnCreate(HWND hwnd, LPCREATESTRUCT create);
+    void OnSize(HWND hwnd, UINT state, int width, int height);
+    void OnCommand(HWND hwnd, int id, HWND control, UINT code);
+    LRESULT OnNotify(HWND hwnd, int id, NMHDR* header);
+    void OnDropFiles(HWND hwnd, HDROP drop);
+    void OnClose(HWND hwnd);
+    void OnDestroy(HWND hwnd);
+
+    void RunCommand(int command);
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSaveAs();
+    void OnFileExit();
+    void OnNotepad();
+    void OnHelp();
+
+    void ShowStatus(const std::string& status);
+    bool AskYesNo(const std::string& question);
+
+    HWND m_hwnd = nullptr;
+    HWND m_toolBar = nullptr;
+    HWND m_status = nullptr;
+    HFONT m_font = nullptr;
+    TextPane m_pane;
+    std::wstring m_tipText;  // the tooltip being shown
+};
+
+}  // namespace vm::win32
