@@ -24,6 +24,8 @@ public:
     explicit Win32DialogHost(Dialog& dialog) : m_dialog(dialog) {}
     ~Win32DialogHost() override;
 
+    HWND Window() const { return m_hwnd; }
+
     std::string Text(int id) const override;
     void SetText(int id, const std::string& text) override;
     bool Checked(int id) const override;

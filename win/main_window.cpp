@@ -74,6 +74,7 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         HANDLE_MSG(hwnd, WM_DROPFILES, OnDropFiles);
         HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
         HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
+        HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -144,6 +145,7 @@ void MainWindow::OnClose(HWND) {
 }
 
 void MainWindow::OnDestroy(HWND hwnd) {
+    StopComm();
     RememberWindowPlace(hwnd);
     PostQuitMessage(0);
 }

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "win/serial_transfer.h"
 #include "win/text_pane.h"
 
 namespace vm::win32 {
@@ -44,6 +45,7 @@ private:
     void OnDropFiles(HWND hwnd, HDROP drop);
     void OnClose(HWND hwnd);
     void OnDestroy(HWND hwnd);
+    void OnTimer(HWND hwnd, UINT id);
 
     void RunCommand(int command);
     void OnFileNew();
@@ -52,6 +54,9 @@ private:
     void OnFileExit();
     void OnNotepad();
     void OnHelp();
+    void OnDownload();
+    // Closes the port and stops the 300 ms tick.
+    void StopComm();
 
     void ShowStatus(const std::string& status);
     bool AskYesNo(const std::string& question);
@@ -61,6 +66,7 @@ private:
     HWND m_status = nullptr;
     HFONT m_font = nullptr;
     TextPane m_pane;
+    SerialTransfer m_transfer;
     std::wstring m_tipText;  // the tooltip being shown
 };
 

@@ -53,6 +53,8 @@ void MainWindow::RunCommand(int command) {
             return;
         case 32782:
             return OnHelp();
+        case 1004:
+            return OnDownload();
         case 0:
             return;
     }
@@ -69,6 +71,7 @@ void MainWindow::OnFileNew() {
         ShowStatus({});
         return;
     }
+    StopComm();
     m_pane.Show({});
     ShowStatus(kNewFileStatus);
 }
@@ -87,6 +90,7 @@ bool MainWindow::OpenPaneFile(const std::string& path) {
         desktop().MessageBox(m_hwnd, message, {}, MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }
+    StopComm();
     try {
         m_pane.Show(bytes);
     } catch (const std::bad_alloc&) {
@@ -103,6 +107,7 @@ void MainWindow::OnFileSaveAs() {
         ShowStatus({});
         return;
     }
+    StopComm();
     FileError error;
     if (!WritePaneToFile(*path, m_pane.Bytes(), &error)) {
         ShowStatus(error.message);

@@ -3,20 +3,26 @@
 # controls by id (veltramarlin-drive.exe), its questions answered from a file:
 # a file named on the command line opens into the pane and 另存为 writes it
 # back by the pane-to-file rule; About is rendered from its description and
-# closes with OK; 退出 asks and ends the program. Screenshots of the main
-# window and the About box land in WIN_BUILD/screenshots/.
-# usage: bash tests/windows/desktop_program.sh WIN_BUILD
+# closes with OK; 下载 takes a download from the Linux simulator through COM5
+# into the pane, which 另存为 saves byte for byte by the same rule; 退出 asks
+# and ends the program. Screenshots of the main window and the About box
+# land in WIN_BUILD/screenshots/.
+# usage: bash tests/windows/desktop_program.sh LINUX_BUILD WIN_BUILD
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+sim=$(cd "$1" && pwd)/tools/veltramarlin-sim
 . "$here/xvfb_env.sh"
-. "$here/wine_env.sh" "$1"
+. "$here/wine_env.sh" "$2"
 exe="$WIN_BUILD_DIR/win/veltramarlin.exe"
 drive="$WIN_BUILD_DIR/win/veltramarlin-drive.exe"
 shots="$WIN_BUILD_DIR/screenshots"
 work=$(mktemp -d)
-program=""
+com5="$WINEPREFIX/dosdevices/com5"
+program="" sim_pid=""
 cleanup() {
   [ -n "$program" ] && kill "$program" 2>/dev/null || true
+  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true
+  rm -f "$com5"
   rm -rf "$work"
   wine_env_stop_if_ours
   xvfb_env_stop_if_ours
@@ -27,28 +33,42 @@ win_path() { echo "Z:${1//\//\\}"; }
 mkdir -p "$shots" "$work/数据"
 "$WINE" regedit /S "$(win_path "$here/wine_display.reg")" >/dev/null 2>&1 </dev/null
 drive() { "$WINE" "$drive" "$@" 2>&1; }
+# Waits until the status line (control 1010) matches the pattern $1.
+wait_status() {
+  for _ in $(seq 150); do [[ "$(drive text 1010)" == $1 ]] && return; sleep 0.2; done
+  fail "status line: $(drive text 1010), waited for $1"
+}
+# Saves the pane as $1 through 另存为 and compares it with $2 by the pane-to-file rule.
+save_pane_and_compare() {
+  echo "$(win_path "$1")" >>"$work/answers"
+  drive command 32774 >/dev/null
+  wait_status 保存成功
+  /usr/bin/python3 -c 'import sys; a, b = sys.argv[1:]
+assert open(b, "rb").read() == open(a, "rb").read().replace(b"\r", b"").replace(b"\n", b"\r\n")' \
+    "$2" "$1" || fail "另存为 wrote other bytes than $2 gives: $(od -c "$1" | head -5)"
+}
 
 # GBK point names, CR LF, a lone LF and a lone CR, no line break at the end.
 printf 'PT1,\xd7\xf8\xb1\xea,100.125,200.5\r\nPT2,1,2,3\nPT3,\xb5\xe3\rX\r\nEND' >"$work/数据/坐标.txt"
 : >"$work/answers"
+# What the instrument sends: GBK names, CR LF, every byte value but NUL (which
+# the pane cannot hold as itself), XON, XOFF and EOT.
+/usr/bin/python3 -c 'open("'"$work"'/sent.txt", "wb").write(b"".join(
+    b"PT%d,\xd7\xf8\xb1\xea,%d.125,%d.5\r\n" % (i, 1000 + i, 2000 + i) for i in range(120))
+    + bytes(b for b in range(1, 256) if b not in (4, 17, 19)) + b"\ntail line with LF only\n")'
+printf '[ComConfig]\r\nPort=4\r\nBaud=5\r\nProtocol=0\r\n' >"$work/ConfigFile.ini"
+cd "$work"
 
-start=$(date +%s.%N)
+start=$(date +%s%N)
 "$WINE" "$exe" "--scripted-desktop=$(win_path "$work/answers")" "$(win_path "$work/数据/坐标.txt")" \
   >/dev/null 2>&1 &
 program=$!
 drive wait >/dev/null || fail "the main window did not show"
-echo "desktop_program: the main window showed after $(echo "$(date +%s.%N) - $start" | bc) s"
+echo "desktop_program: the main window showed after $((($(date +%s%N) - start) / 1000000)) ms"
 sleep 1
 drive screenshot "$(win_path "$work/main.bmp")" && /usr/bin/python3 "$here/png_of_bmp.py" "$work/main.bmp" "$shots/main-window.png"
 
-echo "$(win_path "$work/数据/另存.txt")" >>"$work/answers"
-drive command 32774 >/dev/null
-for _ in $(seq 100); do [ -e "$work/数据/另存.txt" ] && break; sleep 0.1; done
-/usr/bin/python3 -c 'import sys; a, b = sys.argv[1:]
-assert open(b, "rb").read() == open(a, "rb").read().replace(b"\r", b"").replace(b"\n", b"\r\n")' \
-  "$work/数据/坐标.txt" "$work/数据/另存.txt" || fail "另存为 wrote other bytes: $(od -c "$work/数据/另存.txt" | head -5)"
-for _ in $(seq 50); do [ "$(drive text 1010)" = "保存成功" ] && break; sleep 0.1; done
-[ "$(drive text 1010)" = "保存成功" ] || fail "status line after saving: $(drive text 1010)"
+save_pane_and_compare "$work/数据/另存.txt" "$work/数据/坐标.txt"
 
 drive command 32782 >/dev/null
 [ "$(drive dialog)" = "About Veltra全站仪通讯" ] || fail "About: $(drive dialog)"
@@ -58,10 +78,21 @@ drive dialog-click 1 >/dev/null
 sleep 0.5
 [ "$(drive dialog 2>/dev/null)" != "About Veltra全站仪通讯" ] || fail "About stayed open after OK"
 
+# COM5 at 9600 baud with XON/XOFF, as ConfigFile.ini in the program's folder says.
+out="$work/sim.out"
+"$sim" send "$work/sent.txt" --baud 9600 >"$out" 2>"$work/sim.log" &
+sim_pid=$!
+for _ in $(seq 200); do [ -s "$out" ] && break; sleep 0.05; done
+ln -sfn "$(head -n1 "$out")" "$com5"
+drive command 1004 >/dev/null
+wait_status "收到数据行数: *，下载结束*"
+save_pane_and_compare "$work/下载.txt" "$work/sent.txt"
+drive screenshot "$(win_path "$work/download.bmp")" && /usr/bin/python3 "$here/png_of_bmp.py" "$work/download.bmp" "$shots/download.png"
+
 echo "yes" >>"$work/answers"
 drive command 32775 >/dev/null
 for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program" 2>/dev/null && fail "退出 did not end the program"
 program=""
 grep -q '^message 真的要退出程序吗>>>' "$work/answers.asked" || fail "questions asked: $(cat "$work/answers.asked")"
-echo "desktop_program: open, save as, About and exit work"
+echo "desktop_program: open, save as, About, a download through COM5 and exit work"

@@ -14,5 +14,5 @@ start=$(date +%s)
 (cd "$WIN_BUILD_DIR" && ctest --output-on-failure --timeout 600)
 bash "$here/cli_compare.sh" "$1" "$2"
 bash "$here/serial_link.sh" "$1" "$2"
-bash "$here/desktop_program.sh" "$2"
+bash "$here/desktop_program.sh" "$1" "$2"
 echo "test-windows: passed in $(($(date +%s) - start)) s"
