@@ -65,7 +65,6 @@ inline constexpr const char* kNoEditorMessage =
 inline constexpr const char* kNoCalculatorMessage =
     "找不到计算器程序。请安装一个计算器（如 gnome-calculator、kcalc、galculator 或 "
     "mate-calc）后再试。";
-inline constexpr const char* kNoViewerMessage = "没有可以打开这个文件的程序：";
 
 // Hands path to the desktop's viewer; when nothing could open it the user is
 // told, as a viewer that never starts would otherwise leave a command silently dead.

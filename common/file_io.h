@@ -50,6 +50,11 @@ bool ForEachFileBlock(const std::string& path, size_t blockSize,
                       const std::function<void(const char* data, size_t size)>& onBlock,
                       FileError* error = nullptr);
 
+// Reads at most maxBytes from the start of the file (a glimpse of a file
+// that may be large). On failure returns false and fills error (if given).
+bool ReadFilePrefix(const std::string& path, size_t maxBytes, std::string& out,
+                    FileError* error = nullptr);
+
 // Moves a regular file aside to a fresh name in its own folder (returned in
 // aside) so a new file can take its place; 0 or the errno of the failure.
 int MoveFileAside(const std::string& path, std::string& aside);

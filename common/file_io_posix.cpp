@@ -76,6 +76,29 @@ bool ForEachFileBlock(const std::string& path, size_t blockSize,
     }
 }
 
+bool ReadFilePrefix(const std::string& path, size_t maxBytes, std::string& out, FileError* error) {
+    out.clear();
+    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    if (file.fd < 0)
+        return Fail(error, errno, ReadFailureMessage(path, errno));
+    out.resize(maxBytes);
+    size_t used = 0;
+    while (used < maxBytes) {
+        const ssize_t n = ::read(file.fd, out.data() + used, maxBytes - used);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            out.clear();
+            return Fail(error, errno, ReadFailureMessage(path, errno));
+        }
+        if (n == 0)
+            break;
+        used += static_cast<size_t>(n);
+    }
+    out.resize(used);
+    return true;
+}
+
 int MoveFileAside(const std::string& path, std::string& aside) {
     aside = FolderOf(path) + "/.vm-old-XXXXXX";
     const int fd = ::mkstemp(aside.data());

@@ -83,6 +83,36 @@ bool ForEachFileBlock(const std::string& path, size_t blockSize,
     }
 }
 
+bool ReadFilePrefix(const std::string& path, size_t maxBytes, std::string& out, FileError* error) {
+    out.clear();
+    const std::wstring wide = WideFromUtf8(path);
+    if (IsFolder(wide))
+        return Fail(error, EISDIR, ReadFailureMessage(path, EISDIR));
+    Handle file{::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (file.h == INVALID_HANDLE_VALUE) {
+        const int code = ErrnoFromWin32(::GetLastError());
+        return Fail(error, code, ReadFailureMessage(path, code));
+    }
+    out.resize(maxBytes);
+    size_t used = 0;
+    while (used < maxBytes) {
+        DWORD n = 0;
+        const size_t left = maxBytes - used;
+        const DWORD want = static_cast<DWORD>(left < (1u << 30) ? left : (1u << 30));
+        if (!::ReadFile(file.h, out.data() + used, want, &n, nullptr)) {
+            const int code = ErrnoFromWin32(::GetLastError());
+            out.clear();
+            return Fail(error, code, ReadFailureMessage(path, code));
+        }
+        if (n == 0)
+            break;
+        used += n;
+    }
+    out.resize(used);
+    return true;
+}
+
 int MoveFileAside(const std::string& path, std::string& aside) {
     aside = win32::FreshNameBeside(path, "old");
     if (::MoveFileExW(WideFromUtf8(path).c_str(), WideFromUtf8(aside).c_str(),

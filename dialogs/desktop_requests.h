@@ -11,6 +11,9 @@ enum class MsgButtons { Ok, YesNo, OkCancel, YesNoCancel };
 enum class MsgIcon { None, Question, Stop, Information, Warning };
 enum class MsgResult { Ok, Cancel, Yes, No };
 
+// Said when the desktop found no program to open a file with; the path follows.
+inline constexpr const char* kNoViewerMessage = "没有可以打开这个文件的程序：";
+
 // The caption of a message box that is not given one: the program's name.
 inline constexpr const char* kMessageCaption = "veltramarlin";
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialogs/desktop_requests.h"
+#include "export/point_set.h"
 
 namespace vm {
 
@@ -38,11 +39,16 @@ public:
     // Tables: a header row, then the rows of cells.
     virtual void SetTable(int id, const std::vector<std::string>& header,
                           const std::vector<std::vector<std::string>>& rows) = 0;
+    // Sets a table cell apart (highlighted, with note as its hover text) until
+    // the next SetTable.
+    virtual void MarkCell(int id, int row, int column, const std::string& note) = 0;
 
     virtual bool IsEnabled(int id) const = 0;
     virtual void SetEnabled(int id, bool enabled) = 0;
     virtual void SetVisible(int id, bool visible) = 0;
     virtual void SetFocus(int id) = 0;
+    // Selects the whole text of an edit, as a refused entry is shown for retyping.
+    virtual void SelectAllText(int id) = 0;
     // A control's hover text (empty: none).
     virtual void SetToolTip(int id, const std::string& text) = 0;
 
@@ -59,6 +65,11 @@ public:
     virtual std::optional<std::string> AskSaveFile(const FileDialogRequest& request) = 0;
     // Hands a file to the desktop's viewer; false when nothing could open it.
     virtual bool ViewFile(const std::string& path) = 0;
+    // Opens the point preview window on a file, read as kind (a layout's
+    // columns for PointFileKind::Layout); the window tells the user when the
+    // file cannot be read, and stays open beside the dialog.
+    virtual void PreviewPoints(const std::string& path, PointFileKind kind,
+                               const LayoutColumns& layout = LayoutColumns()) = 0;
 
     // Calls the dialog's OnTimer(timerId) every intervalMs on the window's
     // thread until StopTimer; starting a running timer restarts it.

@@ -72,7 +72,7 @@ constexpr ControlRow kControls[] = {
 };
 
 // "Tahoma" 10 pt; the families after it show the Chinese captions.
-QFont DialogFont() {
+QFont TahomaFont() {
     QFont font;
     font.setFamilies({"Tahoma", "Noto Sans CJK SC", "WenQuanYi Micro Hei", "Sans Serif"});
     font.setPointSize(10);
@@ -82,7 +82,7 @@ QFont DialogFont() {
 }  // namespace
 
 void CUniversalConvertDlg::CreateControls() {
-    setFont(DialogFont());
+    setFont(TahomaFont());
     MakeControls(this, 327, 255, kControls);
     FillNumbered(this, {1046, 1039, 1040, 1041, 1047, 1050, 1042, 1043, 1044, 1045, 1048, 1052},
                  kLayoutPositions);

@@ -111,6 +111,7 @@ void RecordingDialogHost::SetTable(int id, const std::vector<std::string>& heade
     RecordedControl& c = control(id);
     c.header = header;
     c.rows = rows;
+    c.marks.clear();
 }
 
 bool RecordingDialogHost::IsEnabled(int id) const {
@@ -164,12 +165,15 @@ std::optional<std::string> RecordingDialogHost::AskSaveFile(const FileDialogRequ
 
 bool RecordingDialogHost::ViewFile(const std::string& path) {
     viewedFiles.push_back(path);
-    return true;
+    return viewerOpens;
 }
 
 void RecordingDialogHost::RunInBackground(std::function<void()> work, std::function<void()> done) {
     work();
-    done();
+    if (holdBackground)
+        holdBackground(std::move(done));
+    else
+        done();
 }
 
 int RecordingDialogHost::RunModal(Dialog& child) {

@@ -6,6 +6,7 @@
 // OnOpened; Click(), Choose(), Type() and Leave() stand for what a user does.
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -24,6 +25,7 @@ struct RecordedControl {
     int selection = -1;
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> rows;
+    std::map<std::pair<int, int>, std::string> marks;  // (row, column) -> note
     bool enabled = true;
     bool visible = true;
     std::string toolTip;
@@ -55,12 +57,19 @@ public:
     // Scripted answers, taken in order; an empty queue answers Ok / cancel.
     std::deque<MsgResult> messageAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
+    // When set, background work still runs at once, but its completion is
+    // handed here, to be called when the test says the work is over.
+    std::function<void(std::function<void()>)> holdBackground;
     // Called for every child dialog, instead of showing it; returns its result.
     std::function<int(Dialog&)> onChild;
 
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> fileRequests;
     std::vector<std::string> viewedFiles;
+    // What the viewer answers (true: the file opened).
+    bool viewerOpens = true;
+    std::vector<std::pair<std::string, PointFileKind>> previews;
+    std::vector<LayoutColumns> previewLayouts;
     std::map<int, int> runningTimers;  // id -> interval
     std::string title;
     bool busy = false;
@@ -76,10 +85,14 @@ public:
     void SetSelection(int id, int index) override;
     void SetTable(int id, const std::vector<std::string>& header,
                   const std::vector<std::vector<std::string>>& rows) override;
+    void MarkCell(int id, int row, int column, const std::string& note) override {
+        control(id).marks[{row, column}] = note;
+    }
     bool IsEnabled(int id) const override;
     void SetEnabled(int id, bool enabled) override;
     void SetVisible(int id, bool visible) override;
     void SetFocus(int id) override;
+    void SelectAllText(int id) override { selectedAll = control(id).text; }
     void SetToolTip(int id, const std::string& text) override;
     void SetTitle(const std::string& text) override { title = text; }
     void SetBusy(bool value) override { busy = value; }
@@ -88,6 +101,11 @@ public:
     std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
     bool ViewFile(const std::string& path) override;
+    void PreviewPoints(const std::string& path, PointFileKind kind,
+                       const LayoutColumns& layout) override {
+        previews.emplace_back(path, kind);
+        previewLayouts.push_back(layout);
+    }
     void StartTimer(int timerId, int intervalMs) override { runningTimers[timerId] = intervalMs; }
     void StopTimer(int timerId) override { runningTimers.erase(timerId); }
     void RunInBackground(std::function<void()> work, std::function<void()> done) override;
@@ -95,6 +113,7 @@ public:
     void Close(int result) override { m_result = result; }
 
     int focus = kStaticId;
+    std::string selectedAll;  // the text of the edit last selected whole
 
 private:
     const RecordedControl& Get(int id) const;
