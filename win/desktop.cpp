@@ -182,6 +182,8 @@ private:
             const size_t end = answers.find('\n', start);
             start = end == std::string::npos ? answers.size() : end + 1;
         }
+        if (start >= answers.size())
+            return {};  // no answer: the default one, and the next line answers the next question
         ++m_used;
         std::string answer = answers.substr(start, answers.find('\n', start) - start);
         while (!answer.empty() && (answer.back() == '\r' || answer.back() == ' '))

@@ -31,7 +31,8 @@ public:
 Desktop& desktop();
 
 // Answers every question from the lines of answersPath in order ("ok", "yes",
-// "no", "cancel", or a path for a file dialog; no line left: cancel) and
+// "no", "cancel", or a path for a file dialog; no line left: OK, or cancel
+// for a file dialog, and the line added next answers the next question) and
 // appends each question to answersPath + ".asked". For the tests under wine.
 void UseScriptedDesktop(const std::string& answersPath);
 

@@ -8,12 +8,16 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <climits>
+
 namespace vm::win32 {
 namespace {
 
 // Posted by a finished background job to the window's thread; lParam: the job.
 constexpr UINT kJobDoneMessage = WM_APP + 1;
 constexpr int kHintWidthPixels = 400;
+constexpr COLORREF kMarkedCellColour = RGB(255, 240, 200);
+const char* const kPreviewNotBuiltMessage = "“预览”功能尚未完成，敬请期待。";
 
 bool IsMultiLine(ControlKind kind) {
     return kind == ControlKind::PathBox || kind == ControlKind::StatusBox;
@@ -60,6 +64,12 @@ INT_PTR CALLBACK Win32DialogHost::DialogProc(HWND hwnd, UINT message, WPARAM wPa
             return TRUE;
         case WM_SETCURSOR:
             return host->OnSetCursor();
+        case WM_NOTIFY:
+            if (reinterpret_cast<NMHDR*>(lParam)->code != NM_CUSTOMDRAW)
+                return FALSE;
+            SetWindowLongPtrW(hwnd, DWLP_MSGRESULT,
+                              host->OnTableDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
+            return TRUE;
         case WM_DESTROY:
             host->OnDestroy();
             return FALSE;
@@ -173,6 +183,24 @@ std::string Win32DialogHost::Text(int id) const {
     return IsMultiLine(kind) ? WithLfLineEnds(text) : text;
 }
 
+// Marked cells of a table draw on a highlight.
+LRESULT Win32DialogHost::OnTableDraw(NMLVCUSTOMDRAW* draw) {
+    const int table = int(draw->nmcd.hdr.idFrom);
+    switch (draw->nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            return CDRF_NOTIFYSUBITEMDRAW;
+        case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+            const bool marked =
+                m_marked.count({table, int(draw->nmcd.dwItemSpec), draw->iSubItem}) > 0;
+            draw->clrTextBk = marked ? kMarkedCellColour : CLR_DEFAULT;
+            return CDRF_NEWFONT;
+        }
+    }
+    return CDRF_DODEFAULT;
+}
+
 void Win32DialogHost::SetText(int id, const std::string& text) {
     const ControlKind kind = KindOf(id);
     HWND control = Control(id);
@@ -184,6 +212,8 @@ void Win32DialogHost::SetText(int id, const std::string& text) {
     ++m_settingText;
     SetWindowText(control, IsMultiLine(kind) ? WithCrLfLineEnds(text) : text);
     --m_settingText;
+    if (kind == ControlKind::ShownPath)  // the file name, at the end, in view
+        SendMessageW(control, EM_SETSEL, WPARAM(-1), LPARAM(-1));
 }
 
 bool Win32DialogHost::Checked(int id) const {
@@ -223,7 +253,15 @@ void Win32DialogHost::SetSelection(int id, int index) {
 
 void Win32DialogHost::SetTable(int id, const std::vector<std::string>& header,
                                const std::vector<std::vector<std::string>>& rows) {
+    m_marked.erase(m_marked.lower_bound({id, INT_MIN, INT_MIN}),
+                   m_marked.upper_bound({id, INT_MAX, INT_MAX}));
     FillListView(Control(id), header, rows);
+}
+
+// The note is not shown yet: a list view has no hover text per cell of its own.
+void Win32DialogHost::MarkCell(int id, int row, int column, const std::string&) {
+    m_marked.insert({id, row, column});
+    InvalidateRect(Control(id), nullptr, FALSE);
 }
 
 bool Win32DialogHost::IsEnabled(int id) const {
@@ -240,6 +278,10 @@ void Win32DialogHost::SetVisible(int id, bool visible) {
 
 void Win32DialogHost::SetFocus(int id) {
     SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);
+}
+
+void Win32DialogHost::SelectAllText(int id) {
+    SendMessageW(Control(id), EM_SETSEL, 0, -1);
 }
 
 void Win32DialogHost::SetToolTip(int id, const std::string& text) {
@@ -275,6 +317,11 @@ std::optional<std::string> Win32DialogHost::AskSaveFile(const FileDialogRequest&
 
 bool Win32DialogHost::ViewFile(const std::string& path) {
     return desktop().ViewFile(m_hwnd, path);
+}
+
+// The point preview window is not on this system yet: the user is told so.
+void Win32DialogHost::PreviewPoints(const std::string&, PointFileKind, const LayoutColumns&) {
+    MessageBox(kPreviewNotBuiltMessage, {}, MsgButtons::Ok, MsgIcon::Information);
 }
 
 void Win32DialogHost::StartTimer(int timerId, int intervalMs) {

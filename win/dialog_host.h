@@ -5,10 +5,13 @@
 
 #include "win/win32.h"
 
+#include <commctrl.h>
+
 #include <functional>
 #include <list>
 #include <set>
 #include <thread>
+#include <tuple>
 
 #include "dialogs/dialog.h"
 #include "dialogs/dialog_host.h"
@@ -36,10 +39,12 @@ public:
     void SetSelection(int id, int index) override;
     void SetTable(int id, const std::vector<std::string>& header,
                   const std::vector<std::vector<std::string>>& rows) override;
+    void MarkCell(int id, int row, int column, const std::string& note) override;
     bool IsEnabled(int id) const override;
     void SetEnabled(int id, bool enabled) override;
     void SetVisible(int id, bool visible) override;
     void SetFocus(int id) override;
+    void SelectAllText(int id) override;
     void SetToolTip(int id, const std::string& text) override;
     void SetTitle(const std::string& title) override;
     void SetBusy(bool busy) override;
@@ -48,6 +53,8 @@ public:
     std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
     bool ViewFile(const std::string& path) override;
+    void PreviewPoints(const std::string& path, PointFileKind kind,
+                       const LayoutColumns& layout) override;
     void StartTimer(int timerId, int intervalMs) override;
     void StopTimer(int timerId) override;
     void RunInBackground(std::function<void()> work, std::function<void()> done) override;
@@ -70,6 +77,7 @@ private:
     void OnCancel(HWND control);
     void OnJobDone(Job* job);
     BOOL OnSetCursor();
+    LRESULT OnTableDraw(NMLVCUSTOMDRAW* draw);
     void OnDestroy();
     void AddHints();
 
@@ -77,6 +85,13 @@ private:
     HWND m_hwnd = nullptr;
     HWND m_tips = nullptr;
     std::set<int> m_timers;
+    struct MarkedCell {
+        int table, row, column;
+        bool operator<(const MarkedCell& o) const {
+            return std::tie(table, row, column) < std::tie(o.table, o.row, o.column);
+        }
+    };
+    std::set<MarkedCell> m_marked;
     std::list<Job> m_jobs;
     int m_settingText = 0;  // inside SetText: no "text changed" for it
     bool m_busy = false;

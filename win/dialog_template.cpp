@@ -10,8 +10,30 @@ namespace vm::win32 {
 namespace {
 
 // A drop-down list's rectangle is its closed height; the template's height
-// of a combo box includes the list that drops down.
+// of a combo box includes the list that drops down (this much when the row
+// does not say).
 constexpr int kDropDownRows = 120;
+
+struct FontFace {
+    const wchar_t* name;
+    WORD points;
+};
+
+// The typefaces the templates are laid out in; Windows links the Chinese
+// characters of the Western ones to the system's Chinese font.
+FontFace FaceOf(DialogFont font) {
+    switch (font) {
+        case DialogFont::SansSerif8:
+            return {L"MS Sans Serif", 8};
+        case DialogFont::Song10:
+            return {L"新宋体", 10};
+        case DialogFont::Tahoma10:
+            return {L"Tahoma", 10};
+        case DialogFont::Desktop:
+            break;
+    }
+    return {L"MS Shell Dlg", 8};
+}
 
 struct ControlClass {
     const wchar_t* name;
@@ -30,6 +52,8 @@ ControlClass ClassOf(ControlKind kind) {
             return {L"BUTTON", BS_AUTORADIOBUTTON | BS_NOTIFY | WS_TABSTOP};
         case ControlKind::Edit:
             return {L"EDIT", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP};
+        case ControlKind::ShownPath:
+            return {L"EDIT", ES_AUTOHSCROLL | ES_READONLY | WS_BORDER};
         case ControlKind::PathBox:
             return {L"EDIT", ES_MULTILINE | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP};
         case ControlKind::StatusBox:
@@ -44,6 +68,8 @@ ControlClass ClassOf(ControlKind kind) {
                     LVS_REPORT | LVS_NOSORTHEADER | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP};
         case ControlKind::Canvas:
             return {L"STATIC", SS_WHITERECT};
+        case ControlKind::Icon:
+            return {L"STATIC", SS_ICON | SS_REALSIZECONTROL};
         case ControlKind::DefaultButton:
             return {L"BUTTON", BS_DEFPUSHBUTTON | BS_NOTIFY | WS_TABSTOP};
         case ControlKind::Button:
@@ -80,7 +106,8 @@ void WriteItem(TemplateWriter& out, const ControlRow& row, bool startsGroup) {
     DWORD style = WS_CHILD | WS_VISIBLE | cls.style;
     if (startsGroup)
         style |= WS_GROUP;
-    const int height = row.kind == ControlKind::List ? row.height + kDropDownRows : row.height;
+    const int dropDown = row.listHeight > 0 ? row.listHeight : kDropDownRows;
+    const int height = row.kind == ControlKind::List ? row.height + dropDown : row.height;
     out.AlignToDword();
     out.Dword(style);
     out.Dword(row.kind == ControlKind::Table ? WS_EX_CLIENTEDGE : 0);
@@ -90,7 +117,12 @@ void WriteItem(TemplateWriter& out, const ControlRow& row, bool startsGroup) {
     out.Word(WORD(height));
     out.Word(WORD(row.id));  // kStaticId is 0xFFFF, the id of controls without one
     out.Text(cls.name);
-    out.Text(WideFromUtf8(row.caption ? row.caption : ""));
+    if (row.kind == ControlKind::Icon) {
+        out.Word(0xFFFF);  // the program's icon, by its resource number
+        out.Word(kProgramIconResource);
+    } else {
+        out.Text(WideFromUtf8(row.caption ? row.caption : ""));
+    }
     out.Word(0);  // no creation data
 }
 
@@ -108,8 +140,9 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialog) {
     out.Word(0);  // no menu
     out.Word(0);  // the dialog class
     out.Text(WideFromUtf8(dialog.title ? dialog.title : ""));
-    out.Word(kDialogFontPoints);
-    out.Text(kDialogFontName);
+    const FontFace face = FaceOf(dialog.font);
+    out.Word(face.points);
+    out.Text(face.name);
     // A run of radio buttons is one group; whatever follows starts the next.
     ControlKind previous = ControlKind::Label;
     for (size_t i = 0; i < dialog.rowCount; ++i) {

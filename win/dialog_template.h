@@ -15,7 +15,10 @@ namespace vm::win32 {
 // (as a DLGTEMPLATE*) to DialogBoxIndirectParamW.
 std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialog);
 
-// The user interface font of every dialog and of the main window.
+// The resource number of the program's icon.
+inline constexpr WORD kProgramIconResource = 1;
+
+// The Chinese user interface font of the main window.
 inline constexpr const wchar_t* kDialogFontName = L"Microsoft YaHei";
 inline constexpr WORD kDialogFontPoints = 9;
 

@@ -2,6 +2,7 @@
 
 #include "common/wide_text_win32.h"
 #include "win/app_title.h"
+#include "win/dialog_template.h"
 #include "win/main_menu.h"
 #include "win/ui_font.h"
 #include "win/window_place.h"
@@ -31,7 +32,7 @@ bool MainWindow::Register(HINSTANCE instance) {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = &MainWindow::WindowProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconResource));
     if (!wc.hIcon)
         wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);

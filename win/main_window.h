@@ -54,6 +54,7 @@ private:
     void OnFileExit();
     void OnNotepad();
     void OnHelp();
+    void OnUniversalConvert();
     void OnDownload();
     // Closes the port and stops the 300 ms tick.
     void StopComm();

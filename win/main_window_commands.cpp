@@ -4,7 +4,9 @@
 #include "common/file_io.h"
 #include "common/pane_text.h"
 #include "dialogs/about_dialog.h"
+#include "common/user_paths.h"
 #include "dialogs/pane_files.h"
+#include "dialogs/universal/universal_convert_dialog.h"
 #include "win/app_title.h"
 #include "win/desktop.h"
 #include "win/dialog_host.h"
@@ -55,6 +57,8 @@ void MainWindow::RunCommand(int command) {
             return OnHelp();
         case 1004:
             return OnDownload();
+        case 32802:
+            return OnUniversalConvert();
         case 0:
             return;
     }
@@ -126,6 +130,13 @@ void MainWindow::OnFileExit() {
 void MainWindow::OnNotepad() {
     if (const auto path = desktop().AskOpenFile(nullptr, NotepadDialogRequest()))
         desktop().StartProgram(m_hwnd, "notepad.exe", "\"" + *path + "\"");
+}
+
+// The layouts are kept in the per-user settings, whose folder may not be there yet.
+void MainWindow::OnUniversalConvert() {
+    MakeFolders(UserConfigDir());
+    UniversalConvertDialog dialog(UserIniPath());
+    RunDialog(m_hwnd, dialog);
 }
 
 void MainWindow::OnHelp() {

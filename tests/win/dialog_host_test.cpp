@@ -30,6 +30,8 @@ constexpr ControlRow kEveryKind[] = {
     {109, ControlKind::ListBox, "", 70, 50, 60, 30},
     {110, ControlKind::Table, "", 135, 50, 60, 30},
     {111, ControlKind::Canvas, "", 7, 85, 30, 20},
+    {113, ControlKind::ShownPath, "", 40, 85, 90, 12},
+    {114, ControlKind::Icon, "", 135, 85, 20, 20},
     {kIdOk, ControlKind::DefaultButton, "确定", 210, 5, 50, 14},
     {kIdCancel, ControlKind::Button, "取消", 210, 22, 50, 14},
     {112, ControlKind::FocusButton, "浏览", 210, 39, 50, 14},
@@ -54,6 +56,7 @@ const wchar_t* ExpectedClass(ControlKind kind) {
         case ControlKind::Edit:
         case ControlKind::PathBox:
         case ControlKind::StatusBox:
+        case ControlKind::ShownPath:
             return L"Edit";
         case ControlKind::List:
             return L"ComboBox";
@@ -63,6 +66,7 @@ const wchar_t* ExpectedClass(ControlKind kind) {
             return L"SysListView32";
         case ControlKind::Label:
         case ControlKind::Canvas:
+        case ControlKind::Icon:
             return L"Static";
     }
     return L"";
@@ -147,7 +151,10 @@ void ProbeDialog::OnOpened(DialogHost& host) {
     EXPECT_FALSE(host.IsEnabled(112));
 
     host.SetTable(110, {"点名", "X"}, {{"P1", "1.000"}, {"P2", "2.000"}});
+    host.MarkCell(110, 1, 1, "空列");
     EXPECT_EQ(SendMessageW(GetDlgItem(dialog, 110), LVM_GETITEMCOUNT, 0, 0), 2);
+    host.SetText(113, "D:\\数据\\坐标.txt");
+    EXPECT_EQ(host.Text(113), "D:\\数据\\坐标.txt");
 
     host.RunInBackground([] {},
                          [this, &host] {

@@ -4,13 +4,15 @@
 # a file named on the command line opens into the pane and 另存为 writes it
 # back by the pane-to-file rule; About is rendered from its description and
 # closes with OK; 下载 takes a download from the Linux simulator through COM5
-# into the pane, which 另存为 saves byte for byte by the same rule; 退出 asks
+# into the pane, which 另存为 saves byte for byte by the same rule; 万能数据转换
+# converts a point list into the same bytes as the Linux command line; 退出 asks
 # and ends the program. Screenshots of the main window and the About box
 # land in WIN_BUILD/screenshots/.
 # usage: bash tests/windows/desktop_program.sh LINUX_BUILD WIN_BUILD
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 sim=$(cd "$1" && pwd)/tools/veltramarlin-sim
+linux_cli=$(cd "$1" && pwd)/cli/veltramarlin-cli
 . "$here/xvfb_env.sh"
 . "$here/wine_env.sh" "$2"
 exe="$WIN_BUILD_DIR/win/veltramarlin.exe"
@@ -89,10 +91,26 @@ wait_status "收到数据行数: *，下载结束*"
 save_pane_and_compare "$work/下载.txt" "$work/sent.txt"
 drive screenshot "$(win_path "$work/download.bmp")" && /usr/bin/python3 "$here/png_of_bmp.py" "$work/download.bmp" "$shots/download.png"
 
+# A point list with GBK names and odd numbers; the dialog starts with the
+# layouts of a fresh settings file, as the command line does.
+/usr/bin/python3 -c 'open("'"$work"'/点.txt", "wb").write(b"".join(b"\xb5\xe3%d,TREE,%d.125,-%d.5,%s\r\n"
+    % (i, 3000000 + i, 500000 + i, [b"12.3", b"", b"x", b"1e3"][i % 4]) for i in range(300)))'
+"$linux_cli" universal "$work/点.txt" "$work/want-通用.txt" >/dev/null
+drive command 32802 >/dev/null
+[ "$(drive dialog)" = "万能数据转换" ] || fail "万能数据转换: $(drive dialog)"
+drive dialog-set 1055 "$(win_path "$work/点.txt")" >/dev/null
+drive dialog-set 1056 "$(win_path "$work/通用.txt")" >/dev/null
+drive dialog-click 1 >/dev/null
+for _ in $(seq 100); do [ -s "$work/通用.txt" ] && break; sleep 0.1; done
+sleep 1
+drive screenshot "$(win_path "$work/universal.bmp")" && /usr/bin/python3 "$here/png_of_bmp.py" "$work/universal.bmp" "$shots/universal.png"
+cmp -s "$work/want-通用.txt" "$work/通用.txt" || fail "万能数据转换 wrote other bytes than the command line: $(cmp "$work/want-通用.txt" "$work/通用.txt" 2>&1)"
+drive dialog-click 2 >/dev/null
+
 echo "yes" >>"$work/answers"
 drive command 32775 >/dev/null
 for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program" 2>/dev/null && fail "退出 did not end the program"
 program=""
 grep -q '^message 真的要退出程序吗>>>' "$work/answers.asked" || fail "questions asked: $(cat "$work/answers.asked")"
-echo "desktop_program: open, save as, About, a download through COM5 and exit work"
+echo "desktop_program: open, save as, About, a download through COM5, the universal conversion and exit work"

@@ -5,6 +5,7 @@
 //   text ID              prints a control's text of the main window, UTF-8
 //   dialog               prints the title of the dialog open over the main window
 //   dialog-text ID       prints a control's text of that dialog
+//   dialog-set ID TEXT   sets a control's text of that dialog, as if typed
 //   dialog-click ID      presses a button of that dialog
 //   close                asks the main window to close
 //   screenshot FILE      writes the whole screen as a 24-bit BMP
@@ -133,6 +134,13 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (verb == L"dialog-text")
         return PrintControlText(dialog, id);
+    if (verb == L"dialog-set" && argc > 3) {
+        HWND control = GetDlgItem(dialog, id);
+        if (!control)
+            return Fail("no such control");
+        SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
+        return 0;
+    }
     if (verb == L"dialog-click") {
         HWND button = GetDlgItem(dialog, id);
         return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
