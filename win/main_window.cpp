@@ -76,6 +76,12 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
         HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
         HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
+        case SerialTransfer::kUploadMessage:
+            OnUploadMessage(reinterpret_cast<std::string*>(lParam));
+            return 0;
+        case SerialTransfer::kUploadFinished:
+            OnUploadFinished(wParam);
+            return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }

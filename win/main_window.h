@@ -56,6 +56,10 @@ private:
     void OnHelp();
     void OnUniversalConvert();
     void OnDownload();
+    void OnUpload();
+    void OnUploadMessage(std::string* text);
+    void OnUploadFinished(WPARAM transfer);
+    void ShowStart(const TransferStart& start, const std::string& pane);
     // Closes the port and stops the 300 ms tick.
     void StopComm();
 

@@ -57,6 +57,8 @@ void MainWindow::RunCommand(int command) {
             return OnHelp();
         case 1004:
             return OnDownload();
+        case 1005:
+            return OnUpload();
         case 32802:
             return OnUniversalConvert();
         case 0:

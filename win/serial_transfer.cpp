@@ -3,7 +3,6 @@
 #include "common/user_paths.h"
 #include "serial/comm_state.h"
 #include "serial/download_recording.h"
-#include "serial/serial_port.h"
 
 namespace vm::win32 {
 
@@ -20,6 +19,25 @@ TransferStart SerialTransfer::StartDownload(std::string& pane) {
     return start;
 }
 
+TransferStart SerialTransfer::StartUpload(HWND window, const std::string& file, std::string& pane) {
+    Stop();
+    PortChoice choice;
+    choice.settings = LoadComSettings(LocalIniPath());
+    const WPARAM transfer = ++m_transfer;
+    UploadHooks hooks;
+    hooks.chooseFile = [file](std::string& chosen) {
+        chosen = file;
+        return true;
+    };
+    hooks.showMessage = [window](const std::string& text) {
+        auto* posted = new std::string(text);
+        if (!PostMessageW(window, kUploadMessage, 0, reinterpret_cast<LPARAM>(posted)))
+            delete posted;
+    };
+    hooks.finished = [window, transfer] { PostMessageW(window, kUploadFinished, transfer, 0); };
+    return vm::StartUpload(g_serialPort, choice, m_worker, std::move(hooks), pane);
+}
+
 TickResult SerialTransfer::Tick(std::string& pane) {
     const bool download = GetCommMode() == COMM_RECEIVE;
     TickResult tick = m_ticker.OnTimer(g_serialPort, pane);
@@ -29,6 +47,7 @@ TickResult SerialTransfer::Tick(std::string& pane) {
 }
 
 void SerialTransfer::Stop() {
+    m_worker.StopCurrent();
     g_serialPort.Close();
     if (m_journal.IsRecording())
         m_journal.End(false, true);

@@ -4,7 +4,8 @@
 # a file named on the command line opens into the pane and 另存为 writes it
 # back by the pane-to-file rule; About is rendered from its description and
 # closes with OK; 下载 takes a download from the Linux simulator through COM5
-# into the pane, which 另存为 saves byte for byte by the same rule; 万能数据转换
+# into the pane, which 另存为 saves byte for byte by the same rule; 上传 sends
+# a coordinate file to the simulator as the command line does; 万能数据转换
 # converts a point list into the same bytes as the Linux command line; 退出 asks
 # and ends the program. Screenshots of the main window and the About box
 # land in WIN_BUILD/screenshots/.
@@ -39,6 +40,15 @@ drive() { "$WINE" "$drive" "$@" 2>&1; }
 wait_status() {
   for _ in $(seq 150); do [[ "$(drive text 1010)" == $1 ]] && return; sleep 0.2; done
   fail "status line: $(drive text 1010), waited for $1"
+}
+# Starts the simulator (ending the one before) and points COM5 at its pseudo-terminal.
+start_sim() {
+  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true
+  local out="$work/sim.$RANDOM"
+  "$sim" "$@" >"$out" 2>>"$work/sim.log" &
+  sim_pid=$!
+  for _ in $(seq 200); do [ -s "$out" ] && break; sleep 0.05; done
+  ln -sfn "$(head -n1 "$out")" "$com5"
 }
 # Saves the pane as $1 through 另存为 and compares it with $2 by the pane-to-file rule.
 save_pane_and_compare() {
@@ -81,15 +91,22 @@ sleep 0.5
 [ "$(drive dialog 2>/dev/null)" != "About Veltra全站仪通讯" ] || fail "About stayed open after OK"
 
 # COM5 at 9600 baud with XON/XOFF, as ConfigFile.ini in the program's folder says.
-out="$work/sim.out"
-"$sim" send "$work/sent.txt" --baud 9600 >"$out" 2>"$work/sim.log" &
-sim_pid=$!
-for _ in $(seq 200); do [ -s "$out" ] && break; sleep 0.05; done
-ln -sfn "$(head -n1 "$out")" "$com5"
+start_sim send "$work/sent.txt" --baud 9600
 drive command 1004 >/dev/null
 wait_status "收到数据行数: *，下载结束*"
 save_pane_and_compare "$work/下载.txt" "$work/sent.txt"
 drive screenshot "$(win_path "$work/download.bmp")" && /usr/bin/python3 "$here/png_of_bmp.py" "$work/download.bmp" "$shots/download.png"
+
+# 上传 of a coordinate file: the instrument receives each point in its pieces
+# (millimetres, a grid coordinate with the zone in front), then EOT.
+printf 'PT7,100.25,200.5,-3.0009,TREE\r\nPT8,1.001,2.002,38500000.123\r\nNOTE\r\n' >"$work/上传.txt"
+printf 'PT7,100250,200500,-3000,TREE\r\nPT8,1001,2002,38500000123,\r\nNOTE\r\n\004' >"$work/want.bin"
+start_sim record "$work/got.bin"
+echo "$(win_path "$work/上传.txt")" >>"$work/answers"
+drive command 1005 >/dev/null
+wait_status "发送了*全部发送*"
+for _ in $(seq 50); do cmp -s "$work/want.bin" "$work/got.bin" && break; sleep 0.1; done
+cmp -s "$work/want.bin" "$work/got.bin" || fail "上传: the instrument received $(od -c "$work/got.bin" | head -3)"
 
 # A point list with GBK names and odd numbers; the dialog starts with the
 # layouts of a fresh settings file, as the command line does.
@@ -113,4 +130,4 @@ for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program" 2>/dev/null && fail "退出 did not end the program"
 program=""
 grep -q '^message 真的要退出程序吗>>>' "$work/answers.asked" || fail "questions asked: $(cat "$work/answers.asked")"
-echo "desktop_program: open, save as, About, a download through COM5, the universal conversion and exit work"
+echo "desktop_program: open, save as, About, a download and an upload through COM5, the universal conversion and exit work"
