@@ -1,5 +1,7 @@
 #include "app/control_table.h"
 
+#include "app/app_icon.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+
+#include <algorithm>
 
 namespace vm {
 namespace {
@@ -24,6 +28,14 @@ QWidget* NewControl(ControlKind kind, const QString& caption, QWidget* parent) {
             return new QCheckBox(caption, parent);
         case ControlKind::Edit:
             return new QLineEdit(parent);
+        case ControlKind::ShownPath: {
+            auto* box = new QLineEdit(parent);
+            box->setReadOnly(true);
+            box->setFocusPolicy(Qt::NoFocus);
+            return box;
+        }
+        case ControlKind::Icon:
+            return new QLabel(parent);
         case ControlKind::PathBox: {
             auto* box = new QPlainTextEdit(parent);
             box->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -64,8 +76,26 @@ QWidget* NewControl(ControlKind kind, const QString& caption, QWidget* parent) {
     return button;
 }
 
+// A label with room for more than one line wraps its text from the top, as a
+// static text does; a list opens as tall as its row says; the icon fills its box.
+void Finish(QWidget* control, const ControlRow& row, const DialogUnits& units) {
+    constexpr int kTwoLines = 16;  // dialog units: a line is 8
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setTextFormat(Qt::PlainText);
+        if (row.kind == ControlKind::Icon)
+            label->setPixmap(AppIcon().pixmap(units.toPixels(row.width, row.height)));
+        else if (row.height >= kTwoLines) {
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
+    }
+    if (auto* list = qobject_cast<QComboBox*>(control); list && row.listHeight > 0)
+        list->setMaxVisibleItems(std::max(1, (row.listHeight - row.height) / 8));
+}
+
 QWidget* MakeControl(const ControlRow& row, QWidget* parent, const DialogUnits& units) {
     QWidget* control = NewControl(row.kind, QString::fromUtf8(row.caption), parent);
+    Finish(control, row, units);
     if (row.id != kStaticId)
         SetControlId(control, row.id);
     units.place(control, row.x, row.y, row.width, row.height);

@@ -25,6 +25,10 @@ QFont MainDialogFont() {
 QFont SettingsDialogFont() {
     return FontOf(kSong, 10);
 }
+// "Tahoma" first; the families after it show the Chinese captions.
+QFont TahomaDialogFont() {
+    return FontOf({"Tahoma", "Noto Sans CJK SC", "WenQuanYi Micro Hei", "Sans Serif"}, 10);
+}
 QFont ApplicationFont() {
     return FontOf(kSans, 10);
 }

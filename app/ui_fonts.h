@@ -8,6 +8,7 @@ namespace vm {
 
 QFont MainDialogFont();      // main window, About box
 QFont SettingsDialogFont();  // serial settings
+QFont TahomaDialogFont();    // universal conversion ("Tahoma" 10 pt)
 QFont ApplicationFont();     // menus, message boxes, file dialogs
 
 }  // namespace vm

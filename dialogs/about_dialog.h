@@ -1,8 +1,6 @@
 #pragma once
-// The About box (dialog 100): the program's icon, its name and version, one
-// line about it, and OK (id 1). OK, Escape and the close box end it.
-
-#include <string>
+// The About box (dialog 100): icon, program name and version, one line about
+// the program, and OK (id 1). OK, Escape and the close box end it.
 
 #include "dialogs/dialog.h"
 
@@ -13,16 +11,8 @@ inline constexpr const char* kAboutSecondLine = "全站仪数据下载、上传�
 
 class AboutDialog : public Dialog {
 public:
-    // programTitle: "VeltraMarlin(<version>)", as the main window's title.
-    explicit AboutDialog(std::string programTitle);
-
-    const DialogTemplate& Template() const override { return m_template; }
+    const DialogTemplate& Template() const override;
     void OnClicked(DialogHost& host, int id) override;
-
-private:
-    std::string m_title;
-    ControlRow m_rows[4];
-    DialogTemplate m_template;
 };
 
 }  // namespace vm

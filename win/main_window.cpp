@@ -1,7 +1,9 @@
 #include "win/main_window.h"
 
+#include "common/user_paths.h"
 #include "common/wide_text_win32.h"
-#include "win/app_title.h"
+#include "dialogs/com_set_dialog.h"
+#include "dialogs/app_info.h"
 #include "win/dialog_template.h"
 #include "win/main_menu.h"
 #include "win/ui_font.h"
@@ -89,6 +91,7 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 // The window opens at dialog 102's size plus the menu and toolbar, no
 // taller than the screen leaves room for.
 BOOL MainWindow::OnCreate(HWND hwnd, LPCREATESTRUCT) {
+    g_comSetDlg.m_settings = LoadComSettings(LocalIniPath());
     m_font = CreateUiFont(hwnd);
     m_toolBar = CreateMainToolBar(hwnd, kToolBarId);
     m_pane.Create(hwnd, kPaneId, m_font);

@@ -5,9 +5,10 @@
 #include "common/pane_text.h"
 #include "dialogs/about_dialog.h"
 #include "common/user_paths.h"
+#include "dialogs/com_set_dialog.h"
 #include "dialogs/pane_files.h"
 #include "dialogs/universal/universal_convert_dialog.h"
-#include "win/app_title.h"
+#include "dialogs/app_info.h"
 #include "win/desktop.h"
 #include "win/dialog_host.h"
 #include "win/main_menu.h"
@@ -61,6 +62,9 @@ void MainWindow::RunCommand(int command) {
             return OnUpload();
         case 32802:
             return OnUniversalConvert();
+        case 32803:
+            RunDialog(m_hwnd, g_comSetDlg);
+            return;
         case 0:
             return;
     }
@@ -142,7 +146,7 @@ void MainWindow::OnUniversalConvert() {
 }
 
 void MainWindow::OnHelp() {
-    AboutDialog about(kAppTitle);
+    AboutDialog about;
     RunDialog(m_hwnd, about);
 }
 

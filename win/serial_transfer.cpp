@@ -1,6 +1,6 @@
 #include "win/serial_transfer.h"
 
-#include "common/user_paths.h"
+#include "dialogs/com_set_dialog.h"
 #include "serial/comm_state.h"
 #include "serial/download_recording.h"
 
@@ -9,7 +9,7 @@ namespace vm::win32 {
 TransferStart SerialTransfer::StartDownload(std::string& pane) {
     Stop();
     PortChoice choice;
-    choice.settings = LoadComSettings(LocalIniPath());
+    choice.settings = g_comSetDlg.m_settings;
     TransferStart start = vm::StartDownload(g_serialPort, choice, m_ticker, pane);
     if (!start.started)
         return start;
@@ -22,7 +22,7 @@ TransferStart SerialTransfer::StartDownload(std::string& pane) {
 TransferStart SerialTransfer::StartUpload(HWND window, const std::string& file, std::string& pane) {
     Stop();
     PortChoice choice;
-    choice.settings = LoadComSettings(LocalIniPath());
+    choice.settings = g_comSetDlg.m_settings;
     const WPARAM transfer = ++m_transfer;
     UploadHooks hooks;
     hooks.chooseFile = [file](std::string& chosen) {

@@ -19,7 +19,7 @@ namespace vm::win32 {
 
 class SerialTransfer {
 public:
-    // Opens the port of ./ConfigFile.ini's settings and starts a download
+    // Opens the port of the serial settings (g_comSetDlg) and starts a download
     // into pane; the caller starts its tick when it started.
     TransferStart StartDownload(std::string& pane);
     // Starts sending file; the worker posts kUploadMessage (lParam: a new

@@ -1,8 +1,8 @@
 #include "app/main_window/main_dlg.h"
 
 #include "app/app_icon.h"
-#include "app/app_info.h"
-#include "app/serial/com_set_dlg.h"
+#include "dialogs/app_info.h"
+#include "dialogs/com_set_dialog.h"
 #include "app/control_id.h"
 #include "app/dialog_units.h"
 #include "app/main_window/main_commands.h"

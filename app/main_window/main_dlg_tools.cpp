@@ -1,8 +1,9 @@
 // Exit, the serial settings, the tool launchers and the About box.
 #include "app/main_window/main_dlg.h"
 
-#include "app/main_window/about_dlg.h"
-#include "app/serial/com_set_dlg.h"
+#include "app/dialog_renderer/qt_dialog_host.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/com_set_dialog.h"
 #include "app/desktop.h"
 #include "app/main_window/pane_guard.h"
 #include "dialogs/pane_files.h"
@@ -22,7 +23,7 @@ void CMainDlg::OnFileExit() {
 }
 
 void CMainDlg::OnComSetting() {
-    g_comSetDlg.DoModal(this);
+    QtDialogHost(g_comSetDlg, this).Run();
 }
 
 // The file dialog has no owner window, as the editor it starts is not ours.
@@ -41,8 +42,8 @@ void CMainDlg::OnCalculator() {
 }
 
 void CMainDlg::OnHelp() {
-    CAboutDlg about(this);
-    about.exec();
+    AboutDialog about;
+    QtDialogHost(about, this).Run();
 }
 
 }  // namespace vm

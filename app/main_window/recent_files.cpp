@@ -1,6 +1,6 @@
 #include "app/main_window/recent_files.h"
 
-#include "app/app_info.h"
+#include "dialogs/app_info.h"
 #include "app/control_id.h"
 #include "app/desktop.h"
 #include "app/main_window/main_dlg.h"

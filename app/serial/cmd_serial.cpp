@@ -1,7 +1,7 @@
 // Download 1004, Upload 1005 and the 300 ms tick: the window gathers the
 // settings, calls the serial core and shows what it reports.
 #include "app/desktop.h"
-#include "app/serial/com_set_dlg.h"
+#include "dialogs/com_set_dialog.h"
 #include "app/main_window/main_dlg.h"
 #include "app/main_window/main_dlg_commands.h"
 #include "app/main_window/pane_guard.h"

@@ -3,6 +3,7 @@
 // controls they frame lie above them.
 
 #include "app/control_table.h"
+#include "app/ui_fonts.h"
 #include "app/universal/universal_convert_dlg.h"
 
 namespace vm {
@@ -71,18 +72,10 @@ constexpr ControlRow kControls[] = {
     {2, Kind::Button, "退出", 180, 233, 56, 15},
 };
 
-// "Tahoma" 10 pt; the families after it show the Chinese captions.
-QFont TahomaFont() {
-    QFont font;
-    font.setFamilies({"Tahoma", "Noto Sans CJK SC", "WenQuanYi Micro Hei", "Sans Serif"});
-    font.setPointSize(10);
-    return font;
-}
-
 }  // namespace
 
 void CUniversalConvertDlg::CreateControls() {
-    setFont(TahomaFont());
+    setFont(TahomaDialogFont());
     MakeControls(this, 327, 255, kControls);
     FillNumbered(this, {1046, 1039, 1040, 1041, 1047, 1050, 1042, 1043, 1044, 1045, 1048, 1052},
                  kLayoutPositions);

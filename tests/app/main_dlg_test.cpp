@@ -5,8 +5,7 @@
 // Download and Upload tests run on.)
 #include "tests/app/main_window_fixture.h"
 
-#include "app/main_window/about_dlg.h"
-#include "app/app_info.h"
+#include "dialogs/app_info.h"
 #include "app/file_filter.h"
 #include "app/main_window/main_commands.h"
 #include "app/program_finder.h"
@@ -164,18 +163,6 @@ TEST_F(MainWindowTest, notepadAndCalculator_launchOrSayWhatToInstall) {
     Window().OnCommand(32790);
     EXPECT_EQ(desk.callsOf(DesktopCall::Calculator).size(), 1u);
     EXPECT_EQ(desk.messages(), (std::vector<std::string>{kNoEditorMessage, kNoCalculatorMessage}));
-}
-
-TEST(AboutBox, captionVersionAndOk) {
-    EnsureApplication();
-    CAboutDlg about;
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Veltra全站仪通讯"));
-    QStringList texts;
-    for (QLabel* label : about.findChildren<QLabel*>())
-        texts << label->text();
-    EXPECT_TRUE(texts.contains(QStringLiteral("VeltraMarlin(2.5)")));
-    FindControl<QPushButton>(&about, 1)->click();
-    EXPECT_EQ(about.result(), QDialog::Accepted);
 }
 
 TEST(FileFilter, translatesEntriesAndAddsTheDefaultExtension) {

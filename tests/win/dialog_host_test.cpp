@@ -175,7 +175,6 @@ TEST(Win32DialogHost, makesEveryControlAndCarriesTheDescriptionsWork) {
 TEST(Win32DialogHost, aboutClosesWithOk) {
     class PressOk : public AboutDialog {
     public:
-        PressOk() : AboutDialog("VeltraMarlin(测试)") {}
         void OnOpened(DialogHost& host) override {
             HWND dialog = static_cast<Win32DialogHost&>(host).Window();
             PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(kIdOk, BN_CLICKED),

@@ -1,4 +1,4 @@
-#include "app/serial/com_set_rules.h"
+#include "dialogs/com_set_rules.h"
 
 #include "common/file_io.h"
 #include "common/ini_file.h"

@@ -1,4 +1,4 @@
-#include "app/app_info.h"
+#include "dialogs/app_info.h"
 
 namespace vm {
 

@@ -1,4 +1,4 @@
-#include "app/serial/end_silence_setting.h"
+#include "dialogs/end_silence_setting.h"
 
 #include <cerrno>
 #include <cstdlib>

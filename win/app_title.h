@@ -1,5 +1,0 @@
-#pragma once
-// The program's name and version as the windows show them.
-namespace vm::win32 {
-extern const char* const kAppTitle;  // "VeltraMarlin(<version of the build>)"
-}
