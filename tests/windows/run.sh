@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # make test-windows: the core's test programs under wine (ctest runs them
 # through the cross-compiling emulator), the command-line conversions compared
-# byte for byte with the Linux build, and the serial link through COM5.
+# byte for byte with the Linux build, the serial link through COM5, and the
+# installer's silent install and uninstall.
 # usage: bash tests/windows/run.sh LINUX_BUILD WIN_BUILD
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -11,4 +12,5 @@ start=$(date +%s)
 (cd "$WIN_BUILD_DIR" && ctest --output-on-failure --timeout 600)
 bash "$here/cli_compare.sh" "$1" "$2"
 bash "$here/serial_link.sh" "$1" "$2"
+bash "$here/installer.sh" "$2"
 echo "test-windows: passed in $(($(date +%s) - start)) s"
