@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogs/control_row.h"
+#include "win/resources/resource_ids.h"
 
 namespace vm::win32 {
 
@@ -16,7 +17,7 @@ namespace vm::win32 {
 std::vector<WORD> BuildDialogTemplate(const DialogTemplate& dialog);
 
 // The resource number of the program's icon.
-inline constexpr WORD kProgramIconResource = 1;
+inline constexpr WORD kProgramIconResource = IDI_VELTRAMARLIN;
 
 // The Chinese user interface font of the main window.
 inline constexpr const wchar_t* kDialogFontName = L"Microsoft YaHei";
