@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -57,6 +58,9 @@ QWidget* NewControl(ControlKind kind, const QString& caption, QWidget* parent) {
         case ControlKind::Table: {
             auto* table = new QTableWidget(parent);
             table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            table->verticalHeader()->setVisible(false);
+            table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+            table->horizontalHeader()->setStretchLastSection(true);
             return table;
         }
         case ControlKind::Canvas:

@@ -47,8 +47,6 @@ public:
     virtual void SetEnabled(int id, bool enabled) = 0;
     virtual void SetVisible(int id, bool visible) = 0;
     virtual void SetFocus(int id) = 0;
-    // Selects the whole text of an edit, as a refused entry is shown for retyping.
-    virtual void SelectAllText(int id) = 0;
     // A control's hover text (empty: none).
     virtual void SetToolTip(int id, const std::string& text) = 0;
 

@@ -2,6 +2,9 @@
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/com_set_dialog.h"
+#include "dialogs/exports/column_order_dialog.h"
+#include "dialogs/exports/dxf_dialog.h"
+#include "dialogs/universal/universal_convert_dialog.h"
 
 namespace vm {
 
@@ -9,6 +12,9 @@ std::vector<const DialogTemplate*> EveryDialogTemplate() {
     return {
         &AboutDialog().Template(),
         &g_comSetDlg.Template(),
+        &UniversalConvertDialog(std::string()).Template(),
+        &ColumnOrderDialog().Template(),
+        &DxfDialog(std::string()).Template(),
     };
 }
 

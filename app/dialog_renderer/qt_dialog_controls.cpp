@@ -140,6 +140,14 @@ void QtDialogHost::SetTable(int id, const std::vector<std::string>& header,
         for (int c = 0; c < int(rows[r].size()) && c < int(header.size()); ++c)
             table->setItem(r, c, new QTableWidgetItem(FromUtf8(rows[r][c])));
     }
+    table->resizeColumnsToContents();
+}
+
+void QtDialogHost::MarkCell(int id, int row, int column, const std::string& note) {
+    if (QTableWidgetItem* item = As<QTableWidget>(Control(id), id)->item(row, column)) {
+        item->setBackground(QColor(255, 230, 150));
+        item->setToolTip(FromUtf8(note));
+    }
 }
 
 bool QtDialogHost::IsEnabled(int id) const {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -92,8 +93,12 @@ void QtDialogHost::AttachHints() {
 
 bool QtDialogHost::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
+        // Focus going to another window (a message box, another program) is not
+        // the user leaving the control: it is still the dialog's focus.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         const int id = ControlId(watched);
-        if (id != kStaticId)
+        if (id != kStaticId && reason != Qt::ActiveWindowFocusReason &&
+            reason != Qt::PopupFocusReason)
             Forward([&] { m_dialog.OnFocusLeft(*this, id); });
     }
     return QDialog::eventFilter(watched, event);

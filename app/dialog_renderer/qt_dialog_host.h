@@ -50,6 +50,7 @@ public:
     void SetSelection(int id, int index) override;
     void SetTable(int id, const std::vector<std::string>& header,
                   const std::vector<std::vector<std::string>>& rows) override;
+    void MarkCell(int id, int row, int column, const std::string& note) override;
     bool IsEnabled(int id) const override;
     void SetEnabled(int id, bool enabled) override;
     void SetVisible(int id, bool visible) override;

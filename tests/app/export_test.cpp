@@ -1,23 +1,21 @@
-// The column-order and DXF dialogs and their commands, headless: defaults, the
-// check box, the stored type, the empty-path message, and the commands on a real
-// main window, also when the work file cannot be created.
+// The table, DXF and Excel commands on a real main window, headless, also when
+// the work file cannot be created. Their dialogs are tested without a toolkit
+// in tests/dialogs.
 #include "tests/app/main_window_fixture.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPlainTextEdit>
-
+#include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QTimer>
 
 #include <cerrno>
 
+#include "app/dialog_renderer/qt_dialog_host.h"
 #include "app/exports/cmd_excel.h"
-#include "app/exports/column_order_dlg.h"
-#include "app/exports/dxf_dlg.h"
+#include "app/exports/export_commands.h"
 #include "common/file_io.h"
-#include "common/ini_file.h"
 #include "common/user_paths.h"
 #include "export/coordinate_table.h"
 
@@ -26,88 +24,15 @@ namespace {
 
 using ExportTest = MainWindowTest;
 
-// PT#, PCode, X, Y, Z as the lists show them (zero-based).
-std::array<int, 5> Shown(const QWidget& d) {
-    std::array<int, 5> shown{};
-    const int lists[] = {1020, 1091, 1088, 1089, 1090};
-    for (int i = 0; i < 5; ++i)
-        shown[i] = Ctl<QComboBox>(d, lists[i])->currentIndex();
-    return shown;
-}
-
-TEST_F(ExportTest, ColumnOrderDialog_defaultsCheckBoxAndOk) {
-    CColumnOrderDlg dlg;
-    dlg.OnInitDialog();
-    auto* box = Ctl<QCheckBox>(dlg, 1067);
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("选择数据位置"));
-    EXPECT_TRUE(box->isChecked() && Ctl(dlg, 1091)->isEnabled());
-    EXPECT_EQ(Shown(dlg), (std::array<int, 5>{0, 1, 2, 3, 4}));
-
-    Ctl<QComboBox>(dlg, 1091)->setCurrentIndex(4);
-    box->click();  // cleared: the PCode list keeps its choice
-    EXPECT_FALSE(Ctl(dlg, 1091)->isEnabled());
-    EXPECT_EQ(Shown(dlg), (std::array<int, 5>{0, 4, 1, 2, 3}));
-    Ctl<QComboBox>(dlg, 1089)->setCurrentIndex(1);
-    Click(dlg, 1);
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    const ColumnOrder& o = dlg.m_order;
-    EXPECT_EQ((std::array<int, 6>{o.m_nPtCol, o.m_nCodeCol, o.m_nXCol, o.m_nYCol, o.m_nZCol,
-                                  o.m_bHasCode}),
-              (std::array<int, 6>{0, 4, 1, 1, 3, 0}));
-
-    box->click();  // ticked again
-    EXPECT_EQ(Shown(dlg), (std::array<int, 5>{0, 4, 2, 3, 4}));
-    dlg.OnInitDialog();  // every opening starts from the defaults
-    EXPECT_EQ(Shown(dlg), (std::array<int, 5>{0, 1, 2, 3, 4}));
-}
-
-// The type list shows the stored type, or nothing when it is outside the list
-// (the default 2 is), and the two check boxes start as remembered; an empty
-// path is refused and stores nothing, then OK stores the type and the boxes.
-TEST_F(ExportTest, DxfDialog_storedChoicesAndEmptyPath) {
-    const std::string ini = dir.file("ConfigFile.ini");
-    IniWriteString(ini, "Parametersetting", "cadformat", "1");
-    CDxfDlg dlg;
-    dlg.m_strIniPath = ini;
-    auto* types = Ctl<QComboBox>(dlg, 1107);
-    for (const auto& [stored, shown] : {std::pair{"", -1}, {"-1", -1}, {"1", 1}, {"0", 0}}) {
-        if (*stored)
-            IniWriteString(ini, "tempvar", "filetype", stored);
-        dlg.OnInitDialog();
-        EXPECT_EQ(types->currentIndex(), shown) << stored;
-    }
-    EXPECT_EQ(types->count(), 2);
-    EXPECT_EQ(types->itemText(1), QStringLiteral("坐标文件"));
-    EXPECT_TRUE(Ctl<QCheckBox>(dlg, 1108)->isChecked());
-    EXPECT_FALSE(Ctl<QCheckBox>(dlg, 1109)->isChecked());
-    Ctl<QCheckBox>(dlg, 1108)->click();
-    Ctl<QCheckBox>(dlg, 1109)->click();
-
-    types->setCurrentIndex(-1);
-    Click(dlg, 1);  // empty path
-    EXPECT_EQ(desk.messages(), std::vector<std::string>{"选择保存位置"});
-    EXPECT_NE(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(IniGetInt(ini, "tempvar", "filetype", 9), 0);  // not stored when refused
-    EXPECT_EQ(IniGetInt(ini, "Parametersetting", "cadformat", 9), 1);
-
-    Ctl<QPlainTextEdit>(dlg, 1100)->setPlainText(QStringLiteral("/tmp/图.dxf"));
-    Click(dlg, 1);
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(dlg.m_strDxfPath, "/tmp/图.dxf");
-    EXPECT_NE(TempDir::read(ini).find("filetype=-1"), std::string::npos);
-    EXPECT_FALSE(dlg.m_options.cadReady);
-    EXPECT_TRUE(dlg.m_options.metres);
-    EXPECT_EQ(IniGetInt(ini, "Parametersetting", "cadformat", 9), 0);
-    EXPECT_EQ(IniGetInt(ini, "Parametersetting", "metres", 9), 1);
-}
-
 // The table replaces the work file only once its source is read; then the
 // viewer shows the work file and the print preview gets the same rows as pages.
 TEST_F(ExportTest, TableReplacesTheWorkFileOnlyWhenTheSourceIsReadAndPreviewsIt) {
     const std::string work = WorkFilePath();
     dir.write("data/VeltraMarlin/veltratemp.txt", "the pane");
     desk.answerFile(std::nullopt);
-    PrintCoordinateTable(Window(), DefaultColumnOrder(true));
+    QTimer::singleShot(0, [] { Click(*QApplication::activeModalWidget(), 1); });
+    Window().OnCommand(32811);  // the column order confirmed, the file dialog cancelled
+    EXPECT_EQ(desk.callsOf(DesktopCall::OpenFile).size(), 1u);
     desk.answerFile(dir.file("missing.txt"));
     PrintCoordinateTable(Window(), DefaultColumnOrder(true));
     EXPECT_EQ(TempDir::read(work), "the pane");
@@ -135,7 +60,14 @@ TEST_F(ExportTest, TableReplacesTheWorkFileOnlyWhenTheSourceIsReadAndPreviewsIt)
 TEST_F(ExportTest, DxfFromThePaneSaysSaveOkOnlyWhenWritten) {
     ShowInPane("P1,100,200,30,CODE\r\n");
     ExportPaneAsDxf(Window(), dir.file("no/folder/out.dxf"), 1);
-    ExportPaneAsDxf(Window(), dir.file("out.dxf"), -1);  // any type but 0: coordinates
+    // Command 32813: the dialog names the drawing; no type chosen (-1) draws coordinates.
+    QTimer::singleShot(0, [this] {
+        auto* dxf = dynamic_cast<QtDialogHost*>(QApplication::activeModalWidget());
+        ASSERT_NE(dxf, nullptr);
+        Ctl<QPlainTextEdit>(*dxf, 1100)->setPlainText(QString::fromStdString(dir.file("out.dxf")));
+        Click(*dxf, 1);
+    });
+    Window().OnCommand(32813);
     const auto boxes = desk.callsOf(DesktopCall::Message);
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_NE(boxes[0].caption, "Save OK");

@@ -19,8 +19,10 @@
 #include <cstdlib>
 
 #include "app/conversion/download_convert_dlg.h"
+#include "app/dialog_renderer/qt_dialog_host.h"
 #include "app/preview/point_preview_dlg.h"
-#include "app/universal/universal_convert_dlg.h"
+#include "common/user_paths.h"
+#include "dialogs/universal/universal_convert_dialog.h"
 
 namespace vm::test {
 namespace {
@@ -78,8 +80,9 @@ TEST_F(ReadmeScreenshots, mainWindowAndPointPreviewAt1366x768) {
     const std::string source = this->dir.write(
         "points.txt",
         "12,K3,512.345,502.1,45.6\r\n13,,520.1,505.2,46.1\r\n14,TREE,530.5,509.9,46.8\r\n");
-    CUniversalConvertDlg convert(&Window());
-    convert.OnInitDialog();
+    UniversalConvertDialog description(UserIniPath());
+    QtDialogHost convert(description, &Window());
+    convert.Open();
     const std::pair<int, int> lists[] = {{1039, 1}, {1040, 2}, {1041, 3}, {1047, 4}, {1043, 5},
                                          {1044, 2}, {1045, 1}, {1048, 4}, {1052, 5}};
     for (const auto& [list, index] : lists)

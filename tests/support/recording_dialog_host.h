@@ -69,7 +69,6 @@ public:
     // What the viewer answers (true: the file opened).
     bool viewerOpens = true;
     std::vector<std::pair<std::string, PointFileKind>> previews;
-    std::vector<LayoutColumns> previewLayouts;
     std::map<int, int> runningTimers;  // id -> interval
     std::string title;
     bool busy = false;
@@ -92,7 +91,6 @@ public:
     void SetEnabled(int id, bool enabled) override;
     void SetVisible(int id, bool visible) override;
     void SetFocus(int id) override;
-    void SelectAllText(int id) override { selectedAll = control(id).text; }
     void SetToolTip(int id, const std::string& text) override;
     void SetTitle(const std::string& text) override { title = text; }
     void SetBusy(bool value) override { busy = value; }
@@ -101,10 +99,8 @@ public:
     std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
     bool ViewFile(const std::string& path) override;
-    void PreviewPoints(const std::string& path, PointFileKind kind,
-                       const LayoutColumns& layout) override {
+    void PreviewPoints(const std::string& path, PointFileKind kind, const LayoutColumns&) override {
         previews.emplace_back(path, kind);
-        previewLayouts.push_back(layout);
     }
     void StartTimer(int timerId, int intervalMs) override { runningTimers[timerId] = intervalMs; }
     void StopTimer(int timerId) override { runningTimers.erase(timerId); }
@@ -113,7 +109,6 @@ public:
     void Close(int result) override { m_result = result; }
 
     int focus = kStaticId;
-    std::string selectedAll;  // the text of the edit last selected whole
 
 private:
     const RecordedControl& Get(int id) const;
