@@ -2,6 +2,7 @@
 
 #include "common/file_io.h"
 #include "common/source_bytes.h"
+#include "common/user_paths.h"
 #include "export/source_encoding.h"
 
 namespace vm {
@@ -58,6 +59,17 @@ DxfExportResult ExportDxf(const DxfExportRequest& request) {
     result.pointCount = points;
     result.messages.push_back({request.targetPath, "Save OK"});
     return result;
+}
+
+DxfExportRequest PaneDxfRequest(const std::string& targetPath, long long fileType,
+                                const DxfOptions& options) {
+    DxfExportRequest request;
+    request.workFilePath = WorkFilePath();
+    request.targetPath = targetPath;
+    request.fileType = fileType;
+    request.labelPrefix = LoadDxfLabelPrefix(UserIniPath());
+    request.options = options;
+    return request;
 }
 
 }  // namespace vm

@@ -25,7 +25,7 @@ test=(
   gdal-bin python3-openpyxl poppler-utils
   xauth xvfb x11-utils
   picocom
-  g++-mingw-w64-x86-64-posix wine wine64 nsis
+  g++-mingw-w64-x86-64-posix wine wine64 nsis fonts-wine
 )
 fuzz=(
   clang libclang-rt-14-dev

@@ -280,10 +280,6 @@ void Win32DialogHost::SetFocus(int id) {
     SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);
 }
 
-void Win32DialogHost::SelectAllText(int id) {
-    SendMessageW(Control(id), EM_SETSEL, 0, -1);
-}
-
 void Win32DialogHost::SetToolTip(int id, const std::string& text) {
     if (!m_tips) {
         m_tips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,

@@ -44,7 +44,6 @@ public:
     void SetEnabled(int id, bool enabled) override;
     void SetVisible(int id, bool visible) override;
     void SetFocus(int id) override;
-    void SelectAllText(int id) override;
     void SetToolTip(int id, const std::string& text) override;
     void SetTitle(const std::string& title) override;
     void SetBusy(bool busy) override;

@@ -55,6 +55,10 @@ private:
     void OnNotepad();
     void OnHelp();
     void OnUniversalConvert();
+    void OnSaveDxf();
+    // Writes the pane to the work file the exports read (owner-only); on
+    // failure tells the user why and returns false.
+    bool SavePaneToWorkFile();
     void OnDownload();
     void OnUpload();
     void OnUploadMessage(std::string* text);

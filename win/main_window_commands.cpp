@@ -62,6 +62,8 @@ void MainWindow::RunCommand(int command) {
             return OnUpload();
         case 32802:
             return OnUniversalConvert();
+        case 32813:
+            return OnSaveDxf();
         case 32803:
             RunDialog(m_hwnd, g_comSetDlg);
             return;

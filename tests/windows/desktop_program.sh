@@ -6,7 +6,8 @@
 # closes with OK; 下载 takes a download from the Linux simulator through COM5
 # into the pane, which 另存为 saves byte for byte by the same rule; 上传 sends
 # a coordinate file to the simulator as the command line does; 万能数据转换
-# converts a point list into the same bytes as the Linux command line; 退出 asks
+# converts a point list and 保存为DXF文件 draws an opened coordinate file into
+# the same bytes as the Linux command line; 退出 asks
 # and ends the program. Screenshots of the main window and the About box
 # land in WIN_BUILD/screenshots/.
 # usage: bash tests/windows/desktop_program.sh LINUX_BUILD WIN_BUILD
@@ -124,10 +125,24 @@ drive screenshot "$(win_path "$work/universal.bmp")" && /usr/bin/python3 "$here/
 cmp -s "$work/want-通用.txt" "$work/通用.txt" || fail "万能数据转换 wrote other bytes than the command line: $(cmp "$work/want-通用.txt" "$work/通用.txt" 2>&1)"
 drive dialog-click 2 >/dev/null
 
+# 保存为DXF文件 of a coordinate file opened by 打开: the drawing the command line makes.
+/usr/bin/python3 -c 'open("'"$work"'/pane.txt", "wb").write(b"\r\n".join(
+    b"PT%d,%.3f,%.3f,%.3f,C%d" % (i, 3e6 + i, 5e5 - i, 10 + i / 7, i % 4) for i in range(300)) + b"\r\n")'
+"$linux_cli" dxf --type coordinate "$work/pane.txt" "$work/want.dxf" >/dev/null
+echo "$(win_path "$work/pane.txt")" >>"$work/answers"
+drive command 32772 >/dev/null
+for _ in $(seq 50); do [[ "$(drive text 1007)" == PT0,* ]] && break; sleep 0.1; done
+drive command 32813 >/dev/null
+[ "$(drive dialog)" = "For *.DXF" ] || fail "保存为DXF文件: $(drive dialog)"
+drive dialog-set 1100 "$(win_path "$work/坐标.dxf")" >/dev/null
+drive dialog-click 1 >/dev/null
+for _ in $(seq 100); do [ -s "$work/坐标.dxf" ] && break; sleep 0.1; done
+cmp -s "$work/want.dxf" "$work/坐标.dxf" || fail "保存为DXF文件 wrote other bytes than the command line: $(cmp "$work/want.dxf" "$work/坐标.dxf" 2>&1)"
+
 echo "yes" >>"$work/answers"
 drive command 32775 >/dev/null
 for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program" 2>/dev/null && fail "退出 did not end the program"
 program=""
 grep -q '^message 真的要退出程序吗>>>' "$work/answers.asked" || fail "questions asked: $(cat "$work/answers.asked")"
-echo "desktop_program: open, save as, About, a download and an upload through COM5, the universal conversion and exit work"
+echo "desktop_program: open, save as, About, a download and an upload through COM5, the universal conversion, the DXF export and exit work"
