@@ -8,8 +8,8 @@
 # a coordinate file to the simulator as the command line does; 万能数据转换
 # converts a point list and 保存为DXF文件 draws an opened coordinate file into
 # the same bytes as the Linux command line; 退出 asks
-# and ends the program. Screenshots of the main window and the About box
-# land in WIN_BUILD/screenshots/.
+# and ends the program. Screenshots of the screen (1366x768) with the main
+# window and each dialog land in WIN_BUILD/screenshots/.
 # usage: bash tests/windows/desktop_program.sh LINUX_BUILD WIN_BUILD
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -41,6 +41,11 @@ drive() { "$WINE" "$drive" "$@" 2>&1; }
 wait_status() {
   for _ in $(seq 150); do [[ "$(drive text 1010)" == $1 ]] && return; sleep 0.2; done
   fail "status line: $(drive text 1010), waited for $1"
+}
+# The screen as $shots/$1.png.
+shot() {
+  drive screenshot "$(win_path "$work/$1.bmp")" >/dev/null &&
+    /usr/bin/python3 "$here/png_of_bmp.py" "$work/$1.bmp" "$shots/$1.png"
 }
 # Starts the simulator (ending the one before) and points COM5 at its pseudo-terminal.
 start_sim() {
@@ -79,14 +84,14 @@ program=$!
 drive wait >/dev/null || fail "the main window did not show"
 echo "desktop_program: the main window showed after $((($(date +%s%N) - start) / 1000000)) ms"
 sleep 1
-drive screenshot "$(win_path "$work/main.bmp")" && /usr/bin/python3 "$here/png_of_bmp.py" "$work/main.bmp" "$shots/main-window.png"
+shot main-window
 
 save_pane_and_compare "$work/数据/另存.txt" "$work/数据/坐标.txt"
 
 drive command 32782 >/dev/null
 [ "$(drive dialog)" = "About Veltra全站仪通讯" ] || fail "About: $(drive dialog)"
 sleep 0.5
-drive screenshot "$(win_path "$work/about.bmp")" && /usr/bin/python3 "$here/png_of_bmp.py" "$work/about.bmp" "$shots/about.png"
+shot about
 drive dialog-click 1 >/dev/null
 sleep 0.5
 [ "$(drive dialog 2>/dev/null)" != "About Veltra全站仪通讯" ] || fail "About stayed open after OK"
@@ -96,7 +101,7 @@ start_sim send "$work/sent.txt" --baud 9600
 drive command 1004 >/dev/null
 wait_status "收到数据行数: *，下载结束*"
 save_pane_and_compare "$work/下载.txt" "$work/sent.txt"
-drive screenshot "$(win_path "$work/download.bmp")" && /usr/bin/python3 "$here/png_of_bmp.py" "$work/download.bmp" "$shots/download.png"
+shot download
 
 # 上传 of a coordinate file: the instrument receives each point in its pieces
 # (millimetres, a grid coordinate with the zone in front), then EOT.
@@ -121,7 +126,7 @@ drive dialog-set 1056 "$(win_path "$work/通用.txt")" >/dev/null
 drive dialog-click 1 >/dev/null
 for _ in $(seq 100); do [ -s "$work/通用.txt" ] && break; sleep 0.1; done
 sleep 1
-drive screenshot "$(win_path "$work/universal.bmp")" && /usr/bin/python3 "$here/png_of_bmp.py" "$work/universal.bmp" "$shots/universal.png"
+shot universal
 cmp -s "$work/want-通用.txt" "$work/通用.txt" || fail "万能数据转换 wrote other bytes than the command line: $(cmp "$work/want-通用.txt" "$work/通用.txt" 2>&1)"
 drive dialog-click 2 >/dev/null
 
@@ -135,9 +140,15 @@ for _ in $(seq 50); do [[ "$(drive text 1007)" == PT0,* ]] && break; sleep 0.1; 
 drive command 32813 >/dev/null
 [ "$(drive dialog)" = "For *.DXF" ] || fail "保存为DXF文件: $(drive dialog)"
 drive dialog-set 1100 "$(win_path "$work/坐标.dxf")" >/dev/null
+shot dxf
 drive dialog-click 1 >/dev/null
 for _ in $(seq 100); do [ -s "$work/坐标.dxf" ] && break; sleep 0.1; done
 cmp -s "$work/want.dxf" "$work/坐标.dxf" || fail "保存为DXF文件 wrote other bytes than the command line: $(cmp "$work/want.dxf" "$work/坐标.dxf" 2>&1)"
+
+# 计算器 starts the system's calculator through the shell.
+drive command 32790 >/dev/null
+for _ in $(seq 30); do grep -q '^start calc.exe' "$work/answers.asked" && break; sleep 0.1; done
+grep -q '^start calc.exe' "$work/answers.asked" || fail "计算器 started nothing: $(cat "$work/answers.asked")"
 
 echo "yes" >>"$work/answers"
 drive command 32775 >/dev/null
