@@ -5,6 +5,7 @@
 #include "dialogs/exports/column_order_dialog.h"
 #include "dialogs/exports/dxf_dialog.h"
 #include "dialogs/universal/universal_convert_dialog.h"
+#include "dialogs/download_convert_dialog.h"
 
 namespace vm {
 
@@ -15,6 +16,7 @@ std::vector<const DialogTemplate*> EveryDialogTemplate() {
         &UniversalConvertDialog(std::string()).Template(),
         &ColumnOrderDialog().Template(),
         &DxfDialog(std::string()).Template(),
+        &CDownloadConvertDlg().Template(),
     };
 }
 

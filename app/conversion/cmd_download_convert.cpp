@@ -4,9 +4,10 @@
 // the dialog opens with the work file as its source.
 
 #include "app/desktop.h"
-#include "app/conversion/download_convert_dlg.h"
+#include "app/dialog_renderer/qt_dialog_host.h"
 #include "app/main_window/main_dlg.h"
 #include "app/main_window/main_dlg_commands.h"
+#include "dialogs/download_convert_dialog.h"
 #include "instrument/download_kind.h"
 
 namespace vm {
@@ -35,9 +36,9 @@ int ConfirmedMode(CMainDlg& dlg) {
 
 void OnDownloadConvert(CMainDlg& dlg) {
     dlg.UpdateData(true);
-    CDownloadConvertDlg convert(&dlg);
+    CDownloadConvertDlg convert;
     if (dlg.m_strText.empty()) {
-        convert.DoModal();  // the serial link and the work file stay as they are
+        QtDialogHost(convert, &dlg).Run();  // the serial link and the work file stay as they are
         return;
     }
     // The dialog would convert whatever the work file held before: when the
@@ -46,7 +47,7 @@ void OnDownloadConvert(CMainDlg& dlg) {
         return;
     convert.m_nMode = static_cast<std::int16_t>(ConfirmedMode(dlg));
     if (convert.m_nMode != 0)
-        convert.DoModal();
+        QtDialogHost(convert, &dlg).Run();
 }
 
 }  // namespace vm

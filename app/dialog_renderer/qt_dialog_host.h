@@ -22,6 +22,7 @@ class CHintWnd;
 class QtHintRelay;
 
 class QtDialogHost : public QDialog, public DialogHost {
+    Q_OBJECT
 public:
     // Makes the controls of dialog's template; dialog outlives the window.
     explicit QtDialogHost(Dialog& dialog, QWidget* parent = nullptr);
@@ -33,6 +34,7 @@ public:
     // Opens and shows the dialog modally; the id it was closed with.
     int Run();
 
+    Dialog& description() const { return m_dialog; }
     // The control with that id (any widget kind), or nullptr.
     QWidget* Control(int id) const;
     // The hover hints (nullptr when the description has none).

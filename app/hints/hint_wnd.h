@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "app/hints/hint_geometry.h"
+#include "dialogs/hint_geometry.h"
 
 class QPaintEvent;
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 #include "common/file_io.h"
 #include "dialogs/dialog_host.h"
@@ -19,6 +20,11 @@ constexpr int kTargetLists[] = {1042, 1043, 1044, 1045, 1048, 1052};
 // The separator boxes act as radio pairs: {comma, space} of each side.
 constexpr int kSourceComma = 1057, kSourceSpace = 1058;
 constexpr int kTargetComma = 1061, kTargetSpace = 1062;
+// Each separator box clicked: {the box ticked, the box cleared}.
+constexpr std::pair<int, int> kSeparatorPairs[] = {{kSourceComma, kSourceSpace},
+                                                   {kSourceSpace, kSourceComma},
+                                                   {kTargetComma, kTargetSpace},
+                                                   {kTargetSpace, kTargetComma}};
 
 int* Item(ColumnLayout& c, int i) {
     int* items[] = {&c.pointNumber, &c.attribute, &c.x, &c.y, &c.z, &c.sequenceNumber};
@@ -83,50 +89,34 @@ void UniversalConvertDialog::FollowSwitches(DialogHost& host) {
 }
 
 void UniversalConvertDialog::OnClicked(DialogHost& host, int id) {
-    switch (id) {
-        case 1053:
-            BrowseSource(host);
-            break;
-        case 1054:
-            BrowseTarget(host);
-            break;
-        case kAttributeId:
-        case kNumberingId:
-            FollowSwitches(host);
-            break;
-        case kSourceComma:
-            PickPair(host, kSourceComma, kSourceSpace);
-            break;
-        case kSourceSpace:
-            PickPair(host, kSourceSpace, kSourceComma);
-            break;
-        case kTargetComma:
-            PickPair(host, kTargetComma, kTargetSpace);
-            break;
-        case kTargetSpace:
-            PickPair(host, kTargetSpace, kTargetComma);
-            break;
-        case 1072:
-            View(host, m_strSourcePath);
-            return;
-        case 1073:
-            View(host, m_strTargetPath);
-            return;
-        case kPreviewId:
-            PreviewTarget(host);
-            return;
-        case kIdOk:
-            if (!m_running)
-                Convert(host);
-            return;
-        case kIdCancel:
-            if (!m_running)
-                host.Close(kIdCancel);
-            return;
-        default:
-            break;
+    if (RunButton(host, id))
+        return;
+    if (id == 1053)
+        BrowseSource(host);
+    if (id == 1054)
+        BrowseTarget(host);
+    if (id == kAttributeId || id == kNumberingId)
+        FollowSwitches(host);
+    for (const auto& [ticked, unticked] : kSeparatorPairs) {
+        if (id == ticked)
+            PickPair(host, ticked, unticked);
     }
     RefreshPreview(host);
+}
+
+// The buttons that change no setting: the viewers, "预览", "转换" and "退出".
+bool UniversalConvertDialog::RunButton(DialogHost& host, int id) {
+    if (id == 1072 || id == 1073)
+        View(host, id == 1072 ? m_strSourcePath : m_strTargetPath);
+    else if (id == kPreviewButtonId)
+        PreviewTarget(host);
+    else if (id == kIdOk && !m_running)
+        Convert(host);
+    else if (id == kIdCancel && !m_running)
+        host.Close(kIdCancel);
+    else
+        return id == kIdOk || id == kIdCancel;
+    return true;
 }
 
 void UniversalConvertDialog::OnSelectionChanged(DialogHost& host, int id) {

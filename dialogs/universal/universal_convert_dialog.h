@@ -10,6 +10,7 @@
 #include <string>
 
 #include "dialogs/dialog.h"
+#include "dialogs/preview_button.h"
 #include "universal/universal_conversion.h"
 
 namespace vm {
@@ -24,7 +25,6 @@ public:
         kAttributeId = 1049,
         kNumberingId = 1051,
         kHeaderCountId = 1059,
-        kPreviewId = 2120,
         kPreviewTableId = 2121,
     };
     static constexpr int kPreviewRecords = 5;
@@ -64,6 +64,7 @@ public:
     bool IsRunning() const { return m_running; }
 
 private:
+    bool RunButton(DialogHost& host, int id);
     void ApplyLayout(DialogHost& host, const LayoutSettings& layout);
     void FollowSwitches(DialogHost& host);
     void BrowseSource(DialogHost& host);

@@ -73,7 +73,7 @@ constexpr ControlRow kControls[] = {
 
     {kS, Kind::Label, "预览（原文件前五条记录及转换结果）:", 327, 5, 223, 10},
     {UniversalConvertDialog::kPreviewTableId, Kind::Table, "", 327, 16, 223, 232},
-    {UniversalConvertDialog::kPreviewId, Kind::Button, "预览", 270, 233, 50, 15},
+    {kPreviewButtonId, Kind::Button, "预览", 270, 233, 50, 15},
 };
 
 constexpr DialogTemplate kTemplate =

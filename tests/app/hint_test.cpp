@@ -1,7 +1,7 @@
 // The hover hint box: its size and placement as pure arithmetic, and the hint
 // window on a real dialog (look-up, showing and taking away the box).
 #include "app/control_id.h"
-#include "app/hints/hint_geometry.h"
+#include "dialogs/hint_geometry.h"
 #include "app/hints/hint_wnd.h"
 #include "tests/support/gui_app.h"
 

@@ -14,9 +14,8 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-#include "app/conversion/download_convert_dlg.h"
 #include "app/dialog_renderer/qt_dialog_host.h"
-#include "app/preview/convert_preview.h"
+#include "dialogs/download_convert_dialog.h"
 #include "app/preview/point_cloud_item.h"
 #include "app/preview/point_preview_dlg.h"
 #include "app/preview/point_view.h"
@@ -141,8 +140,9 @@ TEST_F(PreviewTest, conversionDialogsPreviewTheirFiles) {
     // Download conversion: the coordinate source as named in its box.
     const std::string coords = dir.write("c.txt", "P1,1,2,3,\r\nP2,4,5,6,\r\n");
     {
-        CDownloadConvertDlg convert;
-        convert.OnInitDialog();
+        CDownloadConvertDlg description;
+        QtDialogHost convert(description);
+        convert.Open();
         Ctl<QLineEdit>(convert, 1078)->setText(QString::fromStdString(coords));
         Click(convert, kPreviewButtonId);
         auto* preview = convert.findChild<CPointPreviewDlg*>();
@@ -158,7 +158,7 @@ TEST_F(PreviewTest, conversionDialogsPreviewTheirFiles) {
     const std::string target = dir.write("t.txt", "12 502.100 512.345 45.6\r\n");
     Ctl<QLineEdit>(convert, 1056)->setText(QString::fromStdString(target));
     Click(convert, 1062);  // the target is space separated
-    Click(convert, UniversalConvertDialog::kPreviewId);
+    Click(convert, kPreviewButtonId);
     auto* preview = convert.findChild<CPointPreviewDlg*>();
     ASSERT_NE(preview, nullptr);
     ASSERT_EQ(preview->Points().points.size(), 1u);

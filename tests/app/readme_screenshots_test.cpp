@@ -18,8 +18,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/conversion/download_convert_dlg.h"
 #include "app/dialog_renderer/qt_dialog_host.h"
+#include "dialogs/download_convert_dialog.h"
 #include "app/preview/point_preview_dlg.h"
 #include "common/user_paths.h"
 #include "dialogs/universal/universal_convert_dialog.h"
@@ -80,8 +80,8 @@ TEST_F(ReadmeScreenshots, mainWindowAndPointPreviewAt1366x768) {
     const std::string source = this->dir.write(
         "points.txt",
         "12,K3,512.345,502.1,45.6\r\n13,,520.1,505.2,46.1\r\n14,TREE,530.5,509.9,46.8\r\n");
-    UniversalConvertDialog description(UserIniPath());
-    QtDialogHost convert(description, &Window());
+    UniversalConvertDialog universal(UserIniPath());
+    QtDialogHost convert(universal, &Window());
     convert.Open();
     const std::pair<int, int> lists[] = {{1039, 1}, {1040, 2}, {1041, 3}, {1047, 4}, {1043, 5},
                                          {1044, 2}, {1045, 1}, {1048, 4}, {1052, 5}};
@@ -92,13 +92,14 @@ TEST_F(ReadmeScreenshots, mainWindowAndPointPreviewAt1366x768) {
     convert.hide();
 
     // The download conversion dialog with a hint beside the layout list.
-    CDownloadConvertDlg download(&Window());
-    download.OnInitDialog();
-    download.m_strCoordFile = "/home/surveyor/data/site-07.txt";
-    download.m_strStatus =
+    CDownloadConvertDlg description;
+    QtDialogHost download(description, &Window());
+    download.Open();
+    description.m_strCoordFile = "/home/surveyor/data/site-07.txt";
+    description.m_strStatus =
         "开始转换........\r\n原文件:/home/surveyor/data/site-07.txt\r\n"
         "转换到:/home/surveyor/out/site-07-cass.txt转换保存成功!";
-    download.UpdateData(false);
+    description.UpdateData(download, false);
     download.show();
     QWidget* list = download.findChild<QWidget*>(QStringLiteral("1077"));
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)),

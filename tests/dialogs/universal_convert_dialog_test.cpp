@@ -95,15 +95,14 @@ TEST_F(UniversalConvertDialogTest, runConvertsStoresTheLayoutAndReportsEachFailu
     host->Click(1049);
     // While the run is off the window's thread, "转换" and "退出" wait and the
     // close box is refused.
-    std::function<void()> finish;
-    host->holdBackground = [&finish](std::function<void()> done) { finish = std::move(done); };
+    host->holdWork = true;
     host->Click(kIdOk);
     EXPECT_TRUE(dialog->IsRunning() && host->busy);
     EXPECT_FALSE(host->IsEnabled(kIdOk) || host->IsEnabled(kIdCancel));
     host->RequestClose();
     EXPECT_FALSE(host->result());
-    finish();
-    host->holdBackground = nullptr;
+    host->holdWork = false;
+    host->FinishWork();
     EXPECT_EQ(Messages(), std::vector<std::string>{"选择要转换的文件!!!"});
     EXPECT_EQ(host->messages[0].caption, "");  // the program's name
     EXPECT_EQ(LoadLayoutSettings(dir.file("ConfigFile.ini")), dialog->LayoutFromControls(*host));
@@ -223,10 +222,11 @@ TEST_F(UniversalConvertDialogTest, previewTableFollowsTheControlsAndMarksEmptyCo
     EXPECT_EQ(host->control(table).rows[0].at(2), "512.345");
     EXPECT_TRUE(host->messages.empty());
 
-    host->Click(UniversalConvertDialog::kPreviewId);  // "预览" draws the target file
+    host->Type(1065, "0");
+    host->Click(kPreviewButtonId);  // "预览" draws the target file
     EXPECT_EQ(Messages(), std::vector<std::string>{"选择要保存的文件!!!"});
     host->Type(1056, dir.file("t.txt"));
-    host->Click(UniversalConvertDialog::kPreviewId);
+    host->Click(kPreviewButtonId);
     EXPECT_EQ(host->previews.at(0), std::make_pair(dir.file("t.txt"), PointFileKind::Layout));
 }
 

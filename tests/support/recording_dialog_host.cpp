@@ -169,11 +169,21 @@ bool RecordingDialogHost::ViewFile(const std::string& path) {
 }
 
 void RecordingDialogHost::RunInBackground(std::function<void()> work, std::function<void()> done) {
+    if (holdWork) {
+        m_heldWork.emplace_back(std::move(work), std::move(done));
+        return;
+    }
     work();
-    if (holdBackground)
-        holdBackground(std::move(done));
-    else
+    done();
+}
+
+void RecordingDialogHost::FinishWork() {
+    auto held = std::move(m_heldWork);
+    m_heldWork.clear();
+    for (auto& [work, done] : held) {
+        work();
         done();
+    }
 }
 
 int RecordingDialogHost::RunModal(Dialog& child) {

@@ -6,7 +6,6 @@
 // OnOpened; Click(), Choose(), Type() and Leave() stand for what a user does.
 
 #include <deque>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -57,9 +56,9 @@ public:
     // Scripted answers, taken in order; an empty queue answers Ok / cancel.
     std::deque<MsgResult> messageAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
-    // When set, background work still runs at once, but its completion is
-    // handed here, to be called when the test says the work is over.
-    std::function<void(std::function<void()>)> holdBackground;
+    // Background work waits for FinishWork() instead of running at once.
+    bool holdWork = false;
+    void FinishWork();
     // Called for every child dialog, instead of showing it; returns its result.
     std::function<int(Dialog&)> onChild;
 
@@ -117,6 +116,7 @@ private:
     Dialog& m_dialog;
     std::map<int, RecordedControl> m_controls;
     std::optional<int> m_result;
+    std::vector<std::pair<std::function<void()>, std::function<void()>>> m_heldWork;
 };
 
 }  // namespace vm

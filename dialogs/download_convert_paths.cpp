@@ -1,4 +1,4 @@
-#include "app/conversion/download_convert_paths.h"
+#include "dialogs/download_convert_paths.h"
 
 namespace vm {
 

@@ -1,4 +1,4 @@
-#include "app/hints/hint_geometry.h"
+#include "dialogs/hint_geometry.h"
 
 #include <algorithm>
 
