@@ -55,6 +55,8 @@ QtDialogHost::QtDialogHost(Dialog& dialog, QWidget* parent)
 
 QtDialogHost::~QtDialogHost() {
     m_closing = true;
+    delete m_hintRelay;  // before the hints it relays to go
+    m_hintRelay = nullptr;
     for (QThread* thread : m_threads)
         thread->wait();  // a file being written is written completely
 }

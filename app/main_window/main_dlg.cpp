@@ -6,11 +6,12 @@
 #include "app/control_id.h"
 #include "app/dialog_units.h"
 #include "app/main_window/main_commands.h"
+#include "dialogs/main_menu.h"
 #include "app/main_window/main_dlg_commands.h"
 #include "app/main_window/pane_guard.h"
 #include "app/main_window/recent_downloads_menu.h"
 #include "app/main_window/window_features.h"
-#include "app/string_table.h"
+#include "dialogs/string_table.h"
 #include "app/ui_fonts.h"
 #include "common/pane_text.h"
 #include "common/user_paths.h"
@@ -118,21 +119,37 @@ void CMainDlg::CreateControls() {
     du.place(m_editStatus, 3, 326, 274, 12);
 }
 
+// The two lists of the File menu are submenus found by these names.
 void CMainDlg::CreateMenu() {
     m_menuBar = new QMenuBar(this);
     std::map<std::string, QMenu*> popups;
-    for (const MenuCommand& command : MainMenuCommands()) {
-        QMenu*& popup = popups[command.popup];
+    for (const MenuItem& item : MainMenuItems()) {
+        QMenu*& popup = popups[item.popup];
         if (!popup)
-            popup = m_menuBar->addMenu(QString::fromUtf8(command.popup));
-        if (command.id == 0) {
+            popup = m_menuBar->addMenu(QString::fromUtf8(item.popup));
+        if (item.entry == MenuEntry::Separator) {
             popup->addSeparator();
-            continue;
+        } else if (item.entry != MenuEntry::Command) {
+            QMenu* list = popup->addMenu(QString::fromUtf8(item.caption));
+            list->setObjectName(QString::fromLatin1(item.entry == MenuEntry::RecentFiles
+                                                        ? kRecentFilesMenuName
+                                                        : kRecentDownloadsMenuName));
+        } else {
+            AddCommand(popup, item);
         }
-        QAction* action = popup->addAction(QString::fromUtf8(command.caption));
-        SetControlId(action, command.id);
-        const int id = command.id;
-        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    }
+}
+
+// A shortcut works wherever the focus is in the window.
+void CMainDlg::AddCommand(QMenu* popup, const MenuItem& item) {
+    QAction* action = popup->addAction(QString::fromUtf8(item.caption));
+    SetControlId(action, item.id);
+    const int id = item.id;
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    if (item.shortcut) {
+        action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
     }
 }
 

@@ -23,12 +23,20 @@
 
 #include <string>
 
+class QMenu;
+
 class QLineEdit;
 class QMenuBar;
 class QPlainTextEdit;
 class QToolBar;
 
 namespace vm {
+
+struct MenuItem;
+
+// The object names of the File menu's two lists.
+inline constexpr const char* kRecentDownloadsMenuName = "recentDownloads";
+inline constexpr const char* kRecentFilesMenuName = "recentFiles";
 
 class CMainDlg : public QDialog {
     Q_OBJECT
@@ -92,6 +100,7 @@ private:
     void OnInitDialog();
     void CreateControls();
     void CreateMenu();
+    void AddCommand(QMenu* popup, const MenuItem& item);
     void CreateToolBar();
     void LayOutAroundToolBar();
     void ShowStatus(const std::string& status);

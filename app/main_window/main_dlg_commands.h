@@ -28,7 +28,4 @@ void OnSaveExcel(CMainDlg& dlg);
 // Save as DXF 32813 (cmd_dxf.cpp).
 void OnSaveDxf(CMainDlg& dlg);
 
-// For commands not built yet: says so in the status line.
-void ShowNotBuiltYet(CMainDlg& dlg, const char* caption);
-
 }  // namespace vm

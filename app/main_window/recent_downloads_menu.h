@@ -1,7 +1,7 @@
 #pragma once
-// 文件 ▸ 最近下载: the download journal as a submenu of the main window, and
-// the offer at start-up to restore a download that did not end normally
-// (the program was killed, crashed or lost power while receiving).
+// 文件 ▸ 最近下载 in the Qt main window: the submenu filled from the download
+// journal each time it opens, a download restored into the pane, and the
+// start-up offer to restore one that did not end normally.
 
 #include <string>
 
@@ -10,26 +10,19 @@ class QMenu;
 namespace vm {
 
 class CMainDlg;
-struct JournalEntry;
 
-// Adds the submenu to the File menu, before Exit; it is filled afresh each
-// time it opens, and what it lists counts as seen.
+// Fills the 文件 menu's submenu afresh each time it opens.
 void AddRecentDownloadsMenu(CMainDlg& dlg);
 
-// The submenu (nullptr before AddRecentDownloadsMenu).
+// The submenu (nullptr before the menu is made).
 QMenu* RecentDownloadsMenu(const CMainDlg& dlg);
-
-// "2026-12-07 00:40:12  /dev/ttyUSB0  201 行  12345 字节  正常结束".
-std::string RecentDownloadCaption(const JournalEntry& entry);
 
 // Loads a journal entry into the pane, byte-exact, after the unsaved-pane
 // guard; false when the guard was cancelled or the entry cannot be read.
 bool RestoreDownloadToPane(CMainDlg& dlg, const std::string& id);
 
-// At start-up: when a download ended without its end rule and nobody has
-// seen it since, asks whether to restore it; Yes loads it into the pane.
+// At start-up: asks whether to restore a download that did not end normally;
+// Yes loads it into the pane.
 void OfferInterruptedDownload(CMainDlg& dlg);
-
-inline constexpr const char* kRecentDownloadsCaption = "最近下载";
 
 }  // namespace vm

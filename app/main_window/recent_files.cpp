@@ -21,15 +21,6 @@ std::string Key(size_t i) {
     return "File" + std::to_string(i + 1);
 }
 
-QMenu* FileMenu(CMainDlg& dlg) {
-    QAction* exit = FindControl<QAction>(dlg.menuBar(), 32775);
-    for (QMenu* menu : dlg.menuBar()->findChildren<QMenu*>()) {
-        if (exit && menu->actions().contains(exit))
-            return menu;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 std::vector<std::string> LoadRecentFiles(const std::string& iniPath) {
@@ -62,15 +53,7 @@ std::string TitleForFile(const std::string& path) {
 
 CRecentFiles::CRecentFiles(CMainDlg& dlg) : QObject(&dlg), m_dlg(dlg) {
     setObjectName(QStringLiteral("recentFiles"));
-    m_menu = new QMenu(QString::fromUtf8(kRecentMenuCaption), dlg.menuBar());
-    if (QMenu* file = FileMenu(dlg)) {
-        // Above the separator that precedes 退出.
-        const QList<QAction*> actions = file->actions();
-        QAction* exit = FindControl<QAction>(dlg.menuBar(), 32775);
-        const qsizetype at = actions.indexOf(exit);
-        QAction* before = at > 0 && actions[at - 1]->isSeparator() ? actions[at - 1] : exit;
-        file->insertMenu(before, m_menu);
-    }
+    m_menu = dlg.menuBar()->findChild<QMenu*>(QString::fromLatin1(kRecentFilesMenuName));
     Rebuild();
 }
 

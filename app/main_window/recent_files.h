@@ -16,7 +16,6 @@ class CMainDlg;
 
 inline constexpr size_t kMaxRecentFiles = 8;
 inline constexpr const char* kRecentSection = "RecentFiles";
-inline constexpr const char* kRecentMenuCaption = "最近打开的文件";
 
 // The stored list, newest first.
 std::vector<std::string> LoadRecentFiles(const std::string& iniPath);
@@ -29,7 +28,7 @@ std::string TitleForFile(const std::string& path);
 class CRecentFiles : public QObject {
     Q_OBJECT
 public:
-    // Adds the submenu to the 文件 menu, above its 退出.
+    // Fills the 文件 menu's submenu of recent files.
     explicit CRecentFiles(CMainDlg& dlg);
     static CRecentFiles* Of(CMainDlg& dlg);
 

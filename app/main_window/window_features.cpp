@@ -29,22 +29,6 @@ std::string DroppedFile(const QMimeData* mime) {
     return std::string();
 }
 
-void AddShortcuts(CMainDlg& dlg) {
-    const std::pair<int, QKeySequence> shortcuts[] = {
-        {32783, QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {32772, QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {32774, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {32775, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-    };
-    for (const auto& [id, keys] : shortcuts) {
-        if (QAction* action = FindControl<QAction>(dlg.menuBar(), id)) {
-            action->setShortcut(keys);
-            action->setShortcutContext(Qt::WindowShortcut);
-            dlg.addAction(action);  // active while the window has the focus
-        }
-    }
-}
-
 }  // namespace
 
 CPaneDrop::CPaneDrop(CMainDlg& dlg) : QObject(&dlg), m_dlg(dlg) {
@@ -83,7 +67,6 @@ void AttachWindowFeatures(CMainDlg& dlg) {
     CTransferProgress::Of(dlg);
     new CRecentFiles(dlg);
     new CPaneDrop(dlg);
-    AddShortcuts(dlg);
     frame->Restore(UserIniPath());
 }
 

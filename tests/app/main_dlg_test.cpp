@@ -9,7 +9,7 @@
 #include "app/file_filter.h"
 #include "app/main_window/main_commands.h"
 #include "app/program_finder.h"
-#include "app/string_table.h"
+#include "dialogs/string_table.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -74,13 +74,6 @@ TEST_F(MainWindowTest, toolbar_orderAndTooltips) {
         seen.emplace_back(ControlId(action), action->toolTip().toStdString());
     }
     EXPECT_EQ(seen, expected);
-}
-
-TEST(Tooltip, textAfterFirstNewlineOrWholeAndAtMost79Characters) {
-    EXPECT_EQ(TooltipOfString("no newline here"), "no newline here");
-    EXPECT_EQ(TooltipOfString("\nOpen\nmore"), "Open\nmore");
-    EXPECT_EQ(TooltipOfString(std::string(100, 'x')), std::string(79, 'x'));
-    EXPECT_EQ(TooltipOfString("\n下载数据"), "下载数据");  // characters, not bytes, are counted
 }
 
 // Triggering a toolbar button asks the desktop exactly what its menu twin asks.

@@ -1,6 +1,4 @@
-#include "app/string_table.h"
-
-#include <QString>
+#include "dialogs/string_table.h"
 
 namespace vm {
 namespace {
@@ -36,10 +34,13 @@ std::string LoadTableString(int id) {
 std::string TooltipOfString(const std::string& s) {
     const size_t newline = s.find('\n');
     const std::string text = newline == std::string::npos ? s : s.substr(newline + 1);
-    const QString chars = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    if (chars.size() <= kMaxTooltipChars)
-        return text;
-    return chars.left(kMaxTooltipChars).toStdString();
+    // Characters, not bytes, are counted: a byte that starts one ends the cut.
+    int chars = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++chars > kMaxTooltipChars)
+            return text.substr(0, i);
+    }
+    return text;
 }
 
 std::string TooltipFor(int id) {
