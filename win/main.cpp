@@ -28,9 +28,11 @@ std::wstring TakeArguments() {
     return file;
 }
 
-int RunMessageLoop() {
+int RunMessageLoop(HWND window, HACCEL accelerators) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorW(window, accelerators, &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -47,7 +49,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     vm::win32::MainWindow window;
     if (!vm::win32::MainWindow::Register(instance) || !window.Create(instance, show))
         return 1;
+    window.OfferRestore();
     if (!file.empty())
         window.OpenPaneFile(vm::win32::Utf8FromWide(file));
-    return RunMessageLoop();
+    return RunMessageLoop(window.Window(), window.Accelerators());
 }

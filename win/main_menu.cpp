@@ -1,107 +1,107 @@
 #include "win/main_menu.h"
 
 #include "common/wide_text_win32.h"
+#include "dialogs/main_menu.h"
+#include "dialogs/recent_downloads.h"
 
 #include <commctrl.h>
 
 namespace vm::win32 {
 namespace {
 
-const char* const kFile = "文件(&F)";
-const char* const kComm = "串口(&C)";
-const char* const kConvert = "转换(&Z)";
-const char* const kTools = "工具(&T)";
-const char* const kHelp = "帮助(&H)";
+// Marks the 最近下载 submenu, so that the window knows it when it opens.
+constexpr ULONG_PTR kRecentDownloadsMark = 0x5643;
+// The entry of a list that is still empty or not on this system yet.
+const char* const kNothingYet = "（无）";
+
+int StandardImage(ToolIcon icon) {
+    switch (icon) {
+        case ToolIcon::New:
+            return STD_FILENEW;
+        case ToolIcon::Open:
+            return STD_FILEOPEN;
+        case ToolIcon::SaveAs:
+            return STD_FILESAVE;
+        case ToolIcon::Exit:
+            return STD_DELETE;
+        case ToolIcon::Upload:
+            return STD_REDOW;
+        case ToolIcon::Download:
+            return STD_UNDO;
+    }
+    return STD_FILENEW;
+}
+
+HMENU SubMenu(bool recentDownloads) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, WideFromUtf8(kNothingYet).c_str());
+    if (recentDownloads) {
+        MENUINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIM_MENUDATA;
+        info.dwMenuData = kRecentDownloadsMark;
+        SetMenuInfo(menu, &info);
+    }
+    return menu;
+}
+
+void AppendItem(HMENU popup, const MenuItem& item) {
+    std::string caption = item.caption;
+    if (item.shortcut)
+        caption += std::string("\t") + item.shortcut;
+    const std::wstring wide = WideFromUtf8(caption);
+    switch (item.entry) {
+        case MenuEntry::Command:
+            AppendMenuW(popup, MF_STRING, UINT_PTR(item.id), wide.c_str());
+            break;
+        case MenuEntry::Separator:
+            AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+            break;
+        case MenuEntry::RecentDownloads:
+        case MenuEntry::RecentFiles:
+            AppendMenuW(
+                popup, MF_POPUP,
+                reinterpret_cast<UINT_PTR>(SubMenu(item.entry == MenuEntry::RecentDownloads)),
+                wide.c_str());
+            break;
+    }
+}
+
+// "Ctrl+N" as an accelerator for id; false for a shortcut of another form.
+bool ParseShortcut(const char* shortcut, int id, ACCEL& accel) {
+    const std::string text = shortcut;
+    if (text.size() != 6 || text.compare(0, 5, "Ctrl+") != 0)
+        return false;
+    accel = ACCEL{FVIRTKEY | FCONTROL, WORD(text[5]), WORD(id)};
+    return true;
+}
 
 }  // namespace
-
-const std::vector<MenuRow>& MainMenuRows() {
-    static const std::vector<MenuRow> rows = {
-        {kFile, 32783, "新建"},
-        {kFile, 32772, "打开"},
-        {kFile, 32774, "另存为"},
-        {kFile, 0, nullptr},
-        {kFile, 32775, "退出"},
-        {kComm, 1004, "下载"},
-        {kComm, 1005, "上传"},
-        {kComm, 0, nullptr},
-        {kComm, 32803, "串口设置"},
-        {kConvert, 1026, "下载数据转换"},
-        {kConvert, 0, nullptr},
-        {kConvert, 32802, "万能数据转换"},
-        {kConvert, 0, nullptr},
-        {kConvert, 32901, "预览"},
-        {kTools, 32789, "记事本"},
-        {kTools, 32790, "计算器"},
-        {kTools, 0, nullptr},
-        {kTools, 32811, "打印坐标文件"},
-        {kTools, 32812, "保存为EXCEL文件"},
-        {kTools, 32813, "保存为DXF文件"},
-        {kHelp, 32782, "帮助"},
-    };
-    return rows;
-}
-
-// The Save As button has no tooltip of its own.
-const std::vector<ToolRow>& MainToolRows() {
-    static const std::vector<ToolRow> rows = {
-        {32771, 32783, STD_FILENEW, nullptr},
-        {1001, 32772, STD_FILEOPEN, "Open"},
-        {32814, 32774, STD_FILESAVE, nullptr},
-        {1003, 32775, STD_DELETE, "Exit"},
-        {1005, 1005, STD_REDOW, "Upload Coordinate to Total station"},
-        {1004, 1004, STD_UNDO, "Download Coordinate from Total station"},
-    };
-    return rows;
-}
-
-int RoutedCommand(int id) {
-    if (id == 0)
-        return 0;
-    for (const ToolRow& t : MainToolRows()) {
-        if (t.id == id)
-            return t.commandId;
-    }
-    for (const MenuRow& m : MainMenuRows()) {
-        if (m.id == id)
-            return id;
-    }
-    return 0;
-}
-
-std::string CommandCaption(int id) {
-    for (const MenuRow& m : MainMenuRows()) {
-        if (m.id == id && m.caption)
-            return m.caption;
-    }
-    return {};
-}
-
-const char* ToolTipOf(int id) {
-    for (const ToolRow& t : MainToolRows()) {
-        if (t.id == id)
-            return t.tooltip;
-    }
-    return nullptr;
-}
 
 HMENU CreateMainMenu() {
     HMENU bar = CreateMenu();
     HMENU popup = nullptr;
     const char* popupCaption = nullptr;
-    for (const MenuRow& row : MainMenuRows()) {
-        if (row.popup != popupCaption) {
+    for (const MenuItem& item : MainMenuItems()) {
+        if (item.popup != popupCaption) {
             popup = CreatePopupMenu();
-            popupCaption = row.popup;
+            popupCaption = item.popup;
             AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
-                        WideFromUtf8(row.popup).c_str());
+                        WideFromUtf8(item.popup).c_str());
         }
-        if (row.id == 0)
-            AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-        else
-            AppendMenuW(popup, MF_STRING, UINT_PTR(row.id), WideFromUtf8(row.caption).c_str());
+        AppendItem(popup, item);
     }
     return bar;
+}
+
+HACCEL CreateMainAccelerators() {
+    std::vector<ACCEL> accels;
+    for (const MenuItem& item : MainMenuItems()) {
+        ACCEL accel{};
+        if (item.shortcut && ParseShortcut(item.shortcut, item.id, accel))
+            accels.push_back(accel);
+    }
+    return CreateAcceleratorTableW(accels.data(), int(accels.size()));
 }
 
 HWND CreateMainToolBar(HWND parent, int controlId) {
@@ -113,9 +113,9 @@ HWND CreateMainToolBar(HWND parent, int controlId) {
     TBADDBITMAP standard{HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
     SendMessageW(bar, TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&standard));
     std::vector<TBBUTTON> buttons;
-    for (const ToolRow& row : MainToolRows()) {
+    for (const ToolBarButton& row : MainToolBarButtons()) {
         TBBUTTON b{};
-        b.iBitmap = row.image;
+        b.iBitmap = StandardImage(row.icon);
         b.idCommand = row.id;
         b.fsState = TBSTATE_ENABLED;
         b.fsStyle = BTNS_BUTTON;
@@ -124,6 +124,37 @@ HWND CreateMainToolBar(HWND parent, int controlId) {
     SendMessageW(bar, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
     SendMessageW(bar, TB_AUTOSIZE, 0, 0);
     return bar;
+}
+
+std::string CommandCaption(int id) {
+    for (const MenuItem& item : MainMenuItems()) {
+        if (item.entry == MenuEntry::Command && item.id == id)
+            return item.caption;
+    }
+    return {};
+}
+
+bool IsRecentDownloadsMenu(HMENU popup) {
+    MENUINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_MENUDATA;
+    return GetMenuInfo(popup, &info) && info.dwMenuData == kRecentDownloadsMark;
+}
+
+std::vector<std::string> FillRecentDownloadsMenu(HMENU popup) {
+    while (GetMenuItemCount(popup) > 0)
+        DeleteMenu(popup, 0, MF_BYPOSITION);
+    std::vector<std::string> ids;
+    for (const RecentDownload& download : ListRecentDownloads()) {
+        if (kRecentDownloadFirst + int(ids.size()) > kRecentDownloadLast)
+            break;
+        AppendMenuW(popup, MF_STRING, UINT_PTR(kRecentDownloadFirst + int(ids.size())),
+                    WideFromUtf8(download.caption).c_str());
+        ids.push_back(download.id);
+    }
+    if (ids.empty())
+        AppendMenuW(popup, MF_STRING | MF_GRAYED, 0, WideFromUtf8(kNoDownloadsCaption).c_str());
+    return ids;
 }
 
 }  // namespace vm::win32

@@ -1,6 +1,7 @@
 #pragma once
-// Menu 129 and toolbar 179 of the main window: ids and captions as the Linux
-// program has them, and the Win32 menu and toolbar made from them.
+// Menu 129 and toolbar 179 of the main window made with Win32 from the shared
+// table of ids, captions, shortcuts and commands; the shortcuts as an
+// accelerator table; 文件 ▸ 最近下载 as a submenu filled when it opens.
 
 #include "win/win32.h"
 
@@ -9,34 +10,22 @@
 
 namespace vm::win32 {
 
-// One row of menu 129; id 0 is a separator of its popup.
-struct MenuRow {
-    const char* popup;
-    int id;
-    const char* caption;
-};
+// The ids of the 最近下载 submenu's entries: kRecentDownloadFirst + index.
+inline constexpr int kRecentDownloadFirst = 40000;
+inline constexpr int kRecentDownloadLast = 40999;
 
-// One toolbar button: its own id, the menu command it runs, its picture among
-// the system's standard toolbar images and its tooltip.
-struct ToolRow {
-    int id;
-    int commandId;
-    int image;
-    const char* tooltip;
-};
+HMENU CreateMainMenu();
+HACCEL CreateMainAccelerators();
+// The toolbar along the top of parent, with tooltips.
+HWND CreateMainToolBar(HWND parent, int controlId);
 
-const std::vector<MenuRow>& MainMenuRows();
-const std::vector<ToolRow>& MainToolRows();
-
-// The menu command a menu or toolbar id runs, or 0 for an unknown id.
-int RoutedCommand(int id);
 // The caption of a menu command, "" for an unknown id.
 std::string CommandCaption(int id);
 
-HMENU CreateMainMenu();
-// The toolbar along the top of parent, with tooltips.
-HWND CreateMainToolBar(HWND parent, int controlId);
-// The tooltip text of a toolbar button id, nullptr when it has none.
-const char* ToolTipOf(int id);
+// Whether popup is the 最近下载 submenu.
+bool IsRecentDownloadsMenu(HMENU popup);
+// Fills the 最近下载 submenu from the download journal; returns the ids of
+// the downloads in the order of its entries.
+std::vector<std::string> FillRecentDownloadsMenu(HMENU popup);
 
 }  // namespace vm::win32

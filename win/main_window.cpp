@@ -3,6 +3,8 @@
 #include "common/user_paths.h"
 #include "common/wide_text_win32.h"
 #include "dialogs/com_set_dialog.h"
+#include "dialogs/main_menu.h"
+#include "dialogs/string_table.h"
 #include "dialogs/app_info.h"
 #include "win/dialog_template.h"
 #include "win/main_menu.h"
@@ -27,6 +29,8 @@ constexpr int kStatusHeight = 12;
 MainWindow::~MainWindow() {
     if (m_font)
         DeleteObject(m_font);
+    if (m_accelerators)
+        DestroyAcceleratorTable(m_accelerators);
 }
 
 bool MainWindow::Register(HINSTANCE instance) {
@@ -50,6 +54,7 @@ bool MainWindow::Create(HINSTANCE instance, int show) {
                     CreateMainMenu(), instance, this);
     if (!m_hwnd)
         return false;
+    m_accelerators = CreateMainAccelerators();
     if (!RestoreWindowPlace(m_hwnd, show))
         ShowWindow(m_hwnd, show);
     UpdateWindow(m_hwnd);
@@ -78,6 +83,7 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
         HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
         HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
+        HANDLE_MSG(hwnd, WM_INITMENUPOPUP, OnInitMenuPopup);
         case SerialTransfer::kUploadMessage:
             OnUploadMessage(reinterpret_cast<std::string*>(lParam));
             return 0;
@@ -126,7 +132,16 @@ void MainWindow::OnSize(HWND, UINT, int width, int height) {
 }
 
 void MainWindow::OnCommand(HWND, int id, HWND, UINT) {
-    RunCommand(RoutedCommand(id));
+    const size_t recent = size_t(id - kRecentDownloadFirst);
+    if (id >= kRecentDownloadFirst && recent < m_recentIds.size())
+        RestoreDownload(m_recentIds[recent]);
+    else
+        RunCommand(RoutedCommandId(id));
+}
+
+void MainWindow::OnInitMenuPopup(HWND, HMENU menu, UINT, BOOL windowMenu) {
+    if (!windowMenu && IsRecentDownloadsMenu(menu))
+        m_recentIds = FillRecentDownloadsMenu(menu);
 }
 
 // The toolbar's tooltips.
@@ -134,8 +149,7 @@ LRESULT MainWindow::OnNotify(HWND, int, NMHDR* header) {
     if (header->code != TTN_GETDISPINFOW)
         return 0;
     auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-    const char* tip = ToolTipOf(int(header->idFrom));
-    m_tipText = WideFromUtf8(tip ? tip : "");
+    m_tipText = WideFromUtf8(TooltipFor(int(header->idFrom)));
     info->lpszText = m_tipText.data();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "win/win32.h"
 
 #include <string>
+#include <vector>
 
 #include "win/serial_transfer.h"
 #include "win/text_pane.h"
@@ -28,6 +29,10 @@ public:
     // Makes the window at its remembered place and shows it.
     bool Create(HINSTANCE instance, int show);
     HWND Window() const { return m_hwnd; }
+    HACCEL Accelerators() const { return m_accelerators; }
+
+    // At start-up: offers to restore a download that did not end normally.
+    void OfferRestore();
 
     // Reads path into the pane: the one way 打开, a dropped file and a file
     // named on the command line take. A file that cannot be read is reported
@@ -46,6 +51,7 @@ private:
     void OnClose(HWND hwnd);
     void OnDestroy(HWND hwnd);
     void OnTimer(HWND hwnd, UINT id);
+    void OnInitMenuPopup(HWND hwnd, HMENU menu, UINT item, BOOL windowMenu);
 
     void RunCommand(int command);
     void OnFileNew();
@@ -63,6 +69,8 @@ private:
     void OnUpload();
     void OnUploadMessage(std::string* text);
     void OnUploadFinished(WPARAM transfer);
+    // 最近下载 and the start-up offer: a journaled download into the pane.
+    bool RestoreDownload(const std::string& id);
     void ShowStart(const TransferStart& start, const std::string& pane);
     // Closes the port and stops the 300 ms tick.
     void StopComm();
@@ -76,7 +84,9 @@ private:
     HFONT m_font = nullptr;
     TextPane m_pane;
     SerialTransfer m_transfer;
-    std::wstring m_tipText;  // the tooltip being shown
+    HACCEL m_accelerators = nullptr;
+    std::wstring m_tipText;                // the tooltip being shown
+    std::vector<std::string> m_recentIds;  // the downloads 最近下载 lists now
 };
 
 }  // namespace vm::win32

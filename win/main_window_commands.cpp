@@ -7,6 +7,7 @@
 #include "common/user_paths.h"
 #include "dialogs/com_set_dialog.h"
 #include "dialogs/pane_files.h"
+#include "dialogs/recent_downloads.h"
 #include "dialogs/universal/universal_convert_dialog.h"
 #include "dialogs/app_info.h"
 #include "win/desktop.h"
@@ -76,6 +77,25 @@ void MainWindow::RunCommand(int command) {
 bool MainWindow::AskYesNo(const std::string& question) {
     return desktop().MessageBox(m_hwnd, question, {}, MsgButtons::YesNo, MsgIcon::Question) ==
            MsgResult::Yes;
+}
+
+bool MainWindow::RestoreDownload(const std::string& id) {
+    const JournalRestore restore = ReadDownloadForPane(id);
+    if (!restore.ok) {
+        desktop().MessageBox(m_hwnd, restore.message, {}, MsgButtons::Ok, MsgIcon::Stop);
+        return false;
+    }
+    StopComm();
+    m_pane.Show(restore.paneText);
+    ShowStatus(restore.status);
+    return true;
+}
+
+void MainWindow::OfferRestore() {
+    if (const auto offer = TakeRestoreOffer()) {
+        if (AskYesNo(offer->question))
+            RestoreDownload(offer->id);
+    }
 }
 
 void MainWindow::OnFileNew() {

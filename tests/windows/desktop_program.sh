@@ -8,7 +8,8 @@
 # a coordinate file to the simulator as the command line does; 万能数据转换
 # converts a point list and 保存为DXF文件 draws an opened coordinate file into
 # the same bytes as the Linux command line; 退出 asks
-# and ends the program. Screenshots of the screen (1366x768) with the main
+# and ends the program; killed in the middle of a download, the program
+# offers the journaled bytes when it starts again. Screenshots of the screen (1366x768) with the main
 # window and each dialog land in WIN_BUILD/screenshots/.
 # usage: bash tests/windows/desktop_program.sh LINUX_BUILD WIN_BUILD
 set -euo pipefail
@@ -156,4 +157,34 @@ for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program" 2>/dev/null && fail "退出 did not end the program"
 program=""
 grep -q '^message 真的要退出程序吗>>>' "$work/answers.asked" || fail "questions asked: $(cat "$work/answers.asked")"
-echo "desktop_program: open, save as, About, a download and an upload through COM5, the universal conversion, the DXF export and exit work"
+
+# The program killed in the middle of a download: started again, it offers
+# the journaled bytes, and they come back into the pane as they arrived.
+/usr/bin/python3 -c 'open("'"$work"'/long.txt", "wb").write(b"".join(
+    b"K%d,\xb5\xe3,%d.125,%d.5\r\n" % (i, 3000 + i, 4000 + i) for i in range(3000)))'
+start_sim send "$work/long.txt" --baud 9600
+: >"$work/answers2"
+"$WINE" "$exe" "--scripted-desktop=$(win_path "$work/answers2")" >/dev/null 2>&1 &
+program=$!
+drive wait >/dev/null || fail "the main window did not show again"
+drive command 1004 >/dev/null
+wait_status "收到数据行数: [1-9]*"
+kill -9 "$program"
+wait "$program" 2>/dev/null || true
+program=""
+echo yes >"$work/answers3"
+"$WINE" "$exe" "--scripted-desktop=$(win_path "$work/answers3")" >/dev/null 2>&1 &
+program=$!
+drive wait >/dev/null || fail "the main window did not show after the kill"
+wait_status "已恢复下载*中断*"
+grep -q '^message 上次的下载没有正常结束' "$work/answers3.asked" || fail "no restore offer: $(cat "$work/answers3.asked")"
+echo "$(win_path "$work/恢复.txt")" >>"$work/answers3"
+drive command 32774 >/dev/null
+wait_status 保存成功
+/usr/bin/python3 -c 'import sys; got = open(sys.argv[2], "rb").read()
+want = open(sys.argv[1], "rb").read().replace(b"\r", b"").replace(b"\n", b"\r\n")
+assert 0 < len(got) < len(want) and want.startswith(got), len(got)' "$work/long.txt" "$work/恢复.txt" ||
+  fail "the restored download is not what arrived"
+kill "$program" 2>/dev/null || true
+program=""
+echo "desktop_program: open, save as, About, a download and an upload through COM5, the universal conversion, the DXF export, exit and the restore offer after a kill work"
