@@ -63,6 +63,8 @@ void MainWindow::RunCommand(int command) {
             return OnUpload();
         case 32802:
             return OnUniversalConvert();
+        case 1026:
+            return OnDownloadConvert();
         case 32813:
             return OnSaveDxf();
         case 32803:

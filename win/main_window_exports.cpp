@@ -1,9 +1,11 @@
-// 保存为DXF文件 32813: the text pane, saved as the work file, exported by the
-// core with the choices of the DXF dialog's description.
+// 下载数据转换 1026 and 保存为DXF文件 32813: the text pane, saved as the work
+// file, converted or exported by the core through the dialogs' descriptions.
 #include "win/main_window.h"
 
 #include "common/pane_text.h"
 #include "common/user_paths.h"
+#include "dialogs/download_convert_dialog.h"
+#include "dialogs/download_convert_mode.h"
 #include "dialogs/exports/dxf_dialog.h"
 #include "export/dxf_export.h"
 #include "win/desktop.h"
@@ -19,6 +21,22 @@ bool MainWindow::SavePaneToWorkFile() {
         return true;
     desktop().MessageBox(m_hwnd, error.message, {}, MsgButtons::Ok, MsgIcon::Stop);
     return false;
+}
+
+// An empty pane opens the dialog on files the user chooses; downloaded data
+// opens it on the work file once the user confirms its kind.
+void MainWindow::OnDownloadConvert() {
+    CDownloadConvertDlg convert;
+    if (m_pane.Bytes().empty()) {
+        RunDialog(m_hwnd, convert);
+        return;
+    }
+    if (!SavePaneToWorkFile())
+        return;
+    convert.m_nMode = ConfirmedDownloadMode(
+        m_pane.Bytes(), [this](const std::string& question) { return AskYesNo(question); });
+    if (convert.m_nMode != 0)
+        RunDialog(m_hwnd, convert);
 }
 
 void MainWindow::OnSaveDxf() {

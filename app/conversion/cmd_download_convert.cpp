@@ -8,31 +8,9 @@
 #include "app/main_window/main_dlg.h"
 #include "app/main_window/main_dlg_commands.h"
 #include "dialogs/download_convert_dialog.h"
-#include "instrument/download_kind.h"
+#include "dialogs/download_convert_mode.h"
 
 namespace vm {
-
-namespace {
-
-bool UserConfirms(CMainDlg& dlg, const char* question) {
-    return desktop().MessageBox(&dlg, question, std::string(), MsgButtons::YesNo,
-                                MsgIcon::Question) == MsgResult::Yes;
-}
-
-// The dialog mode for the pane's text, 0 when the command ends without a dialog.
-int ConfirmedMode(CMainDlg& dlg) {
-    switch (ClassifyDownloadedBytes(dlg.m_strText)) {
-        case DownloadKind::Measurement:
-            return UserConfirms(dlg, "你打开的是测量文件???") ? 1 : 0;
-        case DownloadKind::Coordinate:
-            return UserConfirms(dlg, "你打开的是坐标文件???") ? 2 : 0;
-        case DownloadKind::None:
-            break;
-    }
-    return 0;
-}
-
-}  // namespace
 
 void OnDownloadConvert(CMainDlg& dlg) {
     dlg.UpdateData(true);
@@ -45,7 +23,10 @@ void OnDownloadConvert(CMainDlg& dlg) {
     // pane cannot be written there (the reason is shown), the command ends.
     if (!dlg.SavePaneToWorkFile())
         return;
-    convert.m_nMode = static_cast<std::int16_t>(ConfirmedMode(dlg));
+    convert.m_nMode = ConfirmedDownloadMode(dlg.m_strText, [&dlg](const std::string& question) {
+        return desktop().MessageBox(&dlg, question, std::string(), MsgButtons::YesNo,
+                                    MsgIcon::Question) == MsgResult::Yes;
+    });
     if (convert.m_nMode != 0)
         QtDialogHost(convert, &dlg).Run();
 }

@@ -4,13 +4,13 @@
 # a file named on the command line opens into the pane and 另存为 writes it
 # back by the pane-to-file rule; About is rendered from its description and
 # closes with OK; 下载 takes a download from the Linux simulator through COM5
-# into the pane, which 另存为 saves byte for byte by the same rule; 上传 sends
-# a coordinate file to the simulator as the command line does; 万能数据转换
-# converts a point list and 保存为DXF文件 draws an opened coordinate file into
-# the same bytes as the Linux command line; 退出 asks
-# and ends the program; killed in the middle of a download, the program
-# offers the journaled bytes when it starts again. Screenshots of the screen (1366x768) with the main
-# window and each dialog land in WIN_BUILD/screenshots/.
+# into the pane, which 另存为 saves by the same rule; 上传 sends a coordinate
+# file to the simulator as the command line does; 下载数据转换, 万能数据转换 and
+# 保存为DXF文件 write the same bytes as the Linux command line; 计算器 starts
+# the calculator; 退出 asks and ends the program; killed in the middle of a
+# download, the program offers the journaled bytes when it starts again.
+# Screens (1366x768) of the main window and each dialog land in
+# WIN_BUILD/screenshots/.
 # usage: bash tests/windows/desktop_program.sh LINUX_BUILD WIN_BUILD
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -146,6 +146,28 @@ drive dialog-click 1 >/dev/null
 for _ in $(seq 100); do [ -s "$work/坐标.dxf" ] && break; sleep 0.1; done
 cmp -s "$work/want.dxf" "$work/坐标.dxf" || fail "保存为DXF文件 wrote other bytes than the command line: $(cmp "$work/want.dxf" "$work/坐标.dxf" 2>&1)"
 
+# 下载数据转换 of downloaded coordinates in the pane: the kind is confirmed, and
+# layout 3 comes out as the command line writes it.
+printf 'ATMOS 20.0,1013.0\r\n' >"$work/coord.txt"
+/usr/bin/python3 -c 'open("'"$work"'/coord.txt", "ab").write(b"".join(
+    b"P%d,%d.125,%d.5,%d.25,\xb5\xe3\r\n" % (i, 2000 + i, 3000 + i, 40 + i) for i in range(200)))'
+"$linux_cli" coord --layout 3 "$work/coord.txt" "$work/want-coord.txt" >/dev/null
+printf '%s\nyes\n%s\n' "$(win_path "$work/coord.txt")" "$(win_path "$work/坐标转换.txt")" >>"$work/answers"
+drive command 32772 >/dev/null
+for _ in $(seq 50); do [[ "$(drive text 1007)" == ATMOS* ]] && break; sleep 0.1; done
+drive command 1026 >/dev/null
+[ "$(drive dialog)" = "数据转换" ] || fail "下载数据转换: $(drive dialog)"
+drive dialog-select 1077 3 >/dev/null
+drive dialog-click 1079 >/dev/null
+sleep 0.5
+drive dialog-click 1 >/dev/null
+for _ in $(seq 100); do [ -s "$work/坐标转换.txt" ] && break; sleep 0.1; done
+sleep 0.5
+shot download-convert
+cmp -s "$work/want-coord.txt" "$work/坐标转换.txt" || fail "下载数据转换 wrote other bytes than the command line: $(cmp "$work/want-coord.txt" "$work/坐标转换.txt" 2>&1)"
+drive dialog-click 2 >/dev/null
+grep -q '^message 你打开的是坐标文件???' "$work/answers.asked" || fail "the kind was not confirmed: $(cat "$work/answers.asked")"
+
 # 计算器 starts the system's calculator through the shell.
 drive command 32790 >/dev/null
 for _ in $(seq 30); do grep -q '^start calc.exe' "$work/answers.asked" && break; sleep 0.1; done
@@ -187,4 +209,4 @@ assert 0 < len(got) < len(want) and want.startswith(got), len(got)' "$work/long.
   fail "the restored download is not what arrived"
 kill "$program" 2>/dev/null || true
 program=""
-echo "desktop_program: open, save as, About, a download and an upload through COM5, the universal conversion, the DXF export, exit and the restore offer after a kill work"
+echo "desktop_program: open, save as, About, a download and an upload through COM5, the download and universal conversions, the DXF export, exit and the restore offer after a kill work"

@@ -6,6 +6,7 @@
 //   dialog               prints the title of the dialog open over the main window
 //   dialog-text ID       prints a control's text of that dialog
 //   dialog-set ID TEXT   sets a control's text of that dialog, as if typed
+//   dialog-select ID N   chooses item N of a drop-down list of that dialog
 //   dialog-click ID      presses a button of that dialog
 //   close                asks the main window to close
 //   screenshot FILE      writes the whole screen as a 24-bit BMP
@@ -139,6 +140,15 @@ int wmain(int argc, wchar_t** argv) {
         if (!control)
             return Fail("no such control");
         SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
+        return 0;
+    }
+    if (verb == L"dialog-select" && argc > 3) {
+        HWND list = GetDlgItem(dialog, id);
+        if (!list)
+            return Fail("no such control");
+        SendMessageW(list, CB_SETCURSEL, WPARAM(_wtoi(argv[3])), 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
         return 0;
     }
     if (verb == L"dialog-click") {
