@@ -175,7 +175,7 @@ grep -q '^start calc.exe' "$work/answers.asked" || fail "计算器 started nothi
 
 echo "yes" >>"$work/answers"
 drive command 32775 >/dev/null
-for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 300); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program" 2>/dev/null && fail "退出 did not end the program; asked: $(cat "$work/answers.asked")"
 program=""
 grep -q '^message 真的要退出程序吗>>>' "$work/answers.asked" || fail "questions asked: $(cat "$work/answers.asked")"
