@@ -60,7 +60,6 @@ QWidget* NewControl(ControlKind kind, const QString& caption, QWidget* parent) {
             table->setEditTriggers(QAbstractItemView::NoEditTriggers);
             table->verticalHeader()->setVisible(false);
             table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
-            table->horizontalHeader()->setStretchLastSection(true);
             return table;
         }
         case ControlKind::Canvas:
