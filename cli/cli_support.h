@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "instrument/source_format.h"
+
 namespace vm::cli {
 
 constexpr int kExitOk = 0;
@@ -28,5 +30,13 @@ bool ParseDouble(const std::string& text, double& value);
 
 // Splits "1,2,3" into integers; false unless there are exactly count whole numbers.
 bool ParseIntList(const std::string& text, size_t count, std::vector<int>& values);
+
+// The value of "--format": auto or a format's name; false with the reason otherwise.
+bool ParseFormatOption(const std::string& value, SourceFormat& format, std::string& reason);
+
+// What "--format" says in every usage text.
+inline constexpr char kFormatHelp[] =
+    "  --format NAME  the source's format: auto (default: recognised), gsi8, gsi16,\n"
+    "                 sdr, nikon-raw, job, rw5 or text\n";
 
 }  // namespace vm::cli

@@ -3,7 +3,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "common/file_io.h"
-#include "instrument/download_kind.h"
+#include "instrument/source_format.h"
 
 namespace vm::cli {
 
@@ -14,8 +14,10 @@ constexpr char kUsage[] = "classify FILE";
 int CmdClassify(const Args& args) {
     if (WantsHelp(args)) {
         std::cout << "usage: veltramarlin-cli " << kUsage << "\n"
-                  << "Prints none, measurement or coordinate: the kind of a downloaded file,\n"
-                     "told by the line after its first ATMOS line.\n";
+                  << "Prints measurement or coordinate for the instrument's own files (told by\n"
+                     "the line after the first ATMOS line), else the other maker's format it\n"
+                     "recognises: gsi8, gsi16, sdr, nikon-raw, job, rw5 or text; none when it\n"
+                     "recognises nothing.\n";
         return kExitOk;
     }
     if (args.size() != 1)
@@ -26,7 +28,7 @@ int CmdClassify(const Args& args) {
         PrintLines({error.message});
         return kExitFailure;
     }
-    PrintLines({DownloadKindWord(ClassifyDownloadedBytes(bytes))});
+    PrintLines({ClassifyWord(bytes)});
     return kExitOk;
 }
 

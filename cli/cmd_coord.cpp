@@ -10,14 +10,15 @@ namespace vm::cli {
 
 namespace {
 
-constexpr char kUsage[] = "coord --layout N SOURCE TARGET";
+constexpr char kUsage[] = "coord --layout N [--format NAME] SOURCE TARGET";
 
 void PrintHelp() {
     std::cout << "usage: veltramarlin-cli " << kUsage << "\n"
-              << "Converts an instrument coordinate file into target layout N (default 0):\n";
+              << "Converts a coordinate file into target layout N (default 0):\n";
     const auto& names = TargetLayoutNames();
     for (size_t i = 0; i < names.size(); ++i)
         std::cout << "  " << i << "  " << names[i] << "\n";
+    std::cout << kFormatHelp;
 }
 
 }  // namespace
@@ -37,6 +38,9 @@ int CmdCoord(const Args& args) {
             if (!ParseLayoutOption(args[++i], input.options.layout, reason)) {
                 return UsageError(kUsage, reason);
             }
+        } else if (args[i] == "--format") {
+            if (i + 1 >= args.size() || !ParseFormatOption(args[++i], input.format, reason))
+                return UsageError(kUsage, reason.empty() ? "--format needs a name" : reason);
         } else if (args[i].size() > 1 && args[i][0] == '-') {
             return UsageError(kUsage, "unknown option " + args[i]);
         } else {

@@ -8,7 +8,8 @@ namespace vm::cli {
 namespace {
 
 const char kUsage[] =
-    "dxf --type measurement|coordinate [--prefix TEXT] [--cad] [--metres] SOURCE TARGET";
+    "dxf --type measurement|coordinate [--prefix TEXT] [--cad] [--metres] [--format NAME] "
+    "SOURCE TARGET";
 
 }  // namespace
 
@@ -21,16 +22,22 @@ int CmdDxf(const Args& args) {
                      "  --cad          CAD-ready: HEADER with code page ANSI_936, layer\n"
                      "                 tables, labels converted to GBK\n"
                      "  --metres       measurement values in metres, as the coordinate\n"
-                     "                 drawing of the same survey\n";
+                     "                 drawing of the same survey\n"
+                  << kFormatHelp;
         return kExitOk;
     }
     DxfExportRequest request;
+    request.format = SourceFormat::Auto;
     bool typeGiven = false;
     std::vector<std::string> paths;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--cad" || a == "--metres") {
             (a == "--cad" ? request.options.cadReady : request.options.metres) = true;
+        } else if (a == "--format") {
+            std::string reason = "--format needs a name";
+            if (++i == args.size() || !ParseFormatOption(args[i], request.format, reason))
+                return UsageError(kUsage, reason);
         } else if (a == "--type" || a == "--prefix") {
             if (++i == args.size())
                 return UsageError(kUsage, a + " needs a value");

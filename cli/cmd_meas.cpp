@@ -10,14 +10,15 @@ namespace vm::cli {
 namespace {
 
 constexpr char kUsage[] =
-    "meas --layout N [--coord FILE] [--angle-dist FILE] [--angle FILE] SOURCE";
+    "meas --layout N [--coord FILE] [--angle-dist FILE] [--angle FILE] [--format NAME] SOURCE";
 
 void PrintHelp() {
     std::cout << "usage: veltramarlin-cli " << kUsage << "\n"
               << "Converts an instrument measurement file. Each output option ticks its\n"
                  "output: --coord the coordinates in layout N (default 0, see 'coord --help'),\n"
                  "--angle-dist the angle-distance table, --angle the angle table.\n"
-                 "With none of them only the coordinate output is ticked, without a target.\n";
+                 "With none of them only the coordinate output is ticked, without a target.\n"
+              << kFormatHelp;
 }
 
 }  // namespace
@@ -33,8 +34,8 @@ int CmdMeas(const Args& args) {
     std::vector<std::string> paths;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const bool takesValue =
-            arg == "--layout" || arg == "--coord" || arg == "--angle-dist" || arg == "--angle";
+        const bool takesValue = arg == "--layout" || arg == "--coord" || arg == "--angle-dist" ||
+                                arg == "--angle" || arg == "--format";
         if (takesValue && i + 1 >= args.size())
             return UsageError(kUsage, arg + " needs a value");
         std::string reason;
@@ -42,6 +43,9 @@ int CmdMeas(const Args& args) {
             if (!ParseLayoutOption(args[++i], options.layout, reason)) {
                 return UsageError(kUsage, reason);
             }
+        } else if (arg == "--format") {
+            if (!ParseFormatOption(args[++i], input.format, reason))
+                return UsageError(kUsage, reason);
         } else if (arg == "--coord") {
             options.coordinates = true;
             input.coordExtractTarget = args[++i];

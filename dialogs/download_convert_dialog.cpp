@@ -7,6 +7,8 @@
 #include "dialogs/dialog_host.h"
 #include "dialogs/download_convert_paths.h"
 #include "dialogs/preview_button.h"
+#include "instrument/download_kind.h"
+#include "instrument/other_makers_source.h"
 #include "instrument/target_layout.h"
 
 namespace vm {
@@ -18,6 +20,7 @@ constexpr char kReplaceDeclinedStatus[] = "转换已取消，没有替换任何�
 constexpr char kNoTargetShown[] = "（未选择保存位置）";
 
 using Kind = ControlKind;
+constexpr int kFormatListId = 1094;
 
 // Group boxes come first so that the controls they frame lie above them, for
 // the hint look-up too. The right-hand column (1090-1093) shows the target
@@ -47,6 +50,7 @@ constexpr ControlRow kRows[] = {
     {1091, Kind::ShownPath, "", 254, 58, 146, 14},
     {1092, Kind::ShownPath, "", 254, 79, 146, 14},
     {1093, Kind::ShownPath, "", 254, 140, 146, 14},
+    {1094, Kind::List, "", 254, 17, 146, 13},  // the source's format: recognised or chosen
     {1087, Kind::StatusBox, "", 7, 166, 334, 38},
     {kIdOk, Kind::DefaultButton, "转换", 348, 166, 58, 16},
     {kIdCancel, Kind::Button, "放弃", 348, 188, 58, 16},
@@ -104,6 +108,23 @@ void Enable(DialogHost& host, std::initializer_list<int> ids, bool enable) {
 
 }  // namespace
 
+std::optional<PaneConversionQuestion> AskBeforeConvertingPane(const std::string& pane) {
+    switch (ClassifyDownloadedBytes(pane)) {
+        case DownloadKind::Measurement:
+            return PaneConversionQuestion{"你打开的是测量文件???", 1};
+        case DownloadKind::Coordinate:
+            return PaneConversionQuestion{"你打开的是坐标文件???", 2};
+        case DownloadKind::None:
+            break;
+    }
+    // Another maker's file: named, and converted once the user confirms.
+    const SourceFormat other = RecogniseSourceFormat(pane);
+    if (other == SourceFormat::Own)
+        return std::nullopt;
+    return PaneConversionQuestion{
+        std::string("你打开的是") + SourceFormatCaption(other) + "文件???", OtherMakersMode(other)};
+}
+
 const DialogTemplate& CDownloadConvertDlg::Template() const {
     return kTemplate;
 }
@@ -147,6 +168,36 @@ void CDownloadConvertDlg::OnOpened(DialogHost& host) {
     const auto& names = TargetLayoutNames();
     host.SetItems(1077, std::vector<std::string>(names.begin(), names.end()));
     host.SetSelection(1077, 0);
+    size_t count = 0;
+    const SourceFormat* formats = ChoosableFormats(count);
+    std::vector<std::string> captions;
+    for (size_t i = 0; i < count; ++i)
+        captions.push_back(SourceFormatCaption(formats[i]));
+    host.SetItems(kFormatListId, captions);
+    host.SetSelection(kFormatListId, 0);
+    OnFormatChange(host);
+}
+
+void CDownloadConvertDlg::OnSelectionChanged(DialogHost& host, int id) {
+    if (id == kFormatListId)
+        OnFormatChange(host);
+}
+
+SourceFormat CDownloadConvertDlg::ChosenFormat(const DialogHost& host) const {
+    size_t count = 0;
+    const SourceFormat* formats = ChoosableFormats(count);
+    const int index = host.Selection(kFormatListId);
+    return index > 0 && static_cast<size_t>(index) < count ? formats[index] : SourceFormat::Auto;
+}
+
+// The status box names the source's format, recognised or chosen.
+void CDownloadConvertDlg::OnFormatChange(DialogHost& host) {
+    const std::string& source = g_strMeasSource.empty() ? g_strCoordSource : g_strMeasSource;
+    const std::string line = DescribeSourceFile(source, ChosenFormat(host));
+    if (line.empty())
+        return;
+    m_strStatus = line;
+    UpdateData(host, false);
 }
 
 void CDownloadConvertDlg::UpdateData(DialogHost& host, bool save) {
@@ -208,6 +259,7 @@ void CDownloadConvertDlg::BrowseForSource(DialogHost& host, std::string& path, s
     UpdateData(host, true);
     shown = path;
     UpdateData(host, false);
+    OnFormatChange(host);
 }
 
 void CDownloadConvertDlg::BrowseForTarget(DialogHost& host, std::string& path) {
@@ -260,6 +312,7 @@ DownloadConversionInput CDownloadConvertDlg::GatherRunInput(const DialogHost& ho
     input.options.angleDistance = host.Checked(1068);
     input.options.angles = host.Checked(1069);
     input.options.layout = host.Selection(1077);
+    input.format = ChosenFormat(host);
     return input;
 }
 

@@ -7,12 +7,23 @@
 // and shows their status and messages. Hover hints explain every control.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "dialogs/dialog.h"
 #include "instrument/conversion_run.h"
+#include "instrument/source_format.h"
 
 namespace vm {
+
+// What command 1026 asks before the dialog opens on the pane's downloaded
+// data, and the mode the dialog opens in on Yes; nothing when the pane holds
+// no file the dialog converts (the command then ends).
+struct PaneConversionQuestion {
+    std::string question;
+    int mode;
+};
+std::optional<PaneConversionQuestion> AskBeforeConvertingPane(const std::string& pane);
 
 class CDownloadConvertDlg : public Dialog {
 public:
@@ -32,6 +43,7 @@ public:
     // Empties the two sources, enables the controls for m_nMode and fills the layout list.
     void OnOpened(DialogHost& host) override;
     void OnClicked(DialogHost& host, int id) override;
+    void OnSelectionChanged(DialogHost& host, int id) override;
     void OnFocusLeft(DialogHost& host, int id) override;
     // "放弃" and the close box are ignored while a run goes on.
     bool OnCloseRequested(DialogHost& host) override;
@@ -45,6 +57,8 @@ private:
     void BrowseForSource(DialogHost& host, std::string& path, std::string& shown);
     void BrowseForTarget(DialogHost& host, std::string& path);
     void TakeTypedSource(DialogHost& host, int editId);
+    void OnFormatChange(DialogHost& host);
+    SourceFormat ChosenFormat(const DialogHost& host) const;
     DownloadConversionInput GatherRunInput(const DialogHost& host) const;
     void ShowRunResult(DialogHost& host, const ConversionResult& result);
     void ShowRunning(DialogHost& host, bool running);

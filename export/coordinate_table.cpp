@@ -45,6 +45,15 @@ std::string BuildCoordinateTable(const std::string& sourceBytes, const ColumnOrd
     return table;
 }
 
+ExportSourceText TableSource(std::string_view bytes, SourceFormat format, ColumnOrder& order) {
+    ExportSourceText other;
+    if (format != SourceFormat::Own)
+        other = OtherMakersExportText(bytes, format, ExportReading::Points);
+    if (other.converted && !other.failed)
+        order = ColumnOrder{0, 1, 2, 3, 4, order.m_bHasCode};
+    return other;
+}
+
 CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request) {
     CoordinateTableResult result;
     SourceBytes source;
@@ -53,10 +62,18 @@ CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request
         result.messages.push_back(error.message);
         return result;
     }
+    ColumnOrder order = request.order;
+    const ExportSourceText other = TableSource(source.View(), request.format, order);
+    result.report = other.report;
+    if (other.failed) {
+        result.messages.push_back(other.report);
+        return result;
+    }
+    const std::string_view text = other.converted ? other.text : source.View();
     StreamedFile table;
     size_t rows = 0;
     if (table.Open(request.tablePath, request.mode))
-        rows = WriteTable(source.View(), request.order, table);
+        rows = WriteTable(text, order, table);
     if (!table.Commit(&error)) {
         result.messages.push_back(error.message);
         return result;

@@ -9,6 +9,7 @@
 
 #include "common/file_io.h"
 #include "export/column_order.h"
+#include "instrument/other_makers_export.h"
 
 namespace vm {
 
@@ -25,13 +26,20 @@ struct CoordinateTableRequest {
     std::string tablePath;  // the work file in the desktop program
     ColumnOrder order;
     FileMode mode = FileMode::Normal;
+    SourceFormat format = SourceFormat::Own;  // Auto or a name: another maker's file is read first
 };
 
 struct CoordinateTableResult {
     bool written = false;
     size_t rowCount = 0;
     std::vector<std::string> messages;  // failures, in the UI's language
+    std::string report;                 // what was read of another maker's file
 };
+
+// Another maker's file as the table reads it: its points as "name,X,Y,Z,code",
+// whose columns then replace order's. Not converted for the instrument's own
+// files and comma-separated points (the table reads them as they stand).
+ExportSourceText TableSource(std::string_view bytes, SourceFormat format, ColumnOrder& order);
 
 CoordinateTableResult WriteCoordinateTable(const CoordinateTableRequest& request);
 

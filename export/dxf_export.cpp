@@ -4,6 +4,7 @@
 #include "common/source_bytes.h"
 #include "common/user_paths.h"
 #include "export/source_encoding.h"
+#include "instrument/other_makers_export.h"
 
 namespace vm {
 namespace {
@@ -35,6 +36,19 @@ DxfExportResult ExportDxf(const DxfExportRequest& request) {
     source.measurement = request.fileType == kDxfMeasurementFile;
     source.prefix = source.measurement ? request.labelPrefix : std::string();
     source.options = request.options;
+    // Another maker's file is drawn from the points or records it is read into.
+    ExportSourceText other;
+    if (request.format != SourceFormat::Own) {
+        other = OtherMakersExportText(
+            source.bytes, request.format,
+            source.measurement ? ExportReading::Measurement : ExportReading::Points);
+        if (other.failed) {
+            result.messages.push_back({other.report, ""});
+            return result;
+        }
+        if (other.converted)
+            source.bytes = other.text;
+    }
     // The CAD-ready drawing declares GBK, so UTF-8 lines are converted first.
     EncodingCounts counts;
     std::string gbk;
@@ -46,6 +60,8 @@ DxfExportResult ExportDxf(const DxfExportRequest& request) {
         counts.replaced += prefixCounts.replaced;
     }
     result.status = EncodingStatus(counts);
+    if (!other.report.empty())
+        result.status += (result.status.empty() ? "" : "\r\n") + other.report;
 
     StreamedFile target;
     size_t points = 0;

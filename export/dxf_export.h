@@ -11,6 +11,7 @@
 
 #include "export/dxf_builders.h"
 #include "export/dxf_settings.h"
+#include "instrument/source_format.h"
 
 namespace vm {
 
@@ -26,6 +27,7 @@ struct DxfExportRequest {
     long long fileType = kDxfFileTypeDefault;  // 0 measurement; anything else coordinates
     std::string labelPrefix;                   // measurement labels only
     DxfOptions options;
+    SourceFormat format = SourceFormat::Own;  // Auto or a name: another maker's file is read first
 };
 
 struct DxfExportResult {

@@ -9,6 +9,7 @@
 #include "common/line_reader.h"
 #include "common/text.h"
 #include "instrument/download_kind.h"
+#include "instrument/other_makers_export.h"
 #include "instrument/records.h"
 #include "universal/layout_records.h"
 #include "universal/universal_conversion.h"
@@ -231,6 +232,13 @@ void PointExtent::Add(double east, double north) {
 }
 
 PointSet ReadPointSet(const std::string& bytes, PointFileKind kind, const LayoutColumns& layout) {
+    // Another maker's file shows the points it is read into.
+    if (kind == PointFileKind::Auto) {
+        const ExportSourceText other =
+            OtherMakersExportText(bytes, SourceFormat::Auto, ExportReading::Points);
+        if (other.converted)
+            return ReadCoordinateLines(other.text);
+    }
     if (kind == PointFileKind::Auto)
         kind =
             LooksLikeMeasurement(bytes) ? PointFileKind::Measurement : PointFileKind::Coordinates;

@@ -21,7 +21,8 @@ ConversionResult RunDownloadConversion(const DownloadConversionInput& input) {
         return result;
     }
     if (!input.coordSource.empty()) {
-        return ConvertCoordinateFile({input.coordSource, input.coordTarget, input.options.layout});
+        return ConvertCoordinateFile(
+            {input.coordSource, input.coordTarget, input.options.layout, input.format});
     }
     MeasurementConversionInput meas;
     meas.source = input.measSource;
@@ -29,6 +30,7 @@ ConversionResult RunDownloadConversion(const DownloadConversionInput& input) {
     meas.coordTarget = input.coordExtractTarget;
     meas.angleDistTarget = input.angleDistTarget;
     meas.angleTarget = input.angleTarget;
+    meas.format = input.format;
     return ConvertMeasurementFile(meas);
 }
 

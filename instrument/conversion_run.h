@@ -18,6 +18,7 @@ struct DownloadConversionInput {
     std::string coordExtractTarget;
     std::string angleDistTarget;
     std::string angleTarget;
+    SourceFormat format = SourceFormat::Auto;  // the source's format, or Auto to recognise it
 };
 
 ConversionResult RunDownloadConversion(const DownloadConversionInput& input);

@@ -12,6 +12,7 @@
 #include "instrument/conversion_messages.h"
 #include "instrument/conversion_outputs.h"
 #include "instrument/file_pieces.h"
+#include "instrument/other_makers_source.h"
 
 namespace vm {
 namespace {
@@ -128,21 +129,27 @@ ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
     SourceBytes source;
     if (!OpenConversionSource(input.source, source, result))
         return result;
+    // Another maker's file is converted through the instrument's point lines.
+    OtherMakersSource other;
+    if (!ReadConversionSource(source.View(), input.format, other, result))
+        return result;
+    const std::string_view bytes =
+        other.format == SourceFormat::Own ? source.View() : other.texts.coordinates;
     StreamedFile target;
     long long points = 0;
     if (target.Open(input.target)) {
         if (HeaderNeedsCount(input.layout)) {
             CoordinateWalk<StreamedFile> count(input.layout, nullptr);
-            count.Walk(source.View());
+            count.Walk(bytes);
             target.Append(LayoutHeader(input.layout, count.Points(), count.LastName()));
         }
         CoordinateWalk<StreamedFile> walk(input.layout, &target);
-        walk.Walk(source.View());
+        walk.Walk(bytes);
         points = walk.Points();
     } else {
         // Not writable: only a count of points is needed to report it.
         CoordinateWalk<StreamedFile> count(input.layout, nullptr);
-        count.Walk(source.View());
+        count.Walk(bytes);
         points = count.Points();
     }
     if (!WriteConversionOutputs({{"坐标文件转换", input.target, nullptr, points, true, &target}},
@@ -151,6 +158,8 @@ ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input) {
     }
     result.status = "开始转换........\r\n原文件:" + input.source + "\r\n转换到:" + input.target +
                     (result.ok ? messages::kSaved : "") + "\r\n" + OutputsReport(result);
+    if (other.format != SourceFormat::Own)
+        result.status += "\r\n" + OtherMakersReport(other);
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "instrument/conversion_result.h"
+#include "instrument/source_format.h"
 #include "instrument/target_layout.h"
 
 namespace vm {
@@ -13,6 +14,7 @@ struct CoordinateConversionInput {
     std::string source;  // the coordinate file to convert
     std::string target;  // the file to write
     TargetLayout layout = 0;
+    SourceFormat format = SourceFormat::Auto;  // another maker's file is read first
 };
 
 ConversionResult ConvertCoordinateFile(const CoordinateConversionInput& input);

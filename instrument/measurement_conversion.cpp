@@ -1,5 +1,7 @@
 #include "instrument/measurement_conversion.h"
 
+#include "instrument/other_makers_source.h"
+
 #include <charconv>
 #include <vector>
 #include <string_view>
@@ -16,6 +18,7 @@
 #include "instrument/conversion_messages.h"
 #include "instrument/conversion_outputs.h"
 #include "instrument/file_pieces.h"
+#include "instrument/other_makers_source.h"
 #include "instrument/records.h"
 
 namespace vm {
@@ -305,12 +308,18 @@ ConversionResult ConvertMeasurementFile(const MeasurementConversionInput& input)
     SourceBytes source;
     if (!OpenConversionSource(input.source, source, result))
         return result;
+    // Another maker's file is converted through the instrument's records.
+    OtherMakersSource other;
+    if (!ReadConversionSource(source.View(), input.format, other, result))
+        return result;
+    const std::string_view bytes =
+        other.format == SourceFormat::Own ? source.View() : other.texts.measurement;
     using Converter = MeasurementConverter<FileOutput>;
-    Converter converter(input.options, CoordinateHeader(source.View(), input.options));
+    Converter converter(input.options, CoordinateHeader(bytes, input.options));
     const std::string* paths[] = {&input.coordTarget, &input.angleDistTarget, &input.angleTarget};
     for (int k = 0; k < 3; ++k)
         converter.Out(k).path = paths[k];
-    converter.Walk(source.View());
+    converter.Walk(bytes);
     // The ticked outputs, saved in this order; one without rows is not created.
     const MeasurementOptions& o = input.options;
     const bool ticked[] = {o.coordinates, o.angleDistance, o.angles};
@@ -329,6 +338,8 @@ ConversionResult ConvertMeasurementFile(const MeasurementConversionInput& input)
         return result;
     const std::string report = OutputsReport(result);
     result.status = result.filesWritten.empty() ? report : messages::kSaved + ("\r\n" + report);
+    if (other.format != SourceFormat::Own)
+        result.status += "\r\n" + OtherMakersReport(other);
     return result;
 }
 

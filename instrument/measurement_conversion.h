@@ -5,6 +5,7 @@
 #include <string>
 
 #include "instrument/conversion_result.h"
+#include "instrument/source_format.h"
 #include "instrument/target_layout.h"
 
 namespace vm {
@@ -20,9 +21,10 @@ struct MeasurementOptions {
 struct MeasurementConversionInput {
     std::string source;
     MeasurementOptions options;
-    std::string coordTarget;      // coordinates extracted from the measurements
-    std::string angleDistTarget;  // angle-distance table
-    std::string angleTarget;      // angle table
+    std::string coordTarget;                   // coordinates extracted from the measurements
+    std::string angleDistTarget;               // angle-distance table
+    std::string angleTarget;                   // angle table
+    SourceFormat format = SourceFormat::Auto;  // another maker's file is read first
 };
 
 ConversionResult ConvertMeasurementFile(const MeasurementConversionInput& input);

@@ -5,7 +5,6 @@
 #include "common/pane_text.h"
 #include "common/user_paths.h"
 #include "dialogs/download_convert_dialog.h"
-#include "dialogs/download_convert_mode.h"
 #include "dialogs/exports/dxf_dialog.h"
 #include "export/dxf_export.h"
 #include "win/desktop.h"
@@ -33,10 +32,11 @@ void MainWindow::OnDownloadConvert() {
     }
     if (!SavePaneToWorkFile())
         return;
-    convert.m_nMode = ConfirmedDownloadMode(
-        m_pane.Bytes(), [this](const std::string& question) { return AskYesNo(question); });
-    if (convert.m_nMode != 0)
-        RunDialog(m_hwnd, convert);
+    const std::optional<PaneConversionQuestion> asked = AskBeforeConvertingPane(m_pane.Bytes());
+    if (!asked || !AskYesNo(asked->question))
+        return;
+    convert.m_nMode = std::int16_t(asked->mode);
+    RunDialog(m_hwnd, convert);
 }
 
 void MainWindow::OnSaveDxf() {

@@ -141,6 +141,36 @@ TEST_F(DownloadConvertTest, CoordinatePaneNeedsOnlyATargetAndKeepsItForTheNextOp
     EXPECT_EQ(TempDir::read(target), "P7,1234.567,2345.678,12.345\r\n");
 }
 
+// Another maker's file in the pane is named in the question and the status
+// box; the format list beside the source overrides the guess.
+TEST_F(DownloadConvertTest, AnotherMakersPaneIsNamedAndItsFormatCanBeChosen) {
+    ShowInPane(
+        "*110001+00000000000000P1 81..06+0000000020000000 82..06+0000000010000000 "
+        "83..06+0000000000500000\r\n");
+    desk.answerMessage(MsgResult::Yes);
+    const std::string target = dir.file("points.txt");
+    std::string opened, chosen;
+    const int mode = RunCommand([&](QtDialogHost& dialog) {
+        const auto& description = static_cast<CDownloadConvertDlg&>(dialog.description());
+        opened = description.m_strStatus;
+        auto* formats = Ctl<QComboBox>(dialog, 1094);
+        for (int index : {7, 0}) {  // plain text, then back to recognition
+            formats->setCurrentIndex(index);
+            if (index == 7)
+                chosen = description.m_strStatus;
+        }
+        desk.answerFile(target);
+        Click(dialog, 1073);
+        Click(dialog, 1);
+        ASSERT_TRUE(WaitForRun(dialog));
+    });
+    EXPECT_EQ(mode, 1);
+    EXPECT_EQ(desk.messages().front(), "你打开的是Leica GSI-16文件???");
+    EXPECT_EQ(opened, "源文件格式：Leica GSI-16");
+    EXPECT_EQ(chosen, "源文件格式：坐标文本（手动选择）");
+    EXPECT_EQ(TempDir::read(target), "P1,1000.000,2000.000,50.000\r\n");
+}
+
 TEST_F(DownloadConvertTest, PanesThatEndTheCommandOrOpenTheDialogEmpty) {
     ShowInPane("P1,100,200,300,\r\n");  // no ATMOS: the link stops and nothing is shown
     Window().StartCommTimer();

@@ -45,10 +45,7 @@ protected:
         h.Type(kSendTime, sendTime);
         h.Type(kEndSilenceEditId, silence);
         h.Click(kIdOk);
-        std::vector<std::string> texts;
-        for (const RecordedMessage& m : h.messages)
-            texts.push_back(m.text);
-        return texts;
+        return h.messageTexts();
     }
 
     TempDir dir;

@@ -47,12 +47,6 @@ protected:
                 disabled.insert(id);
         return disabled;
     }
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> texts;
-        for (const RecordedMessage& m : host->messages)
-            texts.push_back(m.text);
-        return texts;
-    }
 
     TempDir dir;
     std::unique_ptr<CDownloadConvertDlg> dialog;
@@ -111,14 +105,14 @@ TEST_F(DownloadConvertDialogTest, viewAndPreviewButtonsOpenTheNamedFilesOrSayWhy
     h.Click(1085);
     g_strAngleTarget = dir.file("not-written.txt");
     h.Click(1083);
-    EXPECT_EQ(Messages(),
+    EXPECT_EQ(h.messageTexts(),
               (std::vector<std::string>{"没有可以打开这个文件的程序：" + g_strCoordTarget,
                                         "文件不存在：" + g_strAngleTarget}));
     EXPECT_EQ(h.viewedFiles.size(), 5u) << "no viewer asked for a file that is not there";
 
     h.messages.clear();
     h.Click(kPreviewButtonId);
-    EXPECT_EQ(Messages(), std::vector<std::string>{kNothingToPreview});
+    EXPECT_EQ(h.messageTexts(), std::vector<std::string>{kNothingToPreview});
     h.Type(1078, "/typed/coords.txt");  // as named in the box, left or not
     h.Click(kPreviewButtonId);
     h.Type(1071, "/typed/meas.txt");
@@ -158,13 +152,13 @@ TEST_F(DownloadConvertDialogTest, runRefusesTwoSourcesOrNoneElseRunsOffTheWindow
     h.Type(1078, dir.write("c.txt", ""));
     h.Click(kIdOk);
     EXPECT_EQ(h.Text(1087), "两种格式的文件不可以同时转换");
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"两种格式的文件不可以同时转换"}));
+    EXPECT_EQ(h.messageTexts(), (std::vector<std::string>{"两种格式的文件不可以同时转换"}));
     h.messages.clear();
     h.Type(1071, "");
     h.Type(1078, "");
     h.Click(kIdOk);
     EXPECT_EQ(h.Text(1087), "先选择一种要转换的文件");
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"没有文件可以转换"}));
+    EXPECT_EQ(h.messageTexts(), (std::vector<std::string>{"没有文件可以转换"}));
 
     g_strCoordTarget = dir.file("out.txt");
     h.fileAnswers = {dir.write("coord.txt", "P1,1234567,2345678,12345,TREE\r\n")};

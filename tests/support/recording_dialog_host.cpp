@@ -146,6 +146,13 @@ MsgResult RecordingDialogHost::MessageBox(const std::string& text, const std::st
     return answer;
 }
 
+std::vector<std::string> RecordingDialogHost::messageTexts() const {
+    std::vector<std::string> texts;
+    for (const RecordedMessage& m : messages)
+        texts.push_back(m.text);
+    return texts;
+}
+
 std::optional<std::string> RecordingDialogHost::NextFile(const FileDialogRequest& request) {
     fileRequests.push_back(request);
     if (fileAnswers.empty())

@@ -63,6 +63,7 @@ public:
     std::function<int(Dialog&)> onChild;
 
     std::vector<RecordedMessage> messages;
+    std::vector<std::string> messageTexts() const;
     std::vector<FileDialogRequest> fileRequests;
     std::vector<std::string> viewedFiles;
     // What the viewer answers (true: the file opened).
