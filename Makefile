@@ -9,7 +9,7 @@ PREFIX ?= /usr/local
 PROGRAMS = veltramarlin veltramarlin-cli veltramarlin-sim vm_install_files
 
 .PHONY: all deps build programs run test test-plain test-asan test-fuzz build-asan bench fuzz \
-        format clean install uninstall package windows test-windows
+        format clean install uninstall package windows windows-installer test-windows
 
 all: build
 
@@ -98,8 +98,8 @@ package: programs
 	@bash scripts/install-deps.sh package
 	cd $(BUILD) && cpack
 
-# Windows: the core, veltramarlin-cli.exe and the core's tests, cross-built with
-# mingw-w64 and run under wine (see tests/windows/).
+# Windows: the core, veltramarlin-cli.exe, the core's tests, the installer and
+# the portable .zip, cross-built with mingw-w64 and run under wine (see tests/windows/).
 WIN_BUILD ?= build-win
 
 # The cross compilers, wine and GoogleTest's sources are in the test group.
@@ -110,6 +110,10 @@ $(WIN_BUILD)/build.ninja:
 
 windows: $(WIN_BUILD)/build.ninja
 	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+# Only the programs, the installer and the portable .zip (in $(WIN_BUILD)/dist/).
+windows-installer: $(WIN_BUILD)/build.ninja
+	cmake --build $(WIN_BUILD) -j $(JOBS) --target windows-dist
 
 test-windows: windows $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target veltramarlin-cli veltramarlin-sim

@@ -4,6 +4,7 @@
 #include "common/file_io.h"
 #include "common/source_bytes.h"
 #include "common/text.h"
+#include "common/user_paths.h"
 #include "export/source_encoding.h"
 #include "instrument/other_makers_export.h"
 
@@ -87,6 +88,17 @@ DxfExportResult ExportDxf(const DxfExportRequest& request) {
         result.status += (result.status.empty() ? "" : "；") + skipped.Report();
     result.messages.push_back({request.targetPath, "Save OK"});
     return result;
+}
+
+DxfExportRequest PaneDxfRequest(const std::string& targetPath, long long fileType,
+                                const DxfOptions& options) {
+    DxfExportRequest request;
+    request.workFilePath = WorkFilePath();
+    request.targetPath = targetPath;
+    request.fileType = fileType;
+    request.labelPrefix = LoadDxfLabelPrefix(UserIniPath());
+    request.options = options;
+    return request;
 }
 
 }  // namespace vm

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "printing/pdf_text_layer.h"
+#include "export/print_page.h"
 
 namespace vm {
 namespace {
@@ -14,14 +15,10 @@ QString Text(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-constexpr double kLargestPoints = 10.0;
-constexpr double kSmallestPoints = 5.0;
-constexpr size_t kFixedLines = 5;  // title, source, headings, rule, page number
-
 QFont BaseFont() {
     QFont font(QStringLiteral("Noto Sans Mono CJK SC"));
     font.setStyleHint(QFont::Monospace);
-    font.setPointSizeF(kLargestPoints);
+    font.setPointSizeF(kPrintLargestPoints);
     return font;
 }
 
@@ -30,53 +27,30 @@ QFont BaseFont() {
 QFont TableFont(QPainter& painter, double pageWidth, size_t tableCells) {
     QFont font = BaseFont();
     const double cell = QFontMetricsF(font, painter.device()).horizontalAdvance(QLatin1Char('0'));
-    if (tableCells > 0 && cell * static_cast<double>(tableCells) > pageWidth) {
-        const double fitted = kLargestPoints * pageWidth / (cell * static_cast<double>(tableCells));
-        font.setPointSizeF(std::max(kSmallestPoints, fitted));
-    }
+    font.setPointSizeF(PrintFontPoints(cell, pageWidth, tableCells));
     return font;
 }
 
-struct Metrics {
-    double cell;
-    double line;
-    double width;
-    double height;
-};
-
-void PaintRow(QPainter& painter, const PrintTable& table, const std::vector<std::string>& fields,
-              double y, const Metrics& m) {
-    const std::vector<size_t> starts = PrintColumnStarts(table);
-    for (size_t c = 0; c < fields.size() && c < starts.size(); ++c) {
-        const QRectF box(static_cast<double>(starts[c]) * m.cell, y,
-                         static_cast<double>(table.widths[c]) * m.cell, m.line);
-        const int align = (table.alignRight[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-        painter.drawText(box, align, Text(fields[c]));
+int Alignment(PrintAlign align) {
+    switch (align) {
+        case PrintAlign::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case PrintAlign::Center:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
+        case PrintAlign::Left:
+            break;
     }
+    return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-void PaintPage(QPainter& painter, const PrintTable& table, const PrintPage& page, size_t number,
-               size_t pages, const Metrics& m) {
-    QFont bold = painter.font();
+void PaintPage(QPainter& painter, const PrintPageLayout& page, const QFont& plain) {
+    QFont bold = plain;
     bold.setBold(true);
-    const QFont plain = painter.font();
-    painter.setFont(bold);
-    painter.drawText(QRectF(0, 0, m.width, m.line), Qt::AlignLeft | Qt::AlignVCenter,
-                     Text(kPrintTitle));
-    painter.setFont(plain);
-    painter.drawText(QRectF(0, m.line, m.width, m.line), Qt::AlignLeft | Qt::AlignVCenter,
-                     Text(PrintSourceLine(table)));
-    painter.setFont(bold);
-    PaintRow(painter, table, table.headings, 2.5 * m.line, m);
-    painter.setFont(plain);
-    const double rule = 3.5 * m.line;
-    painter.drawLine(QPointF(0, rule),
-                     QPointF(static_cast<double>(PrintTableWidth(table)) * m.cell, rule));
-    double y = rule + 0.25 * m.line;
-    for (size_t r = page.firstRow; r < page.firstRow + page.rowCount; ++r, y += m.line)
-        PaintRow(painter, table, table.rows[r], y, m);
-    painter.drawText(QRectF(0, m.height - m.line, m.width, m.line),
-                     Qt::AlignHCenter | Qt::AlignVCenter, Text(PrintPageFooter(number, pages)));
+    for (const PrintText& t : page.texts) {
+        painter.setFont(t.bold ? bold : plain);
+        painter.drawText(QRectF(t.x, t.y, t.width, t.height), Alignment(t.align), Text(t.text));
+    }
+    painter.drawLine(QPointF(0, page.ruleY), QPointF(page.ruleWidth, page.ruleY));
 }
 
 }  // namespace
@@ -99,19 +73,18 @@ bool PaintPrintTable(QPagedPaintDevice& device, const PrintTable& table) {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    Metrics m{};
+    PrintMetrics m;
     m.width = device.width();
     m.height = device.height();
-    painter.setFont(TableFont(painter, m.width, PrintTableWidth(table)));
-    const QFontMetricsF fm(painter.font(), &device);
+    const QFont font = TableFont(painter, m.width, PrintTableWidth(table));
+    const QFontMetricsF fm(font, &device);
     m.cell = fm.horizontalAdvance(QLatin1Char('0'));
-    m.line = fm.height() * 1.2;
-    const std::vector<PrintPage> pages =
-        PaginatePrintTable(table.rows.size(), PrintRowsPerPage(m.height, m.line, kFixedLines));
+    m.line = fm.height() * kPrintLineSpacing;
+    const std::vector<PrintPage> pages = PrintPages(table, m);
     for (size_t i = 0; i < pages.size(); ++i) {
         if (i > 0 && !device.newPage())
             return false;
-        PaintPage(painter, table, pages[i], i + 1, pages.size(), m);
+        PaintPage(painter, LayOutPrintPage(table, pages, i, m), font);
     }
     return painter.end();
 }

@@ -23,9 +23,9 @@ test=(
   libgtest-dev libgmock-dev googletest
   python3 python3-xlrd python3-ezdxf
   gdal-bin python3-openpyxl poppler-utils
-  xauth xvfb
+  xauth xvfb x11-utils
   picocom
-  g++-mingw-w64-x86-64-posix wine wine64
+  g++-mingw-w64-x86-64-posix wine wine64 nsis fonts-wine
 )
 fuzz=(
   clang libclang-rt-14-dev

@@ -17,6 +17,11 @@ std::string Joined(std::initializer_list<std::string> parts) {
     return text;
 }
 
+// The name the user knows the device by: "COM3" rather than "\\.\COM3".
+std::string ShownPath(const std::string& devicePath) {
+    return devicePath.rfind("\\\\.\\", 0) == 0 ? devicePath.substr(4) : devicePath;
+}
+
 }  // namespace
 
 std::string PortDisplayName(const SerialPortInfo& p) {
@@ -31,7 +36,7 @@ std::string PortDisplayName(const SerialPortInfo& p) {
     } else {
         name = Joined({"串口", p.driver});
     }
-    return name + " (" + p.devicePath + ")";
+    return name + " (" + ShownPath(p.devicePath) + ")";
 }
 
 std::string PortDescription(const SerialPortInfo& p) {

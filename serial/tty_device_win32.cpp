@@ -85,7 +85,9 @@ int OpenExclusive(const std::string& path, int& error) {
     if (h == INVALID_HANDLE_VALUE) {
         const DWORD code = ::GetLastError();
         // A port another program has open is refused with "access denied".
-        error = code == ERROR_ACCESS_DENIED ? EBUSY : win32::ErrnoFromWin32(code);
+        error = code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION
+                    ? EBUSY
+                    : win32::ErrnoFromWin32(code);
         return -1;
     }
     DCB dcb{};

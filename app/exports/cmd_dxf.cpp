@@ -22,13 +22,7 @@ void ExportPaneAsDxf(CMainDlg& dlg, const std::string& path, long long fileType,
     if (!dlg.SavePaneToWorkFile())
         return;  // it has told the user why
 
-    DxfExportRequest request;
-    request.workFilePath = WorkFilePath();
-    request.targetPath = path;
-    request.fileType = fileType;
-    request.labelPrefix = LoadDxfLabelPrefix(UserIniPath());
-    request.options = options;
-    const DxfExportResult result = ExportDxf(request);
+    const DxfExportResult result = ExportDxf(PaneDxfRequest(path, fileType, options));
     if (!result.status.empty()) {
         dlg.m_strStatus = result.status;
         dlg.UpdateData(false);

@@ -6,7 +6,7 @@
 #include "app/main_window/pane_guard.h"
 #include "app/main_window/recent_downloads_menu.h"
 #include "app/main_window/recent_files.h"
-#include "app/main_window/pane_files.h"
+#include "dialogs/pane_files.h"
 #include "common/file_io.h"
 #include "common/pane_text.h"
 #include "common/user_paths.h"

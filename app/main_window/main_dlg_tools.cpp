@@ -6,7 +6,7 @@
 #include "dialogs/com_set_dialog.h"
 #include "app/desktop.h"
 #include "app/main_window/pane_guard.h"
-#include "app/main_window/pane_files.h"
+#include "dialogs/pane_files.h"
 
 namespace vm {
 

@@ -4,7 +4,7 @@
 
 #include "app/desktop.h"
 #include "app/main_window/main_dlg.h"
-#include "app/main_window/pane_files.h"
+#include "dialogs/pane_files.h"
 #include "common/pane_text.h"
 #include "serial/download_journal.h"
 

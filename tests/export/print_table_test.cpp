@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "export/excel_export.h"
+#include "export/print_page.h"
 #include "export/print_table.h"
 #include "tests/support/temp_dir.h"
 
@@ -52,6 +53,36 @@ TEST(PrintTable, PagesHoldEveryRowOnce) {
     }
     EXPECT_EQ(PrintRowsPerPage(100, 10, 5), 5u);
     EXPECT_EQ(PrintRowsPerPage(30, 10, 5), 1u);
+}
+
+// What both systems draw: on page 2 of 3 the title, the source, bold
+// headings, that page's rows with X, Y, Z on the right, and the footer; a
+// table too wide for the page gets a smaller font, never below the smallest.
+TEST(PrintTable, EveryPageLaidOutForBothSystems) {
+    std::string source;
+    for (int i = 0; i < 25; ++i)
+        source += "P" + std::to_string(i) + ",C,1.5,2.25," + std::to_string(i) + "\r\n";
+    const PrintTable t = BuildPrintTable(source, DefaultColumnOrder(true), "/d/a.txt");
+    const PrintMetrics m{10, 20, 600, 300};  // 15 lines: 10 rows a page
+    const std::vector<PrintPage> pages = PrintPages(t, m);
+    ASSERT_EQ(pages.size(), 3u);
+    const PrintPageLayout page = LayOutPrintPage(t, pages, 1, m);
+    ASSERT_EQ(page.texts.size(), 2 + 5 + 10 * 5 + 1u);
+    EXPECT_EQ(page.texts[0].text, kPrintTitle);
+    EXPECT_EQ(page.texts[1].text, "源文件：a.txt");
+    EXPECT_TRUE(page.texts[2].bold);
+    const PrintText& x = page.texts[7 + 1];  // the first row's X
+    EXPECT_EQ(page.texts[7].text, "P10");
+    EXPECT_EQ(x.align, PrintAlign::Right);
+    EXPECT_DOUBLE_EQ(x.y, page.ruleY + 5);
+    const PrintText& footer = page.texts.back();
+    EXPECT_EQ(footer.text, "第 2 页，共 3 页");
+    EXPECT_EQ(footer.align, PrintAlign::Center);
+    EXPECT_DOUBLE_EQ(footer.y, 280);
+    EXPECT_DOUBLE_EQ(page.ruleWidth, PrintTableWidth(t) * 10.0);
+    EXPECT_DOUBLE_EQ(PrintFontPoints(5, 600, 100), kPrintLargestPoints);
+    EXPECT_DOUBLE_EQ(PrintFontPoints(5, 600, 200), 6.0);
+    EXPECT_DOUBLE_EQ(PrintFontPoints(5, 600, 1000), kPrintSmallestPoints);
 }
 
 // A delimited text target keeps the source's bytes; only workbooks decode.

@@ -8,6 +8,22 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
 WINE=$(command -v wine || command -v wine-stable || echo /usr/lib/wine/wine64)
 WINESERVER=$(command -v wineserver || command -v wineserver-stable || echo /usr/lib/wine/wineserver)
+# Wine's desktop process starts with the first program of a session and keeps
+# the display it found then: windows show only in a session that began with
+# one. Each session gets a private X server (1366x768) of its own, so test
+# windows appear neither on the user's screen nor nowhere.
+if kill -0 "$(cat "$WINEPREFIX/keeper.pid" 2>/dev/null)" 2>/dev/null; then
+  DISPLAY=$(cat "$WIN_BUILD_DIR/wine-display" 2>/dev/null || echo "${DISPLAY:-}")
+elif command -v Xvfb >/dev/null; then
+  for n in $(seq 90 130); do [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break; done
+  Xvfb ":$n" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+  echo $! >"$WIN_BUILD_DIR/wine-xvfb.pid"
+  DISPLAY=":$n"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+fi
+export DISPLAY
+echo "${DISPLAY:-}" >"$WIN_BUILD_DIR/wine-display" 2>/dev/null || true
+
 # A boot can come back early with a half-made prefix (seen on a first run of
 # wine on a busy machine); one more try from scratch then.
 for _ in 1 2; do
@@ -41,4 +57,6 @@ wine_env_stop() {
   kill "$(cat "$WINEPREFIX/keeper.pid" 2>/dev/null)" 2>/dev/null || true
   rm -f "$WINEPREFIX/keeper.pid"
   "$WINESERVER" -k 2>/dev/null || true
+  kill "$(cat "$WIN_BUILD_DIR/wine-xvfb.pid" 2>/dev/null)" 2>/dev/null || true
+  rm -f "$WIN_BUILD_DIR/wine-xvfb.pid"
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The texts and dialog settings of the text pane's file commands.
 
-#include "app/desktop.h"
+#include "dialogs/desktop_requests.h"
 
 #include <cstdint>
+#include <string>
 
 namespace vm {
 

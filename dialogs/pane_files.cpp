@@ -1,4 +1,4 @@
-#include "app/main_window/pane_files.h"
+#include "dialogs/pane_files.h"
 
 #include <string>
 

@@ -1,0 +1,212 @@
+#!/usr/bin/env bash
+# The desktop program under wine, driven by messages to its windows and
+# controls by id (veltramarlin-drive.exe), its questions answered from a file:
+# a file named on the command line opens into the pane and 另存为 writes it
+# back by the pane-to-file rule; About is rendered from its description and
+# closes with OK; 下载 takes a download from the Linux simulator through COM5
+# into the pane, which 另存为 saves by the same rule; 上传 sends a coordinate
+# file to the simulator as the command line does; 下载数据转换, 万能数据转换 and
+# 保存为DXF文件 write the same bytes as the Linux command line; 计算器 starts
+# the calculator; 退出 asks and ends the program; killed in the middle of a
+# download, the program offers the journaled bytes when it starts again.
+# Screens (1366x768) of the main window and each dialog land in
+# WIN_BUILD/screenshots/.
+# usage: bash tests/windows/desktop_program.sh LINUX_BUILD WIN_BUILD
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+sim=$(cd "$1" && pwd)/tools/veltramarlin-sim
+linux_cli=$(cd "$1" && pwd)/cli/veltramarlin-cli
+. "$here/xvfb_env.sh"
+. "$here/wine_env.sh" "$2"
+exe="$WIN_BUILD_DIR/win/veltramarlin.exe"
+drive="$WIN_BUILD_DIR/win/veltramarlin-drive.exe"
+shots="$WIN_BUILD_DIR/screenshots"
+work=$(mktemp -d)
+com5="$WINEPREFIX/dosdevices/com5"
+program="" sim_pid=""
+cleanup() {
+  [ -n "$program" ] && kill "$program" 2>/dev/null || true
+  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true
+  rm -f "$com5"
+  rm -rf "$work"
+  wine_env_stop_if_ours
+  xvfb_env_stop_if_ours
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+win_path() { echo "Z:${1//\//\\}"; }
+mkdir -p "$shots" "$work/数据"
+"$WINE" regedit /S "$(win_path "$here/wine_display.reg")" >/dev/null 2>&1 </dev/null
+drive() { "$WINE" "$drive" "$@" 2>&1; }
+# Waits until the status line (control 1010) matches the pattern $1.
+wait_status() {
+  for _ in $(seq 150); do [[ "$(drive text 1010)" == $1 ]] && return; sleep 0.2; done
+  fail "status line: $(drive text 1010), waited for $1"
+}
+# The screen as $shots/$1.png.
+shot() {
+  drive screenshot "$(win_path "$work/$1.bmp")" >/dev/null &&
+    /usr/bin/python3 "$here/png_of_bmp.py" "$work/$1.bmp" "$shots/$1.png"
+}
+# Starts the simulator (ending the one before) and points COM5 at its pseudo-terminal.
+start_sim() {
+  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true
+  local out="$work/sim.$RANDOM"
+  "$sim" "$@" >"$out" 2>>"$work/sim.log" &
+  sim_pid=$!
+  for _ in $(seq 200); do [ -s "$out" ] && break; sleep 0.05; done
+  ln -sfn "$(head -n1 "$out")" "$com5"
+}
+# Saves the pane as $1 through 另存为 and compares it with $2 by the pane-to-file rule.
+save_pane_and_compare() {
+  echo "$(win_path "$1")" >>"$work/answers"
+  drive command 32774 >/dev/null
+  wait_status 保存成功
+  /usr/bin/python3 -c 'import sys; a, b = sys.argv[1:]
+assert open(b, "rb").read() == open(a, "rb").read().replace(b"\r", b"").replace(b"\n", b"\r\n")' \
+    "$2" "$1" || fail "另存为 wrote other bytes than $2 gives: $(od -c "$1" | head -5)"
+}
+
+# GBK point names, CR LF, a lone LF and a lone CR, no line break at the end.
+printf 'PT1,\xd7\xf8\xb1\xea,100.125,200.5\r\nPT2,1,2,3\nPT3,\xb5\xe3\rX\r\nEND' >"$work/数据/坐标.txt"
+: >"$work/answers"
+# What the instrument sends: GBK names, CR LF, every byte value but NUL (which
+# the pane cannot hold as itself), XON, XOFF and EOT.
+/usr/bin/python3 -c 'open("'"$work"'/sent.txt", "wb").write(b"".join(
+    b"PT%d,\xd7\xf8\xb1\xea,%d.125,%d.5\r\n" % (i, 1000 + i, 2000 + i) for i in range(120))
+    + bytes(b for b in range(1, 256) if b not in (4, 17, 19)) + b"\ntail line with LF only\n")'
+printf '[ComConfig]\r\nPort=4\r\nBaud=5\r\nProtocol=0\r\n' >"$work/ConfigFile.ini"
+cd "$work"
+
+start=$(date +%s%N)
+"$WINE" "$exe" "--scripted-desktop=$(win_path "$work/answers")" "$(win_path "$work/数据/坐标.txt")" \
+  >/dev/null 2>&1 &
+program=$!
+drive wait >/dev/null || fail "the main window did not show"
+echo "desktop_program: the main window showed after $((($(date +%s%N) - start) / 1000000)) ms"
+sleep 1
+shot main-window
+
+save_pane_and_compare "$work/数据/另存.txt" "$work/数据/坐标.txt"
+
+drive command 32782 >/dev/null
+[ "$(drive dialog)" = "About Veltra全站仪通讯" ] || fail "About: $(drive dialog)"
+sleep 0.5
+shot about
+drive dialog-click 1 >/dev/null
+sleep 0.5
+[ "$(drive dialog 2>/dev/null)" != "About Veltra全站仪通讯" ] || fail "About stayed open after OK"
+
+# COM5 at 9600 baud with XON/XOFF, as ConfigFile.ini in the program's folder says.
+start_sim send "$work/sent.txt" --baud 9600
+drive command 1004 >/dev/null
+wait_status "收到数据行数: *，下载结束*"
+save_pane_and_compare "$work/下载.txt" "$work/sent.txt"
+shot download
+
+# 上传 of a coordinate file: the instrument receives each point in its pieces
+# (millimetres, a grid coordinate with the zone in front), then EOT.
+printf 'PT7,100.25,200.5,-3.0009,TREE\r\nPT8,1.001,2.002,38500000.123\r\nNOTE\r\n' >"$work/上传.txt"
+printf 'PT7,100250,200500,-3000,TREE\r\nPT8,1001,2002,38500000123,\r\nNOTE\r\n\004' >"$work/want.bin"
+start_sim record "$work/got.bin"
+echo "$(win_path "$work/上传.txt")" >>"$work/answers"
+drive command 1005 >/dev/null
+wait_status "发送了*全部发送*"
+for _ in $(seq 50); do cmp -s "$work/want.bin" "$work/got.bin" && break; sleep 0.1; done
+cmp -s "$work/want.bin" "$work/got.bin" || fail "上传: the instrument received $(od -c "$work/got.bin" | head -3)"
+
+# A point list with GBK names and odd numbers; the dialog starts with the
+# layouts of a fresh settings file, as the command line does.
+/usr/bin/python3 -c 'open("'"$work"'/点.txt", "wb").write(b"".join(b"\xb5\xe3%d,TREE,%d.125,-%d.5,%s\r\n"
+    % (i, 3000000 + i, 500000 + i, [b"12.3", b"", b"x", b"1e3"][i % 4]) for i in range(300)))'
+"$linux_cli" universal "$work/点.txt" "$work/want-通用.txt" >/dev/null
+drive command 32802 >/dev/null
+[ "$(drive dialog)" = "万能数据转换" ] || fail "万能数据转换: $(drive dialog)"
+drive dialog-set 1055 "$(win_path "$work/点.txt")" >/dev/null
+drive dialog-set 1056 "$(win_path "$work/通用.txt")" >/dev/null
+drive dialog-click 1 >/dev/null
+for _ in $(seq 100); do [ -s "$work/通用.txt" ] && break; sleep 0.1; done
+sleep 1
+shot universal
+cmp -s "$work/want-通用.txt" "$work/通用.txt" || fail "万能数据转换 wrote other bytes than the command line: $(cmp "$work/want-通用.txt" "$work/通用.txt" 2>&1)"
+drive dialog-click 2 >/dev/null
+
+# 保存为DXF文件 of a coordinate file opened by 打开: the drawing the command line makes.
+/usr/bin/python3 -c 'open("'"$work"'/pane.txt", "wb").write(b"\r\n".join(
+    b"PT%d,%.3f,%.3f,%.3f,C%d" % (i, 3e6 + i, 5e5 - i, 10 + i / 7, i % 4) for i in range(300)) + b"\r\n")'
+"$linux_cli" dxf --type coordinate "$work/pane.txt" "$work/want.dxf" >/dev/null
+echo "$(win_path "$work/pane.txt")" >>"$work/answers"
+drive command 32772 >/dev/null
+for _ in $(seq 50); do [[ "$(drive text 1007)" == PT0,* ]] && break; sleep 0.1; done
+drive command 32813 >/dev/null
+[ "$(drive dialog)" = "For *.DXF" ] || fail "保存为DXF文件: $(drive dialog)"
+drive dialog-set 1100 "$(win_path "$work/坐标.dxf")" >/dev/null
+shot dxf
+drive dialog-click 1 >/dev/null
+for _ in $(seq 100); do [ -s "$work/坐标.dxf" ] && break; sleep 0.1; done
+cmp -s "$work/want.dxf" "$work/坐标.dxf" || fail "保存为DXF文件 wrote other bytes than the command line: $(cmp "$work/want.dxf" "$work/坐标.dxf" 2>&1)"
+
+# 下载数据转换 of downloaded coordinates in the pane: the kind is confirmed, and
+# layout 3 comes out as the command line writes it.
+printf 'ATMOS 20.0,1013.0\r\n' >"$work/coord.txt"
+/usr/bin/python3 -c 'open("'"$work"'/coord.txt", "ab").write(b"".join(
+    b"P%d,%d.125,%d.5,%d.25,\xb5\xe3\r\n" % (i, 2000 + i, 3000 + i, 40 + i) for i in range(200)))'
+"$linux_cli" coord --layout 3 "$work/coord.txt" "$work/want-coord.txt" >/dev/null
+printf '%s\nyes\n%s\n' "$(win_path "$work/coord.txt")" "$(win_path "$work/坐标转换.txt")" >>"$work/answers"
+drive command 32772 >/dev/null
+for _ in $(seq 50); do [[ "$(drive text 1007)" == ATMOS* ]] && break; sleep 0.1; done
+drive command 1026 >/dev/null
+[ "$(drive dialog)" = "数据转换" ] || fail "下载数据转换: $(drive dialog)"
+drive dialog-select 1077 3 >/dev/null
+drive dialog-click 1079 >/dev/null
+sleep 0.5
+drive dialog-click 1 >/dev/null
+for _ in $(seq 100); do [ -s "$work/坐标转换.txt" ] && break; sleep 0.1; done
+sleep 0.5
+shot download-convert
+cmp -s "$work/want-coord.txt" "$work/坐标转换.txt" || fail "下载数据转换 wrote other bytes than the command line: $(cmp "$work/want-coord.txt" "$work/坐标转换.txt" 2>&1)"
+drive dialog-click 2 >/dev/null
+grep -q '^message 你打开的是坐标文件???' "$work/answers.asked" || fail "the kind was not confirmed: $(cat "$work/answers.asked")"
+
+# 计算器 starts the system's calculator through the shell.
+drive command 32790 >/dev/null
+for _ in $(seq 30); do grep -q '^start calc.exe' "$work/answers.asked" && break; sleep 0.1; done
+grep -q '^start calc.exe' "$work/answers.asked" || fail "计算器 started nothing: $(cat "$work/answers.asked")"
+
+echo "yes" >>"$work/answers"
+drive command 32775 >/dev/null
+for _ in $(seq 300); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program" 2>/dev/null && fail "退出 did not end the program; asked: $(cat "$work/answers.asked")"
+program=""
+grep -q '^message 真的要退出程序吗>>>' "$work/answers.asked" || fail "questions asked: $(cat "$work/answers.asked")"
+
+# The program killed in the middle of a download: started again, it offers
+# the journaled bytes, and they come back into the pane as they arrived.
+/usr/bin/python3 -c 'open("'"$work"'/long.txt", "wb").write(b"".join(
+    b"K%d,\xb5\xe3,%d.125,%d.5\r\n" % (i, 3000 + i, 4000 + i) for i in range(3000)))'
+start_sim send "$work/long.txt" --baud 9600
+: >"$work/answers2"
+"$WINE" "$exe" "--scripted-desktop=$(win_path "$work/answers2")" >/dev/null 2>&1 &
+program=$!
+drive wait >/dev/null || fail "the main window did not show again"
+drive command 1004 >/dev/null
+wait_status "收到数据行数: [1-9]*"
+kill -9 "$program"
+wait "$program" 2>/dev/null || true
+program=""
+echo yes >"$work/answers3"
+"$WINE" "$exe" "--scripted-desktop=$(win_path "$work/answers3")" >/dev/null 2>&1 &
+program=$!
+drive wait >/dev/null || fail "the main window did not show after the kill"
+wait_status "已恢复下载*中断*"
+grep -q '^message 上次的下载没有正常结束' "$work/answers3.asked" || fail "no restore offer: $(cat "$work/answers3.asked")"
+echo "$(win_path "$work/恢复.txt")" >>"$work/answers3"
+drive command 32774 >/dev/null
+wait_status 保存成功
+/usr/bin/python3 -c 'import sys; got = open(sys.argv[2], "rb").read()
+want = open(sys.argv[1], "rb").read().replace(b"\r", b"").replace(b"\n", b"\r\n")
+assert 0 < len(got) < len(want) and want.startswith(got), len(got)' "$work/long.txt" "$work/恢复.txt" ||
+  fail "the restored download is not what arrived"
+kill "$program" 2>/dev/null || true
+program=""
+echo "desktop_program: open, save as, About, a download and an upload through COM5, the download and universal conversions, the DXF export, exit and the restore offer after a kill work"

@@ -1,0 +1,162 @@
+// veltramarlin-drive.exe: drives the running veltramarlin.exe for the tests
+// under wine, as a user would, by messages to its windows and controls by id.
+//   wait                 until the main window shows (at most 30 s)
+//   command ID           runs a menu or toolbar command (posted: a dialog it opens may stay)
+//   text ID              prints a control's text of the main window, UTF-8
+//   dialog               prints the title of the dialog open over the main window
+//   dialog-text ID       prints a control's text of that dialog
+//   dialog-set ID TEXT   sets a control's text of that dialog, as if typed
+//   dialog-select ID N   chooses item N of a drop-down list of that dialog
+//   dialog-click ID      presses a button of that dialog
+//   close                asks the main window to close
+//   screenshot FILE      writes the whole screen as a 24-bit BMP
+// Exit status 0, or 1 with a message when the window or control is not there.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "common/wide_text_win32.h"
+
+namespace {
+
+HWND MainWindow() {
+    return FindWindowW(L"VeltraMarlinMainWindow", nullptr);
+}
+
+// The dialog open over the main window (waits up to 3 s for it), or nullptr.
+HWND OpenDialog() {
+    for (int i = 0; i < 60; ++i) {
+        HWND main = MainWindow();
+        HWND popup = main ? GetLastActivePopup(main) : nullptr;
+        if (popup && popup != main && IsWindowVisible(popup))
+            return popup;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+void Print(const std::string& text) {
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), DWORD(text.size()), &written, nullptr);
+}
+
+// WM_GETTEXT itself: GetWindowText does not ask a control of another process.
+std::string TextOf(HWND window) {
+    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(size_t(length) + 1, L'\0');
+    const LRESULT got =
+        SendMessageW(window, WM_GETTEXT, WPARAM(length + 1), reinterpret_cast<LPARAM>(text.data()));
+    return vm::win32::Utf8FromWide(text.data(), size_t(got > 0 ? got : 0));
+}
+
+int Fail(const char* what) {
+    std::fprintf(stderr, "veltramarlin-drive: %s\n", what);
+    return 1;
+}
+
+int Wait() {
+    for (int i = 0; i < 600; ++i) {
+        HWND main = MainWindow();
+        if (main && IsWindowVisible(main))
+            return 0;
+        Sleep(50);
+    }
+    return Fail("the main window did not show");
+}
+
+int PrintControlText(HWND window, int id) {
+    HWND control = window ? GetDlgItem(window, id) : nullptr;
+    if (!control)
+        return Fail("no such control");
+    Print(TextOf(control));
+    return 0;
+}
+
+// The screen as a bottom-up 24-bit BMP.
+int Screenshot(const wchar_t* path) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const DWORD size = DWORD(((width * 3 + 3) & ~3) * height);
+    BITMAPFILEHEADER file{0x4D42, DWORD(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size),
+                          0, 0, DWORD(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))};
+    HANDLE out = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    const bool ok = out != INVALID_HANDLE_VALUE &&
+                    WriteFile(out, &file, sizeof file, &written, nullptr) &&
+                    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
+                    WriteFile(out, bits, size, &written, nullptr);
+    if (out != INVALID_HANDLE_VALUE)
+        CloseHandle(out);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return ok ? 0 : Fail("the screenshot was not written");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2)
+        return Fail(
+            "usage: wait | command ID | text ID | dialog | dialog-text ID | dialog-click ID | "
+            "close");
+    const std::wstring verb = argv[1];
+    const int id = argc > 2 ? _wtoi(argv[2]) : 0;
+    if (verb == L"wait")
+        return Wait();
+    if (verb == L"screenshot" && argc > 2)
+        return Screenshot(argv[2]);
+    HWND main = MainWindow();
+    if (!main)
+        return Fail("the program is not running");
+    if (verb == L"command")
+        return PostMessageW(main, WM_COMMAND, WPARAM(id), 0) ? 0 : Fail("not posted");
+    if (verb == L"close")
+        return PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : Fail("not posted");
+    if (verb == L"text")
+        return PrintControlText(main, id);
+    HWND dialog = OpenDialog();
+    if (!dialog)
+        return Fail("no dialog is open");
+    if (verb == L"dialog") {
+        Print(TextOf(dialog));
+        return 0;
+    }
+    if (verb == L"dialog-text")
+        return PrintControlText(dialog, id);
+    if (verb == L"dialog-set" && argc > 3) {
+        HWND control = GetDlgItem(dialog, id);
+        if (!control)
+            return Fail("no such control");
+        SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
+        return 0;
+    }
+    if (verb == L"dialog-select" && argc > 3) {
+        HWND list = GetDlgItem(dialog, id);
+        if (!list)
+            return Fail("no such control");
+        SendMessageW(list, CB_SETCURSEL, WPARAM(_wtoi(argv[3])), 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+        return 0;
+    }
+    if (verb == L"dialog-click") {
+        HWND button = GetDlgItem(dialog, id);
+        return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                            reinterpret_cast<LPARAM>(button))
+                   ? 0
+                   : Fail("not posted");
+    }
+    return Fail("unknown verb");
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Menu 129 and toolbar 179 of the main window made with Win32 from the shared
+// table of ids, captions, shortcuts and commands; the shortcuts as an
+// accelerator table; 文件 ▸ 最近下载 as a submenu filled when it opens.
+
+#include "win/win32.h"
+
+#include <string>
+#include <vector>
+
+namespace vm::win32 {
+
+// The ids of the 最近下载 submenu's entries: kRecentDownloadFirst + index.
+inline constexpr int kRecentDownloadFirst = 40000;
+inline constexpr int kRecentDownloadLast = 40999;
+
+HMENU CreateMainMenu();
+HACCEL CreateMainAccelerators();
+// The toolbar along the top of parent, with tooltips.
+HWND CreateMainToolBar(HWND parent, int controlId);
+
+// The caption of a menu command, "" for an unknown id.
+std::string CommandCaption(int id);
+
+// Whether popup is the 最近下载 submenu.
+bool IsRecentDownloadsMenu(HMENU popup);
+// Fills the 最近下载 submenu from the download journal; returns the ids of
+// the downloads in the order of its entries.
+std::vector<std::string> FillRecentDownloadsMenu(HMENU popup);
+
+}  // namespace vm::win32

@@ -1,0 +1,177 @@
+// The main window's commands: the pane's files, the system's tools, About.
+#include "win/main_window.h"
+
+#include "common/file_io.h"
+#include "common/pane_text.h"
+#include "dialogs/about_dialog.h"
+#include "common/user_paths.h"
+#include "dialogs/com_set_dialog.h"
+#include "dialogs/pane_files.h"
+#include "dialogs/recent_downloads.h"
+#include "dialogs/universal/universal_convert_dialog.h"
+#include "dialogs/app_info.h"
+#include "win/desktop.h"
+#include "win/dialog_host.h"
+#include "win/main_menu.h"
+
+#include <new>
+
+namespace vm::win32 {
+namespace {
+
+// Reads a file for the pane; on failure fills message and returns false.
+bool ReadPaneFile(const std::string& path, std::string& bytes, std::string& message) {
+    std::uint64_t size = 0;
+    if (IsRegularFile(path, &size) && size > kMaxPaneFileBytes) {
+        message = FileTooLargeMessage(path, size);
+        return false;
+    }
+    FileError error;
+    try {
+        if (ReadFileBytes(path, bytes, &error))
+            return true;
+        message = error.message;
+    } catch (const std::bad_alloc&) {
+        bytes.clear();
+        message = kAllocErrorMessage;
+    }
+    return false;
+}
+
+}  // namespace
+
+void MainWindow::RunCommand(int command) {
+    switch (command) {
+        case 32783:
+            return OnFileNew();
+        case 32772:
+            return OnFileOpen();
+        case 32774:
+            return OnFileSaveAs();
+        case 32775:
+            return OnFileExit();
+        case 32789:
+            return OnNotepad();
+        case 32790:
+            desktop().StartProgram(m_hwnd, "calc.exe", {});
+            return;
+        case 32782:
+            return OnHelp();
+        case 1004:
+            return OnDownload();
+        case 1005:
+            return OnUpload();
+        case 32802:
+            return OnUniversalConvert();
+        case 1026:
+            return OnDownloadConvert();
+        case 32813:
+            return OnSaveDxf();
+        case 32803:
+            RunDialog(m_hwnd, g_comSetDlg);
+            return;
+        case 0:
+            return;
+    }
+    ShowStatus("“" + CommandCaption(command) + "”功能尚未完成，敬请期待。");
+}
+
+bool MainWindow::AskYesNo(const std::string& question) {
+    return desktop().MessageBox(m_hwnd, question, {}, MsgButtons::YesNo, MsgIcon::Question) ==
+           MsgResult::Yes;
+}
+
+bool MainWindow::RestoreDownload(const std::string& id) {
+    const JournalRestore restore = ReadDownloadForPane(id);
+    if (!restore.ok) {
+        desktop().MessageBox(m_hwnd, restore.message, {}, MsgButtons::Ok, MsgIcon::Stop);
+        return false;
+    }
+    StopComm();
+    m_pane.Show(restore.paneText);
+    ShowStatus(restore.status);
+    return true;
+}
+
+void MainWindow::OfferRestore() {
+    if (const auto offer = TakeRestoreOffer()) {
+        if (AskYesNo(offer->question))
+            RestoreDownload(offer->id);
+    }
+}
+
+void MainWindow::OnFileNew() {
+    if (!m_pane.Bytes().empty() && !AskYesNo(kDiscardQuestion)) {
+        ShowStatus({});
+        return;
+    }
+    StopComm();
+    m_pane.Show({});
+    ShowStatus(kNewFileStatus);
+}
+
+void MainWindow::OnFileOpen() {
+    if (const auto path = desktop().AskOpenFile(m_hwnd, PaneFileDialogRequest()))
+        OpenPaneFile(*path);
+}
+
+// The file is read before anything changes, so a file that cannot be read
+// leaves the pane and the status line as they were.
+bool MainWindow::OpenPaneFile(const std::string& path) {
+    std::string bytes;
+    std::string message;
+    if (!ReadPaneFile(path, bytes, message)) {
+        desktop().MessageBox(m_hwnd, message, {}, MsgButtons::Ok, MsgIcon::Stop);
+        return false;
+    }
+    StopComm();
+    try {
+        m_pane.Show(bytes);
+    } catch (const std::bad_alloc&) {
+        desktop().MessageBox(m_hwnd, kAllocErrorMessage, {}, MsgButtons::Ok, MsgIcon::Stop);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::OnFileSaveAs() {
+    ShowStatus(kSaveAsPrompt);
+    const auto path = desktop().AskSaveFile(m_hwnd, PaneFileDialogRequest());
+    if (!path) {
+        ShowStatus({});
+        return;
+    }
+    StopComm();
+    FileError error;
+    if (!WritePaneToFile(*path, m_pane.Bytes(), &error)) {
+        ShowStatus(error.message);
+        desktop().MessageBox(m_hwnd, error.message, {}, MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+    ShowStatus(kSavedStatus);
+}
+
+void MainWindow::OnFileExit() {
+    if (AskYesNo(kExitQuestion))
+        DestroyWindow(m_hwnd);
+}
+
+// The file dialog has no owner window, as the editor it starts is not ours.
+void MainWindow::OnNotepad() {
+    if (const auto path = desktop().AskOpenFile(nullptr, NotepadDialogRequest()))
+        desktop().StartProgram(m_hwnd, "notepad.exe", "\"" + *path + "\"");
+}
+
+// The layouts are kept in the per-user settings, whose folder may not be there yet.
+void MainWindow::OnUniversalConvert() {
+    MakeFolders(UserConfigDir());
+    UniversalConvertDialog dialog(UserIniPath());
+    RunDialog(m_hwnd, dialog);
+}
+
+void MainWindow::OnHelp() {
+    AboutDialog about;
+    RunDialog(m_hwnd, about);
+}
+
+}  // namespace vm::win32

@@ -1,0 +1,56 @@
+#include "win/serial_transfer.h"
+
+#include "dialogs/com_set_dialog.h"
+#include "serial/comm_state.h"
+#include "serial/download_recording.h"
+
+namespace vm::win32 {
+
+TransferStart SerialTransfer::StartDownload(std::string& pane) {
+    Stop();
+    PortChoice choice;
+    choice.settings = g_comSetDlg.m_settings;
+    TransferStart start = vm::StartDownload(g_serialPort, choice, m_ticker, pane);
+    if (!start.started)
+        return start;
+    BeginDownloadJournal(m_journal, choice);
+    if (m_journal.Failed())
+        start.status += "；" + JournalFailedNote(m_journal.Error());
+    return start;
+}
+
+TransferStart SerialTransfer::StartUpload(HWND window, const std::string& file, std::string& pane) {
+    Stop();
+    PortChoice choice;
+    choice.settings = g_comSetDlg.m_settings;
+    const WPARAM transfer = ++m_transfer;
+    UploadHooks hooks;
+    hooks.chooseFile = [file](std::string& chosen) {
+        chosen = file;
+        return true;
+    };
+    hooks.showMessage = [window](const std::string& text) {
+        auto* posted = new std::string(text);
+        if (!PostMessageW(window, kUploadMessage, 0, reinterpret_cast<LPARAM>(posted)))
+            delete posted;
+    };
+    hooks.finished = [window, transfer] { PostMessageW(window, kUploadFinished, transfer, 0); };
+    return vm::StartUpload(g_serialPort, choice, m_worker, std::move(hooks), pane);
+}
+
+TickResult SerialTransfer::Tick(std::string& pane) {
+    const bool download = GetCommMode() == COMM_RECEIVE;
+    TickResult tick = m_ticker.OnTimer(g_serialPort, pane);
+    if (download)
+        tick.status = JournalDownloadTick(m_journal, tick, true);
+    return tick;
+}
+
+void SerialTransfer::Stop() {
+    m_worker.StopCurrent();
+    g_serialPort.Close();
+    if (m_journal.IsRecording())
+        m_journal.End(false, true);
+}
+
+}  // namespace vm::win32
