@@ -98,6 +98,7 @@ DxfExportRequest PaneDxfRequest(const std::string& targetPath, long long fileTyp
     request.fileType = fileType;
     request.labelPrefix = LoadDxfLabelPrefix(UserIniPath());
     request.options = options;
+    request.format = SourceFormat::Auto;
     return request;
 }
 

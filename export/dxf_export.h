@@ -40,7 +40,8 @@ struct DxfExportResult {
 DxfExportResult ExportDxf(const DxfExportRequest& request);
 
 // The request of 保存为DXF文件: the text pane as saved in the work file, the
-// stored label prefix of the per-user settings, and the dialog's choices.
+// stored label prefix of the per-user settings, and the dialog's choices;
+// another maker's file in the pane is recognised and read first.
 DxfExportRequest PaneDxfRequest(const std::string& targetPath, long long fileType,
                                 const DxfOptions& options);
 

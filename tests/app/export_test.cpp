@@ -14,7 +14,7 @@
 #include <cerrno>
 
 #include "app/dialog_renderer/qt_dialog_host.h"
-#include "app/exports/cmd_excel.h"
+#include "dialogs/exports/excel_command.h"
 #include "app/exports/export_commands.h"
 #include "common/file_io.h"
 #include "common/user_paths.h"
