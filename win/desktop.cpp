@@ -2,6 +2,8 @@
 
 #include "common/file_io.h"
 #include "common/wide_text_win32.h"
+#include "win/dialog_template.h"
+#include "win/print_table_job.h"
 
 #include <commdlg.h>
 
@@ -72,6 +74,34 @@ std::wstring DefaultExtension(const std::string& ext) {
     return WideFromUtf8(dot == std::string::npos ? ext : ext.substr(dot + 1));
 }
 
+constexpr int kOptionCheckId = 1200;
+
+// The save dialog's extra check box: a child template below the file list,
+// started from and written back to *r.optionChecked.
+std::vector<WORD> OptionTemplate(const FileDialogRequest& r) {
+    const ControlRow rows[] = {
+        {kOptionCheckId, ControlKind::Check, r.optionCaption.c_str(), 8, 2, 240, 12}};
+    std::vector<WORD> words = BuildDialogTemplate(MakeTemplate(0, "", 260, 16, rows));
+    const DWORD style =
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | DS_CONTROL | DS_3DLOOK | DS_SETFONT;
+    words[0] = LOWORD(style);
+    words[1] = HIWORD(style);
+    return words;
+}
+
+UINT_PTR CALLBACK OptionHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        const auto* ofn = reinterpret_cast<const OPENFILENAMEW*>(lParam);
+        SetWindowLongPtrW(hook, GWLP_USERDATA, LONG_PTR(ofn->lCustData));
+        const bool* checked = reinterpret_cast<const bool*>(ofn->lCustData);
+        CheckDlgButton(hook, kOptionCheckId, *checked ? BST_CHECKED : BST_UNCHECKED);
+    } else if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_FILEOK) {
+        auto* checked = reinterpret_cast<bool*>(GetWindowLongPtrW(hook, GWLP_USERDATA));
+        *checked = IsDlgButtonChecked(hook, kOptionCheckId) == BST_CHECKED;
+    }
+    return 0;
+}
+
 std::optional<std::string> AskFile(HWND owner, const FileDialogRequest& r, bool save) {
     std::vector<wchar_t> name(32768, L'\0');
     const std::wstring initial = WideFromUtf8(r.initialName);
@@ -92,6 +122,14 @@ std::optional<std::string> AskFile(HWND owner, const FileDialogRequest& r, bool 
         ofn.Flags |= OFN_OVERWRITEPROMPT;
     if (!save)
         ofn.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    std::vector<WORD> option;
+    if (save && !r.optionCaption.empty() && r.optionChecked) {
+        option = OptionTemplate(r);
+        ofn.Flags |= OFN_ENABLEHOOK | OFN_ENABLETEMPLATEHANDLE | OFN_ENABLESIZING;
+        ofn.hInstance = reinterpret_cast<HINSTANCE>(option.data());
+        ofn.lpfnHook = OptionHook;
+        ofn.lCustData = reinterpret_cast<LPARAM>(r.optionChecked);
+    }
     const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!chosen)
         return std::nullopt;
@@ -129,6 +167,10 @@ public:
                       const std::string& argument) override {
         return ShellOpen(owner, program, argument);
     }
+    std::string PrintTable(HWND owner, const vm::PrintTable& table,
+                           const std::string& title) override {
+        return PrintTableWithDialog(owner, table, title);
+    }
 };
 
 class ScriptedDesktop : public Desktop {
@@ -149,8 +191,18 @@ public:
     std::optional<std::string> AskOpenFile(HWND, const FileDialogRequest& r) override {
         return PathAnswer("open " + r.filter);
     }
+    // With a check box, "PATH|1" or "PATH|0" also sets it; the question notes its state.
     std::optional<std::string> AskSaveFile(HWND, const FileDialogRequest& r) override {
-        return PathAnswer("save " + r.filter);
+        std::string question = "save " + r.filter;
+        if (!r.optionCaption.empty() && r.optionChecked)
+            question += " " + r.optionCaption + (*r.optionChecked ? " [x]" : " [ ]");
+        std::optional<std::string> path = PathAnswer(question);
+        const size_t bar = path ? path->rfind('|') : std::string::npos;
+        if (bar != std::string::npos && r.optionChecked) {
+            *r.optionChecked = path->substr(bar + 1) == "1";
+            path->erase(bar);
+        }
+        return path;
     }
     bool ViewFile(HWND, const std::string& path) override {
         Answer("view " + path);
@@ -159,6 +211,11 @@ public:
     bool StartProgram(HWND, const std::string& program, const std::string& argument) override {
         Answer("start " + program + " " + argument);
         return true;
+    }
+    // The print dialog is not shown: the question notes the title and page rows.
+    std::string PrintTable(HWND, const vm::PrintTable& table, const std::string& title) override {
+        Answer("print " + title + " " + std::to_string(table.rows.size()) + " rows");
+        return {};
     }
 
 private:

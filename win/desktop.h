@@ -1,7 +1,7 @@
 #pragma once
 // The Windows program's one door to the desktop: message boxes, open and save
-// file dialogs, handing a file to its viewer and starting the system's
-// programs. The main window and every dialog reach them only through
+// file dialogs, handing a file to its viewer, starting the system's programs
+// and printing. The main window and every dialog reach them only through
 // desktop(), so the tests under wine answer them from a script instead of
 // showing real modal windows.
 
@@ -11,6 +11,10 @@
 #include <string>
 
 #include "dialogs/desktop_requests.h"
+
+namespace vm {
+struct PrintTable;
+}
 
 namespace vm::win32 {
 
@@ -26,6 +30,10 @@ public:
     // Starts a program of the system (notepad.exe, calc.exe) with an optional argument.
     virtual bool StartProgram(HWND owner, const std::string& program,
                               const std::string& argument) = 0;
+    // The system's print dialog, then the table's pages on the chosen
+    // printer; an empty result when printed or cancelled, else why not.
+    virtual std::string PrintTable(HWND owner, const vm::PrintTable& table,
+                                   const std::string& title) = 0;
 };
 
 Desktop& desktop();

@@ -7,6 +7,7 @@
 #include "dialogs/string_table.h"
 #include "dialogs/app_info.h"
 #include "win/dialog_template.h"
+#include "win/export_command_host.h"
 #include "win/main_menu.h"
 #include "win/ui_font.h"
 #include "win/window_place.h"
@@ -170,6 +171,7 @@ void MainWindow::OnClose(HWND) {
 
 void MainWindow::OnDestroy(HWND hwnd) {
     StopComm();
+    FinishExportJobs();
     RememberWindowPlace(hwnd);
     PostQuitMessage(0);
 }

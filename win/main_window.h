@@ -62,6 +62,8 @@ private:
     void OnHelp();
     void OnUniversalConvert();
     void OnSaveDxf();
+    void OnSaveExcel();
+    void OnPrintTable();
     void OnDownloadConvert();
     // Writes the pane to the work file the exports read (owner-only); on
     // failure tells the user why and returns false.

@@ -67,6 +67,10 @@ void MainWindow::RunCommand(int command) {
             return OnDownloadConvert();
         case 32813:
             return OnSaveDxf();
+        case 32812:
+            return OnSaveExcel();
+        case 32811:
+            return OnPrintTable();
         case 32803:
             RunDialog(m_hwnd, g_comSetDlg);
             return;

@@ -216,5 +216,36 @@ TEST_F(ExcelCommandTest, CancelTouchesNothingFailuresAreShownAndNothingIsOpened)
     EXPECT_EQ(ViewerCalls(), 0u);
 }
 
+// Another maker's file is read into its points by all three exports, as the
+// command line reads it with the format left to be recognised.
+TEST_F(ExcelCommandTest, OtherMakersFilesAreReadByEveryExport) {
+    SetExcelOpenDelayMs(0);
+    std::string gsi;
+    ASSERT_TRUE(ReadFileBytes(VM_SOURCE_DIR "/tests/data/other_makers/sample.gsi8", gsi));
+    const std::string source = dir.write("field.gsi", gsi);
+    desk.answerFile(source);
+    desk.answerFile(dir.file("points.txt"));
+    Window().OnCommand(kExcelCommand);
+    ASSERT_TRUE(RunEventsUntil([this] { return ViewerCalls() > 0; }, 10000));
+    EXPECT_NE(TempDir::read(dir.file("points.txt"))
+                  .find("\"P3\"Coordinate\"1100.123\"Coordinate\"2200.568\""),
+              std::string::npos);
+    EXPECT_EQ(StatusLine().rfind("源文件格式：", 0), 0u) << StatusLine();
+
+    desk.answerFile(source);
+    PrintCoordinateTable(Window(), DefaultColumnOrder(true));
+    const std::string table = TempDir::read(WorkFilePath());
+    EXPECT_NE(table.find("P3"), std::string::npos) << table;
+    EXPECT_NE(table.find("2200.568"), std::string::npos) << table;
+    ASSERT_EQ(desk.callsOf(DesktopCall::Preview).size(), 1u);
+
+    ShowInPane(gsi);
+    ExportPaneAsDxf(Window(), dir.file("field.dxf"), 1);
+    EXPECT_NE(TempDir::read(dir.file("field.dxf")).find("\n10\n2000.000000\n20\n1000.000000\n"),
+              std::string::npos);
+    EXPECT_TRUE(desk.messages().size() == 1 && desk.messages()[0] == dir.file("field.dxf"))
+        << "only Save OK is said";
+}
+
 }  // namespace
 }  // namespace vm::test
