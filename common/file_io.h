@@ -30,6 +30,8 @@ bool WriteFileAtomic(const std::string& path, const std::string& data, FileError
 // The folder a path names a file in ("." for a bare name), where the
 // temporary files that replace it are made.
 std::string FolderOf(const std::string& path);
+// The file's own name, without the folders before it.
+std::string FileNameOf(const std::string& path);
 
 // The file a path finally names once symbolic links are followed: the path
 // itself when it is no link; for a link to a file not made yet, that file's path.

@@ -39,6 +39,10 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+std::string FileNameOf(const std::string& path) {
+    return path.substr(path.find_last_of('/') + 1);
+}
+
 std::string ResolveLinks(const std::string& path) {
     std::string resolved = path;
     // The kernel's own limit on links followed in one path.

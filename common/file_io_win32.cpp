@@ -43,6 +43,10 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash == 0 || path[slash] == ':' ? slash + 1 : slash);
 }
 
+std::string FileNameOf(const std::string& path) {
+    return path.substr(path.find_last_of("/\\:") + 1);
+}
+
 // The file's final path from the system, which follows every link; the path as
 // given when it names no file yet.
 std::string ResolveLinks(const std::string& path) {

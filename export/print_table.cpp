@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/file_io.h"
 #include "common/line_reader.h"
 #include "export/column_widths.h"
 
@@ -10,8 +11,7 @@ namespace vm {
 PrintTable BuildPrintTable(const std::string& sourceBytes, const ColumnOrder& order,
                            const std::string& sourcePath) {
     PrintTable table;
-    const size_t slash = sourcePath.find_last_of('/');
-    const std::string name = slash == std::string::npos ? sourcePath : sourcePath.substr(slash + 1);
+    const std::string name = FileNameOf(sourcePath);
     table.sourceName = LineToUtf8(name, ClassifyLine(name));
     table.headings = {"PT#", "X", "Y", "Z"};
     if (order.m_bHasCode == 1)

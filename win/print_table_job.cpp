@@ -1,5 +1,9 @@
 #include "win/print_table_job.h"
 
+// The print dialog of commdlg.h needs the COM declarations the lean Windows
+// headers leave out.
+#include <objbase.h>
+
 #include <commdlg.h>
 
 #include "common/wide_text_win32.h"

@@ -6,7 +6,8 @@
 # closes with OK; 下载 takes a download from the Linux simulator through COM5
 # into the pane, which 另存为 saves by the same rule; 上传 sends a coordinate
 # file to the simulator as the command line does; 下载数据转换, 万能数据转换 and
-# 保存为DXF文件 write the same bytes as the Linux command line; 计算器 starts
+# 保存为DXF文件, 保存为EXCEL文件 and the table of 打印坐标文件 write the same
+# bytes as the Linux command line; 计算器 starts
 # the calculator; 退出 asks and ends the program; killed in the middle of a
 # download, the program offers the journaled bytes when it starts again.
 # Screens (1366x768) of the main window and each dialog land in
@@ -146,6 +147,44 @@ drive dialog-click 1 >/dev/null
 for _ in $(seq 100); do [ -s "$work/坐标.dxf" ] && break; sleep 0.1; done
 cmp -s "$work/want.dxf" "$work/坐标.dxf" || fail "保存为DXF文件 wrote other bytes than the command line: $(cmp "$work/want.dxf" "$work/坐标.dxf" 2>&1)"
 
+# 保存为EXCEL文件: the coordinate file as an .xls with number cells (the box
+# ticked in the save dialog), and another maker's file as an .xlsx, as the
+# command line writes them (an .xlsx comes from another writer on each
+# system: its cells are compared); each is handed to the viewer after the pause.
+other="$here/../data/other_makers/sample.gsi8"
+"$linux_cli" excel --numbers "$work/pane.txt" "$work/want.xls" >/dev/null
+"$linux_cli" excel "$other" "$work/want.xlsx" >/dev/null
+printf '%s\n%s|1\n%s\n%s|0\n' "$(win_path "$work/pane.txt")" "$(win_path "$work/表.xls")" \
+  "$(win_path "$other")" "$(win_path "$work/表.xlsx")" >>"$work/answers"
+drive command 32812 >/dev/null
+for _ in $(seq 100); do [ -s "$work/表.xls" ] && break; sleep 0.1; done
+cmp -s "$work/want.xls" "$work/表.xls" || fail "保存为EXCEL文件 wrote other bytes than the command line: $(cmp "$work/want.xls" "$work/表.xls" 2>&1)"
+drive command 32812 >/dev/null
+for _ in $(seq 100); do [ -s "$work/表.xlsx" ] && break; sleep 0.1; done
+/usr/bin/python3 "$here/../export/xlsx_cells_compare.py" "$work/want.xlsx" "$work/表.xlsx" >/dev/null 2>&1 ||
+  fail "保存为EXCEL文件 of another maker's file has other cells than the command line's workbook"
+wait_status "源文件格式：*"
+for _ in $(seq 100); do grep -q '^view .*表\.xlsx' "$work/answers.asked" && break; sleep 0.1; done
+grep -q '^view .*表\.xls[[:space:]]*$' "$work/answers.asked" && grep -q '^view .*表\.xlsx' "$work/answers.asked" ||
+  fail "the workbooks were not opened: $(cat "$work/answers.asked")"
+
+# 打印坐标文件 of another maker's file: the column order, the table in the work
+# file as the command line writes it, the viewer, then the print (its dialog
+# is not shown under the scripted desktop).
+"$linux_cli" table "$other" "$work/want-table.txt" >/dev/null
+echo "$(win_path "$other")" >>"$work/answers"
+drive command 32811 >/dev/null
+[ "$(drive dialog)" = "选择数据位置" ] || fail "打印坐标文件: $(drive dialog)"
+shot print-order
+drive dialog-click 1 >/dev/null
+for _ in $(seq 100); do grep -q '^print ' "$work/answers.asked" && break; sleep 0.1; done
+grep -q '^print 坐标表 - sample.gsi8 2 rows' "$work/answers.asked" || fail "打印坐标文件 printed nothing: $(cat "$work/answers.asked")"
+table=$(grep '^view .*veltratemp.txt' "$work/answers.asked" | tail -n1 | cut -c6-)
+[ -n "$table" ] || fail "打印坐标文件 opened no table: $(cat "$work/answers.asked")"
+got=$("$WINE" winepath -u "$table" 2>/dev/null | tr -d '\r')
+cmp -s "$work/want-table.txt" "$got" ||
+  fail "打印坐标文件 wrote another table than the command line: $(cmp "$work/want-table.txt" "$got" 2>&1)"
+
 # 下载数据转换 of downloaded coordinates in the pane: the kind is confirmed, and
 # layout 3 comes out as the command line writes it.
 printf 'ATMOS 20.0,1013.0\r\n' >"$work/coord.txt"
@@ -209,4 +248,4 @@ assert 0 < len(got) < len(want) and want.startswith(got), len(got)' "$work/long.
   fail "the restored download is not what arrived"
 kill "$program" 2>/dev/null || true
 program=""
-echo "desktop_program: open, save as, About, a download and an upload through COM5, the download and universal conversions, the DXF export, exit and the restore offer after a kill work"
+echo "desktop_program: open, save as, About, a download and an upload through COM5, the download and universal conversions, the DXF and Excel exports, the printed table, exit and the restore offer after a kill work"
