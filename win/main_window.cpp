@@ -4,6 +4,7 @@
 #include "common/wide_text_win32.h"
 #include "dialogs/com_set_dialog.h"
 #include "dialogs/main_menu.h"
+#include "dialogs/recent_files.h"
 #include "dialogs/string_table.h"
 #include "dialogs/app_info.h"
 #include "win/dialog_template.h"
@@ -133,15 +134,22 @@ void MainWindow::OnSize(HWND, UINT, int width, int height) {
 
 void MainWindow::OnCommand(HWND, int id, HWND, UINT) {
     const size_t recent = size_t(id - kRecentDownloadFirst);
+    const size_t file = size_t(id - kRecentFileFirst);
     if (id >= kRecentDownloadFirst && recent < m_recentIds.size())
         RestoreDownload(m_recentIds[recent]);
+    else if (id >= kRecentFileFirst && file < kMaxRecentFiles)
+        OpenRecentFile(file);
     else
         RunCommand(RoutedCommandId(id));
 }
 
 void MainWindow::OnInitMenuPopup(HWND, HMENU menu, UINT, BOOL windowMenu) {
-    if (!windowMenu && IsRecentDownloadsMenu(menu))
+    if (windowMenu)
+        return;
+    if (IsRecentDownloadsMenu(menu))
         m_recentIds = FillRecentDownloadsMenu(menu);
+    else if (IsRecentFilesMenu(menu))
+        FillRecentFilesMenu(menu, UserIniPath());
 }
 
 // The toolbar's tooltips.
@@ -172,6 +180,23 @@ void MainWindow::OnDestroy(HWND hwnd) {
     StopComm();
     RememberWindowPlace(hwnd);
     PostQuitMessage(0);
+}
+
+// The pane now shows path (opened or saved; none for New or a download):
+// the title bar names it and 最近打开的文件 lists it first.
+void MainWindow::NoteFile(const std::string& path) {
+    SetWindowText(m_hwnd, TitleForFile(path));
+    if (path.empty())
+        return;
+    MakeFolders(UserConfigDir());
+    AddRecentFile(UserIniPath(), path);
+}
+
+// The list as stored now, which the submenu showed when it opened.
+void MainWindow::OpenRecentFile(size_t index) {
+    const std::vector<std::string> files = LoadRecentFiles(UserIniPath());
+    if (index < files.size())
+        OpenPaneFile(files[index]);
 }
 
 void MainWindow::ShowStatus(const std::string& status) {
