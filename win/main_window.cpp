@@ -24,6 +24,7 @@ namespace {
 constexpr int kTemplateWidth = 280;
 constexpr int kTemplateHeight = 341;
 constexpr int kStatusHeight = 12;
+constexpr int kUploadBarWidth = 80;
 
 }  // namespace
 
@@ -106,6 +107,9 @@ BOOL MainWindow::OnCreate(HWND hwnd, LPCREATESTRUCT) {
         0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd,
         reinterpret_cast<HMENU>(INT_PTR(kStatusId)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(m_status, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    m_uploadBar = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD, 0, 0, 0, 0, hwnd,
+                                  reinterpret_cast<HMENU>(INT_PTR(kUploadBarId)),
+                                  GetModuleHandleW(nullptr), nullptr);
     RECT bar{};
     GetWindowRect(m_toolBar, &bar);
     const SIZE client = DialogUnitsToPixels(hwnd, m_font, kTemplateWidth, kTemplateHeight);
@@ -128,8 +132,13 @@ void MainWindow::OnSize(HWND, UINT, int width, int height) {
     const int margin = DialogUnitsToPixels(m_hwnd, m_font, 2, 2).cx;
     const int paneHeight = std::max(0, height - top - statusHeight - 2 * margin);
     MoveWindow(m_pane.Window(), margin, top, std::max(0, width - 2 * margin), paneHeight, TRUE);
-    MoveWindow(m_status, margin, top + paneHeight + margin, std::max(0, width - 2 * margin),
-               statusHeight, TRUE);
+    const int statusTop = top + paneHeight + margin;
+    const int barWidth = IsWindowVisible(m_uploadBar)
+                             ? DialogUnitsToPixels(m_hwnd, m_font, kUploadBarWidth, 0).cx
+                             : 0;
+    const int statusWidth = std::max(0, width - 2 * margin - barWidth);
+    MoveWindow(m_status, margin, statusTop, statusWidth, statusHeight, TRUE);
+    MoveWindow(m_uploadBar, margin + statusWidth, statusTop, barWidth, statusHeight, TRUE);
 }
 
 void MainWindow::OnCommand(HWND, int id, HWND, UINT) {

@@ -18,6 +18,7 @@ inline constexpr const wchar_t* kMainWindowClass = L"VeltraMarlinMainWindow";
 inline constexpr int kPaneId = 1007;
 inline constexpr int kStatusId = 1010;
 inline constexpr int kToolBarId = 0xE800;
+inline constexpr int kUploadBarId = 2131;
 
 class MainWindow {
 public:
@@ -83,6 +84,9 @@ private:
     // The 300 ms tick runs or ends, and 停止 is enabled while it runs.
     void StartTick();
     void EndTick();
+    // The upload's progress bar beside the status line: lines sent of the
+    // file's lines, shown only while an upload runs.
+    void ShowUploadProgress();
 
     // The unsaved-pane guard: true when the pane may be replaced.
     bool ConfirmDiscardPane();
@@ -96,6 +100,7 @@ private:
     HWND m_hwnd = nullptr;
     HWND m_toolBar = nullptr;
     HWND m_status = nullptr;
+    HWND m_uploadBar = nullptr;
     HFONT m_font = nullptr;
     TextPane m_pane;
     SerialTransfer m_transfer;

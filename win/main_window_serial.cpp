@@ -9,6 +9,10 @@
 #include "win/desktop.h"
 #include "win/main_menu.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+#include <climits>
 #include <memory>
 
 namespace vm::win32 {
@@ -108,6 +112,7 @@ void MainWindow::ShowTick(const TickResult& tick, const std::string& pane, bool 
         m_kept.NoteAsBefore(m_pane.Bytes());
     if (tick.finished)
         EndTick();
+    ShowUploadProgress();
 }
 
 void MainWindow::StartTick() {
@@ -119,6 +124,24 @@ void MainWindow::EndTick() {
     KillTimer(m_hwnd, kCommTimer);
     m_ticking = false;
     EnableStopTransfer(m_hwnd, m_toolBar, false);
+    ShowUploadProgress();
+}
+
+void MainWindow::ShowUploadProgress() {
+    const UploadTexts texts = GetUploadTexts();
+    const bool visible = m_ticking && GetCommMode() == COMM_SEND && texts.totalLines > 0;
+    if (visible) {
+        SendMessageW(m_uploadBar, PBM_SETRANGE32, 0,
+                     LPARAM(std::min<long long>(texts.totalLines, INT_MAX)));
+        SendMessageW(m_uploadBar, PBM_SETPOS, WPARAM(std::min<long long>(texts.sentLines, INT_MAX)),
+                     0);
+    }
+    if (bool(IsWindowVisible(m_uploadBar)) == visible)
+        return;
+    ShowWindow(m_uploadBar, visible ? SW_SHOW : SW_HIDE);
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    OnSize(m_hwnd, SIZE_RESTORED, client.right, client.bottom);
 }
 
 void MainWindow::StopComm() {

@@ -7,10 +7,10 @@
 # into the pane, which 另存为 saves by the same rule; 上传 sends a coordinate
 # file to the simulator as the command line does; 下载数据转换, 万能数据转换 and
 # 保存为DXF文件 write the same bytes as the Linux command line; 计算器 starts
-# the calculator; 停止 (Esc) ends a download as stopped by the user, and 新建
-# asks the unsaved-pane guard's question about typed text; 最近打开的文件
-# opens a file again; 退出 asks and ends
-# the program; killed in the middle of a download, the program offers the
+# the calculator; 停止 (Esc) ends an upload after its line and a download as
+# stopped by the user, and 新建 asks the unsaved-pane guard's question about
+# typed text; 最近打开的文件 opens a file again; 退出 asks and ends the
+# program; killed in the middle of a download, the program offers the
 # journaled bytes when it starts again.
 # Screens (1366x768) of the main window and each dialog land in
 # WIN_BUILD/screenshots/.
@@ -117,6 +117,19 @@ drive command 1005 >/dev/null
 wait_status "发送了*全部发送*"
 for _ in $(seq 50); do cmp -s "$work/want.bin" "$work/got.bin" && break; sleep 0.1; done
 cmp -s "$work/want.bin" "$work/got.bin" || fail "上传: the instrument received $(od -c "$work/got.bin" | head -3)"
+
+# 停止 (Esc) in the middle of an upload, its progress bar beside the status
+# line: the status line says how far it got and that no EOT was sent.
+/usr/bin/python3 -c 'open("'"$work"'/长上传.txt", "wb").write(b"".join(
+    b"Q%d,%d.125,%d.5,1.5,TREE\r\n" % (i, 1000 + i, 2000 + i) for i in range(3000)))'
+start_sim record "$work/got-long.bin"
+echo "$(win_path "$work/长上传.txt")" >>"$work/answers"
+drive command 1005 >/dev/null
+wait_status "* / 3000"
+sleep 1
+shot upload-stop
+drive key 1007 27 >/dev/null  # Esc
+wait_status "上传已停止：发送了 * 行（共 3000 行），未发送结束符>>>"
 
 # 停止 (Esc) in the middle of a download: the status line gives the bytes and
 # the rate while it runs and says it stopped, and the journal keeps the entry
@@ -242,4 +255,4 @@ assert 0 < len(got) < len(want) and want.startswith(got), len(got)' "$work/long.
   fail "the restored download is not what arrived"
 kill "$program" 2>/dev/null || true
 program=""
-echo "desktop_program: open, save as, About, a download and an upload through COM5, the download and universal conversions, the DXF export, exit and the restore offer after a kill work"
+echo "desktop_program: open, save as, About, a download and an upload through COM5, 停止 of each, the unsaved-pane question on 新建, a recent file, the download and universal conversions, the DXF export, exit and the restore offer after a kill work"
