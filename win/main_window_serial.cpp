@@ -101,7 +101,8 @@ void MainWindow::OnStopTransfer() {
 void MainWindow::ShowTick(const TickResult& tick, const std::string& pane, bool download) {
     if (!tick.received.empty() || tick.paneReplaced) {
         m_pane.Show(pane);
-        SendMessageW(m_pane.Window(), EM_SETSEL, WPARAM(-1), LPARAM(-1));
+        const int end = GetWindowTextLengthW(m_pane.Window());
+        SendMessageW(m_pane.Window(), EM_SETSEL, WPARAM(end), LPARAM(end));
         SendMessageW(m_pane.Window(), EM_SCROLLCARET, 0, 0);
     }
     ShowStatus(tick.status);
