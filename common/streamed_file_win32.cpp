@@ -1,7 +1,8 @@
 // The streamed file on Windows: the temporary file beside the target is
 // written through to the disk and takes the target's name in one step, like
-// every whole-file replacement of this build. m_fd is a C runtime descriptor
-// wrapping the file's handle.
+// every whole-file replacement of this build; a target with other hard links
+// has its own content rewritten instead, once the new content is complete.
+// m_fd is a C runtime descriptor wrapping the file's handle.
 #include "common/streamed_file.h"
 
 #include <algorithm>
@@ -38,6 +39,58 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// True when the existing file at path has more names than this one.
+bool HasOtherHardLinks(const std::string& path) {
+    const HANDLE file = ::CreateFileW(WideFromUtf8(path).c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool linked = ::GetFileInformationByHandle(file, &info) && info.nNumberOfLinks > 1;
+    ::CloseHandle(file);
+    return linked;
+}
+
+DWORD WriteAll(HANDLE file, const char* data, DWORD size) {
+    while (size > 0) {
+        DWORD written = 0;
+        if (!::WriteFile(file, data, size, &written, nullptr))
+            return ::GetLastError();
+        data += written;
+        size -= written;
+    }
+    return ERROR_SUCCESS;
+}
+
+// Copies the complete, flushed temporary file into the target's own content,
+// so that every name of a hard-linked target sees it. The target is first
+// given the new length, so a full disk is found before its content is touched.
+DWORD CopyInPlace(HANDLE from, const std::string& to) {
+    LARGE_INTEGER size{}, start{};
+    if (!::GetFileSizeEx(from, &size) || !::SetFilePointerEx(from, start, nullptr, FILE_BEGIN))
+        return ::GetLastError();
+    const HANDLE file = ::CreateFileW(WideFromUtf8(to).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return ::GetLastError();
+    DWORD code = ERROR_SUCCESS;
+    if (!::SetFilePointerEx(file, size, nullptr, FILE_BEGIN) || !::SetEndOfFile(file) ||
+        !::SetFilePointerEx(file, start, nullptr, FILE_BEGIN))
+        code = ::GetLastError();
+    std::string block(1 << 20, '\0');
+    for (DWORD n = 1; code == ERROR_SUCCESS && n > 0;) {
+        if (!::ReadFile(from, block.data(), static_cast<DWORD>(block.size()), &n, nullptr))
+            code = ::GetLastError();
+        else
+            code = WriteAll(file, block.data(), n);
+    }
+    if (code == ERROR_SUCCESS && !::FlushFileBuffers(file))
+        code = ::GetLastError();
+    ::CloseHandle(file);
+    return code;
+}
+
 }  // namespace
 
 StreamedFile::~StreamedFile() {
@@ -62,6 +115,7 @@ bool StreamedFile::Open(const std::string& path, FileMode /*mode*/, FileError* e
     }
     if (m_openError != 0)
         return Fail(error, m_openError, m_openMessage, m_openRefused);
+    m_inPlace = HasOtherHardLinks(m_path);
     RemoveStaleTemporaries(FolderOf(m_path));
     std::wstring temp;
     const HANDLE file = win32::CreateFileBeside(m_path, temp);
@@ -111,16 +165,21 @@ bool StreamedFile::Commit(FileError* error) {
     int code = m_writeError;
     if (code == 0 && !::FlushFileBuffers(HandleOf(m_fd)))
         code = ErrnoFromWin32(::GetLastError());
+    if (code == 0 && m_inPlace) {
+        const DWORD copied = CopyInPlace(HandleOf(m_fd), m_path);
+        code = copied == ERROR_SUCCESS ? 0 : ErrnoFromWin32(copied);
+    }
     if (::_close(m_fd) != 0 && code == 0)
         code = EIO;
     m_fd = -1;
     const std::wstring temp = WideFromUtf8(m_temp);
-    if (code == 0 && !::MoveFileExW(temp.c_str(), WideFromUtf8(m_path).c_str(),
-                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (code == 0 && !m_inPlace &&
+        !::MoveFileExW(temp.c_str(), WideFromUtf8(m_path).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         code = ErrnoFromWin32(::GetLastError());
     }
     m_buffer = std::string();
-    if (code != 0)
+    if (code != 0 || m_inPlace)
         ::DeleteFileW(temp.c_str());
     ForgetTemporary(m_temp);
     if (code != 0)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "common/code_page.h"
 #include "export/column_widths.h"
 #include "export/xls_records.h"
 #include "export/xls_text.h"
@@ -97,6 +98,26 @@ XlsSheetCells CollectCells(const XlsSheet& sheet, CellDecoder& decoder, XlsShare
 bool IsNumberColumnCell(const XlsSheet& sheet, size_t r, size_t c) {
     return r > 0 && std::find(sheet.numberColumns.begin(), sheet.numberColumns.end(), c) !=
                         sheet.numberColumns.end();
+}
+
+std::string CellTextUtf8(const std::string& bytes) {
+    return IsValidUtf8(bytes) ? bytes : GbkToUtf8(bytes);
+}
+
+std::vector<size_t> SheetColumnWidths(const XlsSheet& sheet) {
+    std::vector<size_t> widths;
+    for (size_t r = 0; r < sheet.rows.size(); ++r) {
+        const XlsRow& row = *sheet.rows[r];
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (size_t c = 0; c < row.size(); ++c) {
+            double value = 0;
+            const size_t width = IsNumberColumnCell(sheet, r, c) && ReadCellNumber(row[c], value)
+                                     ? ThreeDecimals(value).size()
+                                     : DisplayWidthUtf8(CellTextUtf8(row[c]));
+            widths[c] = std::max(widths[c], width);
+        }
+    }
+    return widths;
 }
 
 uint16_t FittedColumnWidth(size_t cells) {

@@ -43,6 +43,12 @@ std::vector<XlsSheet> LayOutOnSheets(const std::string& name, const std::vector<
 // when its text is one (a number column, below the first row).
 bool IsNumberColumnCell(const XlsSheet& sheet, size_t r, size_t c);
 
+// A cell's bytes as UTF-8 text: kept when they are UTF-8 already, else read as GBK.
+std::string CellTextUtf8(const std::string& bytes);
+// The widest value of each column of an .xlsx sheet in character cells, as
+// its cells show them (number cells in the format "0.000").
+std::vector<size_t> SheetColumnWidths(const XlsSheet& sheet);
+
 // The width of a column that holds values up to this many character cells
 // wide, in 1/256 of a character as the format counts (at most 255 characters).
 uint16_t FittedColumnWidth(size_t cells);

@@ -24,10 +24,6 @@ constexpr const char* kOfficeType = "application/vnd.openxmlformats-officedocume
 constexpr int kTextStyle = 1;
 constexpr int kNumberStyle = 2;
 
-std::string Utf8Text(const std::string& bytes) {
-    return IsValidUtf8(bytes) ? bytes : GbkToUtf8(bytes);
-}
-
 std::string ColumnName(size_t column) {
     std::string name;
     for (size_t n = column + 1; n > 0; n = (n - 1) / 26)
@@ -75,7 +71,7 @@ std::string Workbook(const std::vector<XlsSheet>& sheets) {
     x += std::string("<workbook xmlns=\"") + kMainNs + "\" xmlns:r=\"" + kDocRel + "\"><sheets>";
     for (size_t i = 1; i <= sheets.size(); ++i) {
         x += "<sheet name=\"";
-        AppendXlsxText(x, Utf8Text(sheets[i - 1].name));
+        AppendXlsxText(x, CellTextUtf8(sheets[i - 1].name));
         x += "\" sheetId=\"" + std::to_string(i) + "\" r:id=\"rId" + std::to_string(i) + "\"/>";
     }
     return x + "</sheets></workbook>";
@@ -109,25 +105,8 @@ std::string Styles() {
            "name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles></styleSheet>";
 }
 
-// The widest value of each column in character cells, as the cells show them.
-std::vector<size_t> ColumnWidths(const XlsSheet& sheet) {
-    std::vector<size_t> widths;
-    for (size_t r = 0; r < sheet.rows.size(); ++r) {
-        const XlsRow& row = *sheet.rows[r];
-        widths.resize(std::max(widths.size(), row.size()), 0);
-        for (size_t c = 0; c < row.size(); ++c) {
-            double value = 0;
-            const size_t width = IsNumberColumnCell(sheet, r, c) && ReadCellNumber(row[c], value)
-                                     ? ThreeDecimals(value).size()
-                                     : DisplayWidthUtf8(Utf8Text(row[c]));
-            widths[c] = std::max(widths[c], width);
-        }
-    }
-    return widths;
-}
-
 void AppendColumns(std::string& x, const XlsSheet& sheet) {
-    const std::vector<size_t> widths = ColumnWidths(sheet);
+    const std::vector<size_t> widths = SheetColumnWidths(sheet);
     if (widths.empty())
         return;
     x += "<cols>";
@@ -152,7 +131,7 @@ void AppendCell(std::string& x, const XlsSheet& sheet, size_t r, size_t c) {
         x += std::to_string(kTextStyle) + "\"/>";
     } else {
         x += std::to_string(kTextStyle) + "\" t=\"inlineStr\"><is><t xml:space=\"preserve\">";
-        AppendXlsxText(x, Utf8Text(text));
+        AppendXlsxText(x, CellTextUtf8(text));
         x += "</t></is></c>";
     }
 }

@@ -11,37 +11,16 @@
 namespace vm {
 namespace {
 
-std::string Utf8Text(const std::string& bytes) {
-    return IsValidUtf8(bytes) ? bytes : GbkToUtf8(bytes);
-}
-
 struct Formats {
     lxw_format* text;
     lxw_format* number;
 };
 
-// The widest value of each column in character cells, as the cells show them.
-std::vector<size_t> ColumnWidths(const XlsSheet& sheet) {
-    std::vector<size_t> widths;
-    for (size_t r = 0; r < sheet.rows.size(); ++r) {
-        const XlsRow& row = *sheet.rows[r];
-        widths.resize(std::max(widths.size(), row.size()), 0);
-        for (size_t c = 0; c < row.size(); ++c) {
-            double value = 0;
-            const size_t width = IsNumberColumnCell(sheet, r, c) && ReadCellNumber(row[c], value)
-                                     ? ThreeDecimals(value).size()
-                                     : DisplayWidthUtf8(Utf8Text(row[c]));
-            widths[c] = std::max(widths[c], width);
-        }
-    }
-    return widths;
-}
-
 lxw_error WriteSheet(lxw_workbook* book, const XlsSheet& sheet, const Formats& formats) {
-    lxw_worksheet* ws = workbook_add_worksheet(book, Utf8Text(sheet.name).c_str());
+    lxw_worksheet* ws = workbook_add_worksheet(book, CellTextUtf8(sheet.name).c_str());
     if (!ws)
         return LXW_ERROR_PARAMETER_VALIDATION;
-    const std::vector<size_t> widths = ColumnWidths(sheet);
+    const std::vector<size_t> widths = SheetColumnWidths(sheet);
     for (size_t c = 0; c < widths.size(); ++c) {
         const double characters = FittedColumnWidth(widths[c]) / 256.0;
         worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), characters,
@@ -59,7 +38,8 @@ lxw_error WriteSheet(lxw_workbook* book, const XlsSheet& sheet, const Formats& f
             else if (row[c].empty())
                 err = worksheet_write_blank(ws, rr, cc, formats.text);
             else
-                err = worksheet_write_string(ws, rr, cc, Utf8Text(row[c]).c_str(), formats.text);
+                err =
+                    worksheet_write_string(ws, rr, cc, CellTextUtf8(row[c]).c_str(), formats.text);
             if (err != LXW_NO_ERROR)
                 return err;
         }

@@ -1,5 +1,7 @@
 #include "serial/transfer_rate.h"
 
+#include "serial/comm_tick.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -38,6 +40,17 @@ std::string TransferRateText(std::uint64_t bytes, double bytesPerSecond) {
     else
         std::snprintf(rate, sizeof rate, "%.0f B/s", bytesPerSecond);
     return "  " + std::to_string(bytes) + " 字节, " + rate;
+}
+
+std::string StatusWithRate(CTransferRate& rate, const TickResult& tick, bool downloading,
+                           std::int64_t nowMs) {
+    // The end of a download says how many bytes arrived; no rate beside it.
+    if (tick.paneReplaced || tick.finished || !downloading)
+        return tick.status;
+    rate.Add(tick.received.size(), nowMs);
+    if (tick.portLost)
+        return tick.status;
+    return tick.status + TransferRateText(rate.TotalBytes(), rate.BytesPerSecond(nowMs));
 }
 
 }  // namespace vm

@@ -3,14 +3,16 @@
 #include "common/wide_text_win32.h"
 #include "dialogs/main_menu.h"
 #include "dialogs/recent_downloads.h"
+#include "dialogs/recent_files.h"
 
 #include <commctrl.h>
 
 namespace vm::win32 {
 namespace {
 
-// Marks the 最近下载 submenu, so that the window knows it when it opens.
+// Mark the 最近下载 and 最近打开的文件 submenus, so that the window knows them when they open.
 constexpr ULONG_PTR kRecentDownloadsMark = 0x5643;
+constexpr ULONG_PTR kRecentFilesMark = 0x5646;
 // The entry of a list that is still empty or not on this system yet.
 const char* const kNothingYet = "（无）";
 
@@ -28,21 +30,33 @@ int StandardImage(ToolIcon icon) {
             return STD_REDOW;
         case ToolIcon::Download:
             return STD_UNDO;
+        case ToolIcon::Stop:
+            return STD_DELETE;
     }
     return STD_FILENEW;
 }
 
-HMENU SubMenu(bool recentDownloads) {
+HMENU SubMenu(ULONG_PTR mark) {
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, WideFromUtf8(kNothingYet).c_str());
-    if (recentDownloads) {
-        MENUINFO info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIM_MENUDATA;
-        info.dwMenuData = kRecentDownloadsMark;
-        SetMenuInfo(menu, &info);
-    }
+    MENUINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_MENUDATA;
+    info.dwMenuData = mark;
+    SetMenuInfo(menu, &info);
     return menu;
+}
+
+bool HasMark(HMENU popup, ULONG_PTR mark) {
+    MENUINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_MENUDATA;
+    return GetMenuInfo(popup, &info) && info.dwMenuData == mark;
+}
+
+void ClearMenu(HMENU popup) {
+    while (GetMenuItemCount(popup) > 0)
+        DeleteMenu(popup, 0, MF_BYPOSITION);
 }
 
 void AppendItem(HMENU popup, const MenuItem& item) {
@@ -59,17 +73,22 @@ void AppendItem(HMENU popup, const MenuItem& item) {
             break;
         case MenuEntry::RecentDownloads:
         case MenuEntry::RecentFiles:
-            AppendMenuW(
-                popup, MF_POPUP,
-                reinterpret_cast<UINT_PTR>(SubMenu(item.entry == MenuEntry::RecentDownloads)),
-                wide.c_str());
+            AppendMenuW(popup, MF_POPUP,
+                        reinterpret_cast<UINT_PTR>(SubMenu(item.entry == MenuEntry::RecentDownloads
+                                                               ? kRecentDownloadsMark
+                                                               : kRecentFilesMark)),
+                        wide.c_str());
             break;
     }
 }
 
-// "Ctrl+N" as an accelerator for id; false for a shortcut of another form.
+// "Ctrl+N" or "Esc" as an accelerator for id; false for a shortcut of another form.
 bool ParseShortcut(const char* shortcut, int id, ACCEL& accel) {
     const std::string text = shortcut;
+    if (text == "Esc") {
+        accel = ACCEL{FVIRTKEY, VK_ESCAPE, WORD(id)};
+        return true;
+    }
     if (text.size() != 6 || text.compare(0, 5, "Ctrl+") != 0)
         return false;
     accel = ACCEL{FVIRTKEY | FCONTROL, WORD(text[5]), WORD(id)};
@@ -104,6 +123,13 @@ HACCEL CreateMainAccelerators() {
     return CreateAcceleratorTableW(accels.data(), int(accels.size()));
 }
 
+void EnableStopTransfer(HWND window, HWND toolBar, bool running) {
+    EnableMenuItem(GetMenu(window), kStopTransferId,
+                   MF_BYCOMMAND | (running ? MF_ENABLED : MF_GRAYED));
+    SendMessageW(toolBar, TB_ENABLEBUTTON, kStopTransferButtonId,
+                 MAKELONG(running ? TRUE : FALSE, 0));
+}
+
 HWND CreateMainToolBar(HWND parent, int controlId) {
     HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                                WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT, 0, 0, 0, 0,
@@ -135,15 +161,25 @@ std::string CommandCaption(int id) {
 }
 
 bool IsRecentDownloadsMenu(HMENU popup) {
-    MENUINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIM_MENUDATA;
-    return GetMenuInfo(popup, &info) && info.dwMenuData == kRecentDownloadsMark;
+    return HasMark(popup, kRecentDownloadsMark);
+}
+
+bool IsRecentFilesMenu(HMENU popup) {
+    return HasMark(popup, kRecentFilesMark);
+}
+
+void FillRecentFilesMenu(HMENU popup, const std::string& iniPath) {
+    ClearMenu(popup);
+    const std::vector<std::string> files = LoadRecentFiles(iniPath);
+    for (size_t i = 0; i < files.size(); ++i)
+        AppendMenuW(popup, MF_STRING, UINT_PTR(kRecentFileFirst + int(i)),
+                    WideFromUtf8(RecentFileCaption(i, files[i])).c_str());
+    if (files.empty())
+        AppendMenuW(popup, MF_STRING | MF_GRAYED, 0, WideFromUtf8(kNothingYet).c_str());
 }
 
 std::vector<std::string> FillRecentDownloadsMenu(HMENU popup) {
-    while (GetMenuItemCount(popup) > 0)
-        DeleteMenu(popup, 0, MF_BYPOSITION);
+    ClearMenu(popup);
     std::vector<std::string> ids;
     for (const RecentDownload& download : ListRecentDownloads()) {
         if (kRecentDownloadFirst + int(ids.size()) > kRecentDownloadLast)

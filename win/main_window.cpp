@@ -4,6 +4,7 @@
 #include "common/wide_text_win32.h"
 #include "dialogs/com_set_dialog.h"
 #include "dialogs/main_menu.h"
+#include "dialogs/recent_files.h"
 #include "dialogs/string_table.h"
 #include "dialogs/app_info.h"
 #include "win/dialog_template.h"
@@ -24,6 +25,7 @@ namespace {
 constexpr int kTemplateWidth = 280;
 constexpr int kTemplateHeight = 341;
 constexpr int kStatusHeight = 12;
+constexpr int kUploadBarWidth = 80;
 
 }  // namespace
 
@@ -106,6 +108,9 @@ BOOL MainWindow::OnCreate(HWND hwnd, LPCREATESTRUCT) {
         0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd,
         reinterpret_cast<HMENU>(INT_PTR(kStatusId)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(m_status, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    m_uploadBar = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD, 0, 0, 0, 0, hwnd,
+                                  reinterpret_cast<HMENU>(INT_PTR(kUploadBarId)),
+                                  GetModuleHandleW(nullptr), nullptr);
     RECT bar{};
     GetWindowRect(m_toolBar, &bar);
     const SIZE client = DialogUnitsToPixels(hwnd, m_font, kTemplateWidth, kTemplateHeight);
@@ -128,21 +133,33 @@ void MainWindow::OnSize(HWND, UINT, int width, int height) {
     const int margin = DialogUnitsToPixels(m_hwnd, m_font, 2, 2).cx;
     const int paneHeight = std::max(0, height - top - statusHeight - 2 * margin);
     MoveWindow(m_pane.Window(), margin, top, std::max(0, width - 2 * margin), paneHeight, TRUE);
-    MoveWindow(m_status, margin, top + paneHeight + margin, std::max(0, width - 2 * margin),
-               statusHeight, TRUE);
+    const int statusTop = top + paneHeight + margin;
+    const int barWidth = IsWindowVisible(m_uploadBar)
+                             ? DialogUnitsToPixels(m_hwnd, m_font, kUploadBarWidth, 0).cx
+                             : 0;
+    const int statusWidth = std::max(0, width - 2 * margin - barWidth);
+    MoveWindow(m_status, margin, statusTop, statusWidth, statusHeight, TRUE);
+    MoveWindow(m_uploadBar, margin + statusWidth, statusTop, barWidth, statusHeight, TRUE);
 }
 
 void MainWindow::OnCommand(HWND, int id, HWND, UINT) {
     const size_t recent = size_t(id - kRecentDownloadFirst);
+    const size_t file = size_t(id - kRecentFileFirst);
     if (id >= kRecentDownloadFirst && recent < m_recentIds.size())
         RestoreDownload(m_recentIds[recent]);
+    else if (id >= kRecentFileFirst && file < kMaxRecentFiles)
+        OpenRecentFile(file);
     else
         RunCommand(RoutedCommandId(id));
 }
 
 void MainWindow::OnInitMenuPopup(HWND, HMENU menu, UINT, BOOL windowMenu) {
-    if (!windowMenu && IsRecentDownloadsMenu(menu))
+    if (windowMenu)
+        return;
+    if (IsRecentDownloadsMenu(menu))
         m_recentIds = FillRecentDownloadsMenu(menu);
+    else if (IsRecentFilesMenu(menu))
+        FillRecentFilesMenu(menu, UserIniPath());
 }
 
 // The toolbar's tooltips.
@@ -174,6 +191,23 @@ void MainWindow::OnDestroy(HWND hwnd) {
     FinishExportJobs();
     RememberWindowPlace(hwnd);
     PostQuitMessage(0);
+}
+
+// The pane now shows path (opened or saved; none for New or a download):
+// the title bar names it and 最近打开的文件 lists it first.
+void MainWindow::NoteFile(const std::string& path) {
+    SetWindowText(m_hwnd, TitleForFile(path));
+    if (path.empty())
+        return;
+    MakeFolders(UserConfigDir());
+    AddRecentFile(UserIniPath(), path);
+}
+
+// The list as stored now, which the submenu showed when it opened.
+void MainWindow::OpenRecentFile(size_t index) {
+    const std::vector<std::string> files = LoadRecentFiles(UserIniPath());
+    if (index < files.size())
+        OpenPaneFile(files[index]);
 }
 
 void MainWindow::ShowStatus(const std::string& status) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/pane_guard.h"
 #include "win/serial_transfer.h"
 #include "win/text_pane.h"
 
@@ -17,6 +18,7 @@ inline constexpr const wchar_t* kMainWindowClass = L"VeltraMarlinMainWindow";
 inline constexpr int kPaneId = 1007;
 inline constexpr int kStatusId = 1010;
 inline constexpr int kToolBarId = 0xE800;
+inline constexpr int kUploadBarId = 2131;
 
 class MainWindow {
 public:
@@ -75,21 +77,40 @@ private:
     // 最近下载 and the start-up offer: a journaled download into the pane.
     bool RestoreDownload(const std::string& id);
     void ShowStart(const TransferStart& start, const std::string& pane);
+    // 停止 (menu, toolbar, Esc) while a transfer runs.
+    void OnStopTransfer();
+    // Shows a tick's pane and status and notes where the pane is kept.
+    void ShowTick(const TickResult& tick, const std::string& pane, bool download);
     // Closes the port and stops the 300 ms tick.
     void StopComm();
+    // The 300 ms tick runs or ends, and 停止 is enabled while it runs.
+    void StartTick();
+    void EndTick();
+    // The upload's progress bar beside the status line: lines sent of the
+    // file's lines, shown only while an upload runs.
+    void ShowUploadProgress();
 
+    // The unsaved-pane guard: true when the pane may be replaced.
+    bool ConfirmDiscardPane();
+    PaneGuardHooks GuardHooks();
+
+    void NoteFile(const std::string& path);
+    void OpenRecentFile(size_t index);
     void ShowStatus(const std::string& status);
     bool AskYesNo(const std::string& question);
 
     HWND m_hwnd = nullptr;
     HWND m_toolBar = nullptr;
     HWND m_status = nullptr;
+    HWND m_uploadBar = nullptr;
     HFONT m_font = nullptr;
     TextPane m_pane;
     SerialTransfer m_transfer;
     HACCEL m_accelerators = nullptr;
     std::wstring m_tipText;                // the tooltip being shown
     std::vector<std::string> m_recentIds;  // the downloads 最近下载 lists now
+    bool m_ticking = false;                // the 300 ms tick runs: a transfer is on
+    CPaneKeeping m_kept;                   // where the pane's text is kept on disk
 };
 
 }  // namespace vm::win32

@@ -6,6 +6,8 @@
 #include "dialogs/about_dialog.h"
 #include "common/user_paths.h"
 #include "dialogs/com_set_dialog.h"
+#include "dialogs/main_menu.h"
+#include "serial/download_journal.h"
 #include "dialogs/pane_files.h"
 #include "dialogs/recent_downloads.h"
 #include "dialogs/universal/universal_convert_dialog.h"
@@ -61,6 +63,8 @@ void MainWindow::RunCommand(int command) {
             return OnDownload();
         case 1005:
             return OnUpload();
+        case kStopTransferId:
+            return OnStopTransfer();
         case 32802:
             return OnUniversalConvert();
         case 1026:
@@ -85,14 +89,36 @@ bool MainWindow::AskYesNo(const std::string& question) {
            MsgResult::Yes;
 }
 
+PaneGuardHooks MainWindow::GuardHooks() {
+    PaneGuardHooks hooks;
+    hooks.ask = [this](const std::string& question, MsgButtons buttons) {
+        return desktop().MessageBox(m_hwnd, question, {}, buttons, MsgIcon::Question);
+    };
+    hooks.chooseSavePath = [this] {
+        return desktop().AskSaveFile(m_hwnd, PaneFileDialogRequest());
+    };
+    hooks.showError = [this](const std::string& message) {
+        desktop().MessageBox(m_hwnd, message, {}, MsgButtons::Ok, MsgIcon::Stop);
+    };
+    hooks.showStatus = [this](const std::string& status) { ShowStatus(status); };
+    return hooks;
+}
+
+bool MainWindow::ConfirmDiscardPane() {
+    return vm::ConfirmDiscardPane(m_kept, m_pane.Bytes(), GuardHooks());
+}
+
 bool MainWindow::RestoreDownload(const std::string& id) {
     const JournalRestore restore = ReadDownloadForPane(id);
     if (!restore.ok) {
         desktop().MessageBox(m_hwnd, restore.message, {}, MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }
+    if (!ConfirmDiscardPane())
+        return false;
     StopComm();
     m_pane.Show(restore.paneText);
+    m_kept.Note(m_pane.Bytes(), PaneKeptIn::Journal, restore.dataPath);
     ShowStatus(restore.status);
     return true;
 }
@@ -104,14 +130,24 @@ void MainWindow::OfferRestore() {
     }
 }
 
+// Text kept on disk gets the usual question; text kept nowhere gets the
+// unsaved-pane guard's question instead, which can save it first.
 void MainWindow::OnFileNew() {
-    if (!m_pane.Bytes().empty() && !AskYesNo(kDiscardQuestion)) {
-        ShowStatus({});
-        return;
+    const std::string text = m_pane.Bytes();
+    std::string note;
+    if (!text.empty()) {
+        const PaneKeptIn kept = m_kept.KindOf(text);
+        if (!ConfirmLeavingPane(m_kept, text, GuardHooks(), kDiscardQuestion)) {
+            ShowStatus({});
+            return;
+        }
+        if (kept == PaneKeptIn::Journal)
+            note = "；" + JournalKeptNote(m_kept.WhereOf(text));
     }
     StopComm();
     m_pane.Show({});
-    ShowStatus(kNewFileStatus);
+    NoteFile({});
+    ShowStatus(kNewFileStatus + note);
 }
 
 void MainWindow::OnFileOpen() {
@@ -128,6 +164,8 @@ bool MainWindow::OpenPaneFile(const std::string& path) {
         desktop().MessageBox(m_hwnd, message, {}, MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }
+    if (!ConfirmDiscardPane())
+        return false;
     StopComm();
     try {
         m_pane.Show(bytes);
@@ -135,6 +173,8 @@ bool MainWindow::OpenPaneFile(const std::string& path) {
         desktop().MessageBox(m_hwnd, kAllocErrorMessage, {}, MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }
+    m_kept.Note(m_pane.Bytes(), PaneKeptIn::File, path);
+    NoteFile(path);
     return true;
 }
 
@@ -146,17 +186,20 @@ void MainWindow::OnFileSaveAs() {
         return;
     }
     StopComm();
+    const std::string text = m_pane.Bytes();
     FileError error;
-    if (!WritePaneToFile(*path, m_pane.Bytes(), &error)) {
+    if (!WritePaneToFile(*path, text, &error)) {
         ShowStatus(error.message);
         desktop().MessageBox(m_hwnd, error.message, {}, MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
+    m_kept.Note(text, PaneKeptIn::File, *path);
+    NoteFile(*path);
     ShowStatus(kSavedStatus);
 }
 
 void MainWindow::OnFileExit() {
-    if (AskYesNo(kExitQuestion))
+    if (ConfirmLeavingPane(m_kept, m_pane.Bytes(), GuardHooks(), kExitQuestion))
         DestroyWindow(m_hwnd);
 }
 

@@ -13,6 +13,7 @@ TransferStart SerialTransfer::StartDownload(std::string& pane) {
     TransferStart start = vm::StartDownload(g_serialPort, choice, m_ticker, pane);
     if (!start.started)
         return start;
+    m_rate.Start(std::int64_t(GetTickCount64()));
     BeginDownloadJournal(m_journal, choice);
     if (m_journal.Failed())
         start.status += "；" + JournalFailedNote(m_journal.Error());
@@ -41,8 +42,22 @@ TransferStart SerialTransfer::StartUpload(HWND window, const std::string& file, 
 TickResult SerialTransfer::Tick(std::string& pane) {
     const bool download = GetCommMode() == COMM_RECEIVE;
     TickResult tick = m_ticker.OnTimer(g_serialPort, pane);
+    tick.status = StatusWithRate(m_rate, tick, download, std::int64_t(GetTickCount64()));
     if (download)
         tick.status = JournalDownloadTick(m_journal, tick, true);
+    return tick;
+}
+
+TickResult SerialTransfer::StopByUser(std::string& pane) {
+    if (GetCommMode() == COMM_SEND) {
+        m_worker.RequestStop();
+        SetSendStatus(kUploadStoppingStatus);
+        TickResult tick;
+        tick.status = kUploadStoppingStatus;
+        return tick;
+    }
+    TickResult tick = m_ticker.StopDownload(g_serialPort, pane);
+    tick.status = JournalDownloadTick(m_journal, tick, true);
     return tick;
 }
 

@@ -12,6 +12,7 @@
 #include "serial/comm_tick.h"
 #include "serial/download_journal.h"
 #include "serial/serial_port.h"
+#include "serial/transfer_rate.h"
 #include "serial/transfer_start.h"
 #include "serial/upload_worker.h"
 
@@ -30,9 +31,15 @@ public:
     bool IsCurrent(WPARAM transfer) const { return transfer == m_transfer; }
     // One tick of the running transfer on the pane's bytes.
     TickResult Tick(std::string& pane);
+    // 停止: a download takes what the port still holds and ends as stopped
+    // (the tick it returns is its last); an upload ends after the line it is
+    // sending, without EOT, and the worker reports its end as usual.
+    TickResult StopByUser(std::string& pane);
     // Closes the port; a download stopped so ends its journal entry as
     // interrupted (the user has what arrived in the pane).
     void Stop();
+    // The running or last download's journal entry.
+    const CJournalRecorder& Journal() const { return m_journal; }
 
     static constexpr UINT kUploadMessage = WM_APP + 10;
     static constexpr UINT kUploadFinished = WM_APP + 11;
@@ -40,6 +47,7 @@ public:
 private:
     CCommTicker m_ticker;
     CJournalRecorder m_journal;
+    CTransferRate m_rate;
     CUploadWorker m_worker{g_serialPort};
     WPARAM m_transfer = 0;
 };

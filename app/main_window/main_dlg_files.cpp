@@ -46,12 +46,7 @@ void CMainDlg::OnFileNew() {
     std::string note;
     if (!m_strText.empty()) {
         const PaneKeptIn kept = PaneKeptKind(*this);
-        const bool discard =
-            PaneHoldsUnkeptText(*this)
-                ? ConfirmDiscardPane(*this)
-                : desktop().MessageBox(this, kDiscardQuestion, std::string(), MsgButtons::YesNo,
-                                       MsgIcon::Question) == MsgResult::Yes;
-        if (!discard) {
+        if (!ConfirmLeavingPane(*this, kDiscardQuestion)) {
             m_strStatus.clear();
             UpdateData(false);
             return;

@@ -13,13 +13,8 @@ namespace vm {
 // Text kept nowhere gets the unsaved-pane guard's question instead of the
 // usual one, so the user answers once.
 void CMainDlg::OnFileExit() {
-    UpdateData(true);
-    if (PaneHoldsUnkeptText(*this)
-            ? ConfirmDiscardPane(*this)
-            : desktop().MessageBox(this, kExitQuestion, std::string(), MsgButtons::YesNo,
-                                   MsgIcon::Question) == MsgResult::Yes) {
+    if (ConfirmLeavingPane(*this, kExitQuestion))
         QDialog::reject();
-    }
 }
 
 void CMainDlg::OnComSetting() {

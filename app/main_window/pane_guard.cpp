@@ -5,7 +5,6 @@
 #include "app/desktop.h"
 #include "app/main_window/main_dlg.h"
 #include "dialogs/pane_files.h"
-#include "common/pane_text.h"
 #include "serial/download_journal.h"
 
 namespace vm {
@@ -30,24 +29,26 @@ public:
         return keeper ? *keeper : *new CPaneKeeper(dlg);
     }
 
-    std::string keptText;
-    PaneKeptIn kind = PaneKeptIn::Nowhere;
-    std::string where;
+    CPaneKeeping keeping;
     CJournalRecorder journal;
 };
 
-bool SavePaneFirst(CMainDlg& dlg) {
-    const std::optional<std::string> path =
-        desktop().GetSaveFileName(&dlg, PaneFileDialogRequest());
-    if (!path)
-        return false;
-    FileError error;
-    if (!WritePaneToFile(*path, dlg.m_strText, &error)) {
-        desktop().MessageBox(&dlg, error.message, std::string(), MsgButtons::Ok, MsgIcon::Stop);
-        return false;
-    }
-    NotePaneKept(dlg, PaneKeptIn::File, *path);
-    return true;
+PaneGuardHooks GuardHooks(CMainDlg& dlg) {
+    PaneGuardHooks hooks;
+    hooks.ask = [&dlg](const std::string& question, MsgButtons buttons) {
+        return desktop().MessageBox(&dlg, question, std::string(), buttons, MsgIcon::Question);
+    };
+    hooks.chooseSavePath = [&dlg] {
+        return desktop().GetSaveFileName(&dlg, PaneFileDialogRequest());
+    };
+    hooks.showError = [&dlg](const std::string& message) {
+        desktop().MessageBox(&dlg, message, std::string(), MsgButtons::Ok, MsgIcon::Stop);
+    };
+    hooks.showStatus = [&dlg](const std::string& status) {
+        dlg.m_strStatus = status;
+        dlg.UpdateData(false);
+    };
+    return hooks;
 }
 
 }  // namespace
@@ -57,53 +58,34 @@ CJournalRecorder& WindowJournal(CMainDlg& dlg) {
 }
 
 void NotePaneKept(CMainDlg& dlg, PaneKeptIn kind, const std::string& where) {
-    CPaneKeeper& keeper = CPaneKeeper::Of(dlg);
-    keeper.keptText = dlg.m_strText;
-    keeper.kind = kind;
-    keeper.where = where;
+    CPaneKeeper::Of(dlg).keeping.Note(dlg.m_strText, kind, where);
 }
 
 void NotePaneKeptAsBefore(CMainDlg& dlg) {
-    CPaneKeeper::Of(dlg).keptText = dlg.m_strText;
+    CPaneKeeper::Of(dlg).keeping.NoteAsBefore(dlg.m_strText);
 }
 
 PaneKeptIn PaneKeptKind(CMainDlg& dlg) {
-    const CPaneKeeper& keeper = CPaneKeeper::Of(dlg);
-    return dlg.m_strText == keeper.keptText ? keeper.kind : PaneKeptIn::Nowhere;
+    return CPaneKeeper::Of(dlg).keeping.KindOf(dlg.m_strText);
 }
 
 std::string PaneKeptWhere(CMainDlg& dlg) {
-    return PaneKeptKind(dlg) == PaneKeptIn::Nowhere ? std::string() : CPaneKeeper::Of(dlg).where;
+    return CPaneKeeper::Of(dlg).keeping.WhereOf(dlg.m_strText);
 }
 
 bool PaneHoldsUnkeptText(CMainDlg& dlg) {
-    return dlg.m_strText.find_first_not_of(" \t\r\n") != std::string::npos &&
-           PaneKeptKind(dlg) == PaneKeptIn::Nowhere;
+    return CPaneKeeper::Of(dlg).keeping.HoldsUnkept(dlg.m_strText);
 }
 
 bool ConfirmDiscardPane(CMainDlg& dlg) {
     dlg.UpdateData(true);
-    if (dlg.m_strText.find_first_not_of(" \t\r\n") == std::string::npos)
-        return true;
-    switch (PaneKeptKind(dlg)) {
-        case PaneKeptIn::File:
-            return true;
-        case PaneKeptIn::Journal:
-            dlg.m_strStatus = JournalKeptNote(PaneKeptWhere(dlg));
-            dlg.UpdateData(false);
-            return true;
-        case PaneKeptIn::Nowhere:
-            break;
-    }
-    switch (desktop().MessageBox(&dlg, kUnsavedPaneQuestion, std::string(), MsgButtons::YesNoCancel,
-                                 MsgIcon::Question)) {
-        case MsgResult::Yes:
-            return SavePaneFirst(dlg);
-        case MsgResult::No:
-            return true;
-        default:
-            return false;
-    }
+    return ConfirmDiscardPane(CPaneKeeper::Of(dlg).keeping, dlg.m_strText, GuardHooks(dlg));
+}
+
+bool ConfirmLeavingPane(CMainDlg& dlg, const std::string& plainQuestion) {
+    dlg.UpdateData(true);
+    return ConfirmLeavingPane(CPaneKeeper::Of(dlg).keeping, dlg.m_strText, GuardHooks(dlg),
+                              plainQuestion);
 }
 
 }  // namespace vm

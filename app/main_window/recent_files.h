@@ -1,9 +1,10 @@
 #pragma once
-// 文件 ▸ 最近打开的文件: the last eight files opened into the pane or saved
-// from it, newest first, kept in the per-user settings; and the file name in
-// the title bar.
+// 文件 ▸ 最近打开的文件 in the Qt window: the stored list
+// (dialogs/recent_files.h) as a submenu, and the file name in the title bar.
 
 #include <QObject>
+
+#include "dialogs/recent_files.h"
 
 #include <string>
 #include <vector>
@@ -13,17 +14,6 @@ class QMenu;
 namespace vm {
 
 class CMainDlg;
-
-inline constexpr size_t kMaxRecentFiles = 8;
-inline constexpr const char* kRecentSection = "RecentFiles";
-
-// The stored list, newest first.
-std::vector<std::string> LoadRecentFiles(const std::string& iniPath);
-// Puts path first (once), keeps the newest kMaxRecentFiles and stores them.
-std::vector<std::string> AddRecentFile(const std::string& iniPath, const std::string& path);
-
-// "VeltraMarlin(2.5) - name" (the program's title alone for an empty path).
-std::string TitleForFile(const std::string& path);
 
 class CRecentFiles : public QObject {
     Q_OBJECT

@@ -46,14 +46,7 @@ void CTransferProgress::DownloadStarted() {
 }
 
 std::string CTransferProgress::StatusAfterTick(const TickResult& tick) {
-    // The end of a download says how many bytes arrived; no rate beside it.
-    if (tick.paneReplaced || tick.finished || GetCommMode() != COMM_RECEIVE)
-        return tick.status;
-    const qint64 now = m_clock.elapsed();
-    m_rate.Add(tick.received.size(), now);
-    if (tick.portLost)
-        return tick.status;
-    return tick.status + TransferRateText(m_rate.TotalBytes(), m_rate.BytesPerSecond(now));
+    return StatusWithRate(m_rate, tick, GetCommMode() == COMM_RECEIVE, m_clock.elapsed());
 }
 
 void CTransferProgress::ShowUploadProgress() {

@@ -25,7 +25,7 @@ class CTransferProgress : public QObject {
 public:
     static constexpr int kStopId = 2130;
     static constexpr int kBarId = 2131;
-    static constexpr const char* kStoppingStatus = "正在停止：当前这一行发送完后停止上传>>>";
+    static constexpr const char* kStoppingStatus = kUploadStoppingStatus;
 
     explicit CTransferProgress(CMainDlg& dlg);
     static CTransferProgress& Of(CMainDlg& dlg);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <windows.h>
 
 #include "common/file_io.h"
 #include "common/ini_file.h"
@@ -69,6 +70,19 @@ TEST(WindowsFiles, chineseNamesRoundTripAndReplaceWholeWithoutLeftovers) {
     std::vector<std::string> names = NamesInFolder(folder);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"坐标文件.txt", "转换结果.dat"}));
+
+    // A target with a second name is rewritten in place: both names see the
+    // new content and no temporary file stays beside them.
+    const std::string linked = folder + "\\别名.dat";
+    ASSERT_TRUE(::CreateHardLinkW(win32::WideFromUtf8(linked).c_str(),
+                                  win32::WideFromUtf8(streamedPath).c_str(), nullptr));
+    ASSERT_TRUE(WriteFileAtomic(streamedPath, "P1,1,2,3\r\n"));
+    for (const std::string& name : {streamedPath, linked}) {
+        ASSERT_TRUE(ReadFileBytes(name, bytes));
+        EXPECT_EQ(bytes, "P1,1,2,3\r\n") << name;
+    }
+    EXPECT_EQ(NamesInFolder(folder).size(), 3u);
+    ASSERT_TRUE(::DeleteFileW(win32::WideFromUtf8(linked).c_str()));
 
     ASSERT_TRUE(IniWriteInt(folder + "\\设置.ini", "NewConfig", "Xposition", 3));
     EXPECT_EQ(IniGetInt(folder + "\\设置.ini", "newconfig", "XPOSITION", -1), 3);

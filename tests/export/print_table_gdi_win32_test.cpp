@@ -20,7 +20,7 @@ struct BitmapDc {
     int width, height;
     BitmapDc() : width(GetDeviceCaps(dc, HORZRES)), height(GetDeviceCaps(dc, VERTRES)) {
         BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         old = SelectObject(dc, bitmap);
     }

@@ -8,8 +8,11 @@
 # file to the simulator as the command line does; 下载数据转换, 万能数据转换 and
 # 保存为DXF文件, 保存为EXCEL文件 and the table of 打印坐标文件 write the same
 # bytes as the Linux command line; 计算器 starts
-# the calculator; 退出 asks and ends the program; killed in the middle of a
-# download, the program offers the journaled bytes when it starts again.
+# the calculator; 停止 (Esc) ends an upload after its line and a download as
+# stopped by the user, and 新建 asks the unsaved-pane guard's question about
+# typed text; 最近打开的文件 opens a file again; 退出 asks and ends the
+# program; killed in the middle of a download, the program offers the
+# journaled bytes when it starts again.
 # Screens (1366x768) of the main window and each dialog land in
 # WIN_BUILD/screenshots/.
 # usage: bash tests/windows/desktop_program.sh LINUX_BUILD WIN_BUILD
@@ -116,6 +119,47 @@ wait_status "发送了*全部发送*"
 for _ in $(seq 50); do cmp -s "$work/want.bin" "$work/got.bin" && break; sleep 0.1; done
 cmp -s "$work/want.bin" "$work/got.bin" || fail "上传: the instrument received $(od -c "$work/got.bin" | head -3)"
 
+# 停止 (Esc) in the middle of an upload, its progress bar beside the status
+# line: the status line says how far it got and that no EOT was sent.
+/usr/bin/python3 -c 'open("'"$work"'/长上传.txt", "wb").write(b"".join(
+    b"Q%d,%d.125,%d.5,1.5,TREE\r\n" % (i, 1000 + i, 2000 + i) for i in range(3000)))'
+start_sim record "$work/got-long.bin"
+echo "$(win_path "$work/长上传.txt")" >>"$work/answers"
+drive command 1005 >/dev/null
+wait_status "* / 3000"
+sleep 1
+shot upload-stop
+drive key 1007 27 >/dev/null  # Esc
+wait_status "上传已停止：发送了 * 行（共 3000 行），未发送结束符>>>"
+
+# 停止 (Esc) in the middle of a download: the status line gives the bytes and
+# the rate while it runs and says it stopped, and the journal keeps the entry
+# as stopped by the user. Text typed into the pane then is kept nowhere: 新建
+# asks the unsaved-pane guard's question; Cancel keeps the text, No discards it.
+/usr/bin/python3 -c 'open("'"$work"'/long.txt", "wb").write(b"".join(
+    b"K%d,\xb5\xe3,%d.125,%d.5\r\n" % (i, 3000 + i, 4000 + i) for i in range(3000)))'
+start_sim send "$work/long.txt" --baud 9600
+drive command 1004 >/dev/null
+wait_status "收到数据行数: [1-9]* 字节, *KB/s"
+shot download-stop
+drive key 1007 27 >/dev/null  # Esc
+wait_status "收到数据行数: *，下载已停止，共收到 * 字节"
+grep -rqx "state=stopped" "$WINEPREFIX/drive_c/users" || fail "停止: no journal entry says stopped"
+drive type 1007 "typed" >/dev/null
+for _ in $(seq 50); do [[ "$(drive text 1007)" == *typed* ]] && break; sleep 0.1; done
+printf 'cancel\nno\n' >>"$work/answers"
+drive command 32783 >/dev/null
+wait_status ""
+[[ "$(drive text 1007)" == *typed* ]] || fail "新建 with Cancel did not keep the pane"
+drive command 32783 >/dev/null
+wait_status "创建了新文件..."
+[ "$(grep -c '^message 文本窗口中的内容还没有保存' "$work/answers.asked")" = 2 ] ||
+  fail "新建 did not ask the guard's question twice: $(cat "$work/answers.asked")"
+# 最近打开的文件: the third file, the one named on the command line, opens again.
+drive command 41002 >/dev/null
+for _ in $(seq 50); do [[ "$(drive text 1007)" == PT1,* ]] && break; sleep 0.1; done
+[[ "$(drive text 1007)" == PT1,* ]] || fail "最近打开的文件 did not open 坐标.txt: $(drive text 1007 | head -c 80)"
+
 # A point list with GBK names and odd numbers; the dialog starts with the
 # layouts of a fresh settings file, as the command line does.
 /usr/bin/python3 -c 'open("'"$work"'/点.txt", "wb").write(b"".join(b"\xb5\xe3%d,TREE,%d.125,-%d.5,%s\r\n"
@@ -221,8 +265,6 @@ grep -q '^message 真的要退出程序吗>>>' "$work/answers.asked" || fail "qu
 
 # The program killed in the middle of a download: started again, it offers
 # the journaled bytes, and they come back into the pane as they arrived.
-/usr/bin/python3 -c 'open("'"$work"'/long.txt", "wb").write(b"".join(
-    b"K%d,\xb5\xe3,%d.125,%d.5\r\n" % (i, 3000 + i, 4000 + i) for i in range(3000)))'
 start_sim send "$work/long.txt" --baud 9600
 : >"$work/answers2"
 "$WINE" "$exe" "--scripted-desktop=$(win_path "$work/answers2")" >/dev/null 2>&1 &
@@ -230,6 +272,10 @@ program=$!
 drive wait >/dev/null || fail "the main window did not show again"
 drive command 1004 >/dev/null
 wait_status "收到数据行数: [1-9]*"
+# 串口 opened over the running download, 停止 enabled in it.
+drive menu c >/dev/null
+sleep 1
+shot download-running
 kill -9 "$program"
 wait "$program" 2>/dev/null || true
 program=""
@@ -248,4 +294,4 @@ assert 0 < len(got) < len(want) and want.startswith(got), len(got)' "$work/long.
   fail "the restored download is not what arrived"
 kill "$program" 2>/dev/null || true
 program=""
-echo "desktop_program: open, save as, About, a download and an upload through COM5, the download and universal conversions, the DXF and Excel exports, the printed table, exit and the restore offer after a kill work"
+echo "desktop_program: open, save as, About, a download and an upload through COM5, 停止 of each, the unsaved-pane question on 新建, a recent file, the download and universal conversions, the DXF and Excel exports, the printed table, exit and the restore offer after a kill work"

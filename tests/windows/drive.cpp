@@ -3,11 +3,14 @@
 //   wait                 until the main window shows (at most 30 s)
 //   command ID           runs a menu or toolbar command (posted: a dialog it opens may stay)
 //   text ID              prints a control's text of the main window, UTF-8
+//   type ID TEXT         types TEXT into a control of the main window
+//   key ID VK            presses the virtual key VK (decimal) in that control
 //   dialog               prints the title of the dialog open over the main window
 //   dialog-text ID       prints a control's text of that dialog
 //   dialog-set ID TEXT   sets a control's text of that dialog, as if typed
 //   dialog-select ID N   chooses item N of a drop-down list of that dialog
 //   dialog-click ID      presses a button of that dialog
+//   menu KEY             opens the menu bar's popup whose mnemonic is KEY
 //   close                asks the main window to close
 //   screenshot FILE      writes the whole screen as a 24-bit BMP
 // Exit status 0, or 1 with a message when the window or control is not there.
@@ -73,6 +76,22 @@ int PrintControlText(HWND window, int id) {
     return 0;
 }
 
+// Posted as the keyboard's messages are, so that the program's message loop
+// sees them (and its accelerators, Esc among them, apply).
+int Press(HWND control, bool key, const wchar_t* what) {
+    if (!control)
+        return Fail("no such control");
+    if (key) {
+        const WPARAM vk = WPARAM(_wtoi(what));
+        PostMessageW(control, WM_KEYDOWN, vk, 1);
+        PostMessageW(control, WM_KEYUP, vk, LPARAM(0xC0000001));
+        return 0;
+    }
+    for (const wchar_t* c = what; *c; ++c)
+        PostMessageW(control, WM_CHAR, WPARAM(*c), 1);
+    return 0;
+}
+
 // The screen as a bottom-up 24-bit BMP.
 int Screenshot(const wchar_t* path) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
@@ -122,10 +141,16 @@ int wmain(int argc, wchar_t** argv) {
         return Fail("the program is not running");
     if (verb == L"command")
         return PostMessageW(main, WM_COMMAND, WPARAM(id), 0) ? 0 : Fail("not posted");
+    if (verb == L"menu" && argc > 2)
+        return PostMessageW(main, WM_SYSCOMMAND, SC_KEYMENU, LPARAM(argv[2][0]))
+                   ? 0
+                   : Fail("not posted");
     if (verb == L"close")
         return PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : Fail("not posted");
     if (verb == L"text")
         return PrintControlText(main, id);
+    if ((verb == L"type" || verb == L"key") && argc > 3)
+        return Press(GetDlgItem(main, id), verb == L"key", argv[3]);
     HWND dialog = OpenDialog();
     if (!dialog)
         return Fail("no dialog is open");
