@@ -3,6 +3,7 @@
 #include "common/wide_text_win32.h"
 #include "win/desktop.h"
 #include "win/dialog_template.h"
+#include "win/point_preview_window.h"
 #include "win/window_text.h"
 
 #include <commctrl.h>
@@ -17,7 +18,6 @@ namespace {
 constexpr UINT kJobDoneMessage = WM_APP + 1;
 constexpr int kHintWidthPixels = 400;
 constexpr COLORREF kMarkedCellColour = RGB(255, 240, 200);
-const char* const kPreviewNotBuiltMessage = "“预览”功能尚未完成，敬请期待。";
 
 bool IsMultiLine(ControlKind kind) {
     return kind == ControlKind::PathBox || kind == ControlKind::StatusBox;
@@ -315,9 +315,9 @@ bool Win32DialogHost::ViewFile(const std::string& path) {
     return desktop().ViewFile(m_hwnd, path);
 }
 
-// The point preview window is not on this system yet: the user is told so.
-void Win32DialogHost::PreviewPoints(const std::string&, PointFileKind, const LayoutColumns&) {
-    MessageBox(kPreviewNotBuiltMessage, {}, MsgButtons::Ok, MsgIcon::Information);
+void Win32DialogHost::PreviewPoints(const std::string& path, PointFileKind kind,
+                                    const LayoutColumns& layout) {
+    PointPreviewWindow::Open(m_hwnd, path, kind, layout);
 }
 
 void Win32DialogHost::StartTimer(int timerId, int intervalMs) {

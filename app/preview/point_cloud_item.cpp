@@ -1,6 +1,7 @@
 #include "app/preview/point_cloud_item.h"
 
 #include "app/main_window/pane_codec.h"
+#include "export/point_view_frame.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -36,12 +37,11 @@ CPointCloudItem::CPointCloudItem(const PointSet& set) : m_set(set), m_grid(set.p
         m_east0 = e.minEast;
         m_north0 = e.minNorth;
     }
-    // A single point or a line of points still needs an area to show.
-    const double width = std::max(e.maxEast - e.minEast, 1.0);
-    const double height = std::max(e.maxNorth - e.minNorth, 1.0);
     // A margin around the points keeps the outer ones clear of the window's edges
     // and of the scale bar.
-    m_bounds = QRectF(-width * 0.1, -height * 1.1, width * 1.2, height * 1.2);
+    const PointArea area = PreviewArea(e);
+    m_bounds = QRectF(area.minEast - m_east0, m_north0 - area.minNorth - area.height, area.width,
+                      area.height);
 }
 
 QRectF CPointCloudItem::boundingRect() const {

@@ -88,8 +88,7 @@ void CPointPreviewDlg::CreateControls() {
     split->setSizes({700, 240});
 
     m_summary = WithId(new QLabel(this), kSummaryId);
-    m_picked =
-        WithId(new QLabel(QStringLiteral("单击一个点查看点名、X、Y、Z和编码"), this), kPickedId);
+    m_picked = WithId(new QLabel(Text(kPickHint), this), kPickedId);
     m_picked->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QVBoxLayout(this);
@@ -168,17 +167,10 @@ void CPointPreviewDlg::OnPointPicked(long long index) {
     if (m_item)
         m_item->SetSelected(index);
     if (index < 0 || size_t(index) >= m_set->points.size()) {
-        m_picked->setText(QStringLiteral("单击一个点查看点名、X、Y、Z和编码"));
+        m_picked->setText(Text(kPickHint));
         return;
     }
-    const PreviewPoint& p = m_set->points[size_t(index)];
-    const auto number = [](double v) { return QString::number(v, 'f', 3); };
-    QString text = QStringLiteral("点名: %1  X: %2  Y: %3  Z: %4  编码: %5")
-                       .arg(LineText(p.name), number(p.north), number(p.east), number(p.height),
-                            LineText(p.code));
-    if (p.station)
-        text += QStringLiteral("  (测站)");
-    m_picked->setText(text);
+    m_picked->setText(Text(PickedPointText(m_set->points[size_t(index)])));
 }
 
 CPointPreviewDlg* OpenPointPreview(QWidget* parent, const std::string& bytes,

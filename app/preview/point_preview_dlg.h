@@ -7,6 +7,7 @@
 // A window of its own beside the main window, closed by the user.
 
 #include "export/point_set.h"
+#include "export/point_view_frame.h"
 
 #include <QDialog>
 
@@ -78,7 +79,5 @@ CPointPreviewDlg* OpenPointPreview(QWidget* parent, const std::string& bytes,
                                    const LayoutColumns& layout = LayoutColumns());
 
 // The PNG file dialog of the export.
-inline constexpr const char* kPngFilter = "PNG(*.png)|*.png|";
-inline constexpr const char* kPngWriteFailed = "无法保存图片：";
 
 }  // namespace vm

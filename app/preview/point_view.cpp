@@ -1,7 +1,7 @@
 #include "app/preview/point_view.h"
 
 #include "app/preview/point_cloud_item.h"
-#include "export/point_set.h"
+#include "export/point_view_frame.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,30 +14,12 @@
 namespace vm {
 namespace {
 
-constexpr double kZoomStep = 1.25;
 constexpr int kClickSlopPx = 4;  // a press and release closer than this is a click
-constexpr double kPickRadiusPx = 8;
-constexpr int kScaleBarMaxPx = 120;
 // Room to pan beyond the points, in multiples of their extent on each side.
 constexpr double kSceneMargin = 50;
 constexpr double kMaxScrollRange = 1e9;
 
 }  // namespace
-
-double RoundScaleLength(double maxLength) {
-    if (!(maxLength > 0) || !std::isfinite(maxLength))
-        return 0;
-    const double power = std::pow(10.0, std::floor(std::log10(maxLength)));
-    for (double step : {5.0, 2.0, 1.0}) {
-        if (step * power <= maxLength)
-            return step * power;
-    }
-    return power;
-}
-
-std::string ScaleBarCaption(double length) {
-    return QString::number(length, 'g', 12).toStdString() + " " + kPointUnit;
-}
 
 CPointView::CPointView(QWidget* parent) : QGraphicsView(parent) {
     setDragMode(ScrollHandDrag);
@@ -79,8 +61,7 @@ void CPointView::Zoom(int steps, QPoint at) {
     const double size = std::max(bounds.width(), bounds.height());
     const double now = transform().m11();
     const double most = std::min(1e5, kMaxScrollRange / (size * kSceneMargin * 2 + size));
-    const double least = 20.0 / size;
-    const double wanted = std::clamp(now * std::pow(kZoomStep, steps), least, most);
+    const double wanted = ZoomedScale(now, steps, size, most);
     const QPointF before = mapToScene(at);
     scale(wanted / now, wanted / now);
     const QPoint moved = mapFromScene(before) - at;
@@ -94,7 +75,8 @@ double CPointView::UnitsPerPixel() const {
 }
 
 double CPointView::ScaleBarLength() const {
-    return RoundScaleLength(UnitsPerPixel() * kScaleBarMaxPx);
+    const double units = UnitsPerPixel();
+    return units > 0 ? vm::ScaleBarLength(1 / units) : 0;
 }
 
 void CPointView::resizeEvent(QResizeEvent* event) {

@@ -42,9 +42,4 @@ private:
     bool m_keepFitted = true;
 };
 
-// A round length (1, 2 or 5 × 10^k) not longer than maxLength.
-double RoundScaleLength(double maxLength);
-// The scale bar's caption: the length and its unit ("50 米").
-std::string ScaleBarCaption(double length);
-
 }  // namespace vm

@@ -248,6 +248,25 @@ for _ in $(seq 100); do [ -s "$work/坐标转换.txt" ] && break; sleep 0.1; don
 sleep 0.5
 shot download-convert
 cmp -s "$work/want-coord.txt" "$work/坐标转换.txt" || fail "下载数据转换 wrote other bytes than the command line: $(cmp "$work/want-coord.txt" "$work/坐标转换.txt" 2>&1)"
+# 预览 of the coordinate file: its points, 全图, and the picture saved as a PNG.
+drive dialog-click 2120 >/dev/null
+sleep 1
+[[ "$(drive dialog)" == "预览 - "*coord.txt ]] || fail "预览: $(drive dialog)"
+[[ "$(drive dialog-text 2107)" == "点数: 200  范围: X 2000.125 – 2199.125 米, Y 3000.500 – 3199.500 米"* ]] ||
+  fail "the preview's range line: $(drive dialog-text 2107)"
+drive dialog-click 2102 >/dev/null
+sleep 0.5
+shot preview
+echo "$(win_path "$work/预览.png")" >>"$work/answers"
+drive dialog-click 2105 >/dev/null
+for _ in $(seq 50); do [ -s "$work/预览.png" ] && break; sleep 0.1; done
+/usr/bin/python3 -c 'import sys, struct, zlib; d = open(sys.argv[1], "rb").read()
+assert d[:8] == b"\x89PNG\r\n\x1a\n" and d[12:16] == b"IHDR", d[:16]
+w, h = struct.unpack(">II", d[16:24]); assert w > 400 and h > 300, (w, h)
+assert d.endswith(b"IEND\xaeB`\x82")' "$work/预览.png" || fail "导出PNG wrote no valid PNG"
+drive dialog-close >/dev/null
+sleep 0.5
+[ "$(drive dialog)" = "数据转换" ] || fail "the preview did not close: $(drive dialog)"
 drive dialog-click 2 >/dev/null
 grep -q '^message 你打开的是坐标文件???' "$work/answers.asked" || fail "the kind was not confirmed: $(cat "$work/answers.asked")"
 

@@ -10,6 +10,7 @@
 //   dialog-set ID TEXT   sets a control's text of that dialog, as if typed
 //   dialog-select ID N   chooses item N of a drop-down list of that dialog
 //   dialog-click ID      presses a button of that dialog
+//   dialog-close         asks that dialog to close
 //   menu KEY             opens the menu bar's popup whose mnemonic is KEY
 //   close                asks the main window to close
 //   screenshot FILE      writes the whole screen as a 24-bit BMP
@@ -28,8 +29,12 @@ HWND MainWindow() {
 }
 
 // The dialog open over the main window (waits up to 3 s for it), or nullptr.
+// The point preview window, owned by the dialog that opened it, comes first.
 HWND OpenDialog() {
     for (int i = 0; i < 60; ++i) {
+        HWND preview = FindWindowW(L"VeltraMarlinPointPreview", nullptr);
+        if (preview && IsWindowVisible(preview))
+            return preview;
         HWND main = MainWindow();
         HWND popup = main ? GetLastActivePopup(main) : nullptr;
         if (popup && popup != main && IsWindowVisible(popup))
@@ -176,6 +181,8 @@ int wmain(int argc, wchar_t** argv) {
                      reinterpret_cast<LPARAM>(list));
         return 0;
     }
+    if (verb == L"dialog-close")
+        return PostMessageW(dialog, WM_CLOSE, 0, 0) ? 0 : Fail("not posted");
     if (verb == L"dialog-click") {
         HWND button = GetDlgItem(dialog, id);
         return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
