@@ -77,6 +77,16 @@ std::string PointLabelText(const std::string& bytes) {
     return IsValidUtf8(bytes) ? bytes : GbkToUtf8(bytes);
 }
 
+std::vector<std::string> NonPointLineItems(const PointSet& set) {
+    std::vector<std::string> items;
+    items.reserve(set.otherLines.size() + 1);
+    for (const NonPointLine& line : set.otherLines)
+        items.push_back(std::to_string(line.line) + ": " + PointLabelText(line.text));
+    if (set.otherLineCount > set.otherLines.size())
+        items.push_back("……");
+    return items;
+}
+
 std::string PickedPointText(const PreviewPoint& p) {
     char numbers[160];
     std::snprintf(numbers, sizeof numbers, "  X: %.3f  Y: %.3f  Z: %.3f", p.north, p.east,

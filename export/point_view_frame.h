@@ -4,6 +4,7 @@
 // the mouse, drag to pan), the scale bar and the picked point's line.
 
 #include <string>
+#include <vector>
 
 #include "export/point_set.h"
 
@@ -23,6 +24,8 @@ enum PointPreviewControl {
 };
 
 inline constexpr const char* kPreviewTitle = "预览";
+// The source named in the title when the text pane's points are shown.
+inline constexpr const char* kPanePreviewSource = "文本窗口";
 inline constexpr const char* kPickHint = "单击一个点查看点名、X、Y、Z和编码";
 inline constexpr const char* kPngFilter = "PNG(*.png)|*.png|";
 inline constexpr const char* kPngWriteFailed = "无法保存图片：";
@@ -69,6 +72,10 @@ double ScaleBarLength(double pixelsPerMetre);
 // Names and codes come from the instrument as GBK, or as UTF-8 from files made
 // elsewhere; this gives UTF-8.
 std::string PointLabelText(const std::string& bytes);
+// The list of the lines that are not points: "12: text", and "……" when
+// there are more than are listed.
+std::vector<std::string> NonPointLineItems(const PointSet& set);
+inline constexpr const char* kNonPointLinesTip = "不是点的行（未绘出）";
 // "点名: S1  X: 1050.000  Y: 5050.000  Z: 50.500  编码:   (测站)".
 std::string PickedPointText(const PreviewPoint& point);
 

@@ -15,6 +15,7 @@
 #include "win/desktop.h"
 #include "win/dialog_host.h"
 #include "win/main_menu.h"
+#include "win/point_preview_window.h"
 
 #include <new>
 
@@ -77,6 +78,9 @@ void MainWindow::RunCommand(int command) {
             return OnPrintTable();
         case 32803:
             RunDialog(m_hwnd, g_comSetDlg);
+            return;
+        case 32901:
+            PointPreviewWindow::Show(m_hwnd, m_pane.Bytes(), kPanePreviewSource);
             return;
         case 0:
             return;

@@ -17,7 +17,7 @@ namespace {
 
 constexpr const wchar_t* kViewClass = L"VeltraMarlinPointView";
 constexpr int kClickSlopPx = 4;  // a press and release closer than this is a click
-constexpr int kMargin = 8, kButtonHeight = 26, kLineHeight = 22;
+constexpr int kMargin = 8, kButtonHeight = 26, kLineHeight = 22, kListWidth = 240;
 
 struct Button {
     int id;
@@ -26,6 +26,7 @@ struct Button {
     DWORD style;
 };
 const Button kButtons[] = {
+    {kPreviewOpenId, "打开文件...", 100, BS_PUSHBUTTON},
     {kPreviewFitId, "全图", 70, BS_PUSHBUTTON},
     {kPreviewNamesId, "点名", 60, BS_AUTOCHECKBOX},
     {kPreviewCodesId, "编码", 60, BS_AUTOCHECKBOX},
@@ -72,17 +73,23 @@ void PointPreviewWindow::RegisterClasses() {
     RegisterClassExW(&wc);
 }
 
-void PointPreviewWindow::Open(HWND owner, const std::string& path, PointFileKind kind,
+bool PointPreviewWindow::Open(HWND owner, const std::string& path, PointFileKind kind,
                               const LayoutColumns& layout) {
     std::string bytes;
     FileError error;
     if (!ReadFileBytes(path, bytes, &error)) {
         desktop().MessageBox(owner, error.message, {}, MsgButtons::Ok, MsgIcon::Stop);
-        return;
+        return false;
     }
+    Show(owner, std::move(bytes), path, kind, layout);
+    return true;
+}
+
+void PointPreviewWindow::Show(HWND owner, std::string bytes, const std::string& source,
+                              PointFileKind kind, const LayoutColumns& layout) {
     RegisterClasses();
-    auto* self = new PointPreviewWindow(std::move(bytes), path, kind, layout);
-    const std::wstring title = WideFromUtf8(std::string(kPreviewTitle) + " - " + path);
+    auto* self = new PointPreviewWindow(std::move(bytes), source, kind, layout);
+    const std::wstring title = WideFromUtf8(std::string(kPreviewTitle) + " - " + source);
     HWND hwnd =
         CreateWindowExW(0, kPointPreviewClass, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                         CW_USEDEFAULT, 900, 620, owner, nullptr, GetModuleHandleW(nullptr), self);
@@ -159,8 +166,17 @@ void PointPreviewWindow::OnCreate(HWND hwnd) {
     m_view = MakeChild(hwnd, kViewClass, "", WS_BORDER, kPreviewViewId);
     MakeChild(hwnd, L"STATIC", PointSetSummary(m_set), SS_LEFTNOWORDWRAP, kPreviewSummaryId);
     MakeChild(hwnd, L"EDIT", kPickHint, ES_READONLY | ES_AUTOHSCROLL, kPreviewPickedId);
+    FillOtherLines(MakeChild(hwnd, L"LISTBOX", "", WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+                             kPreviewOtherLinesId));
     for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageW(child, WM_SETFONT, WPARAM(m_font), TRUE);
+}
+
+// The lines that are not points, beside the view; none, no list.
+void PointPreviewWindow::FillOtherLines(HWND list) {
+    for (const std::string& item : NonPointLineItems(m_set))
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(item).c_str()));
+    ShowWindow(list, m_set.otherLineCount > 0 ? SW_SHOW : SW_HIDE);
 }
 
 // Buttons along the top, the view filling the middle, the range line and the
@@ -173,8 +189,11 @@ void PointPreviewWindow::OnSize(int width, int height) {
     }
     const int top = kMargin * 2 + kButtonHeight;
     const int bottom = height - kMargin - kLineHeight * 2;
-    MoveWindow(m_view, kMargin, top, std::max(width - 2 * kMargin, 1), std::max(bottom - top, 1),
-               TRUE);
+    const int list = m_set.otherLineCount > 0 ? kListWidth + kMargin : 0;
+    MoveWindow(m_view, kMargin, top, std::max(width - 2 * kMargin - list, 1),
+               std::max(bottom - top, 1), TRUE);
+    MoveWindow(GetDlgItem(m_hwnd, kPreviewOtherLinesId), width - kMargin - kListWidth, top,
+               kListWidth, std::max(bottom - top, 1), TRUE);
     MoveWindow(GetDlgItem(m_hwnd, kPreviewSummaryId), kMargin, bottom + 4, width - 2 * kMargin,
                kLineHeight - 4, TRUE);
     MoveWindow(GetDlgItem(m_hwnd, kPreviewPickedId), kMargin, bottom + kLineHeight + 2,
@@ -184,7 +203,9 @@ void PointPreviewWindow::OnSize(int width, int height) {
 }
 
 void PointPreviewWindow::OnCommand(int id) {
-    if (id == kPreviewFitId)
+    if (id == kPreviewOpenId)
+        OpenOther();
+    else if (id == kPreviewFitId)
         FitAll();
     else if (id == kPreviewExportId)
         ExportPng();
@@ -276,6 +297,15 @@ void PointPreviewWindow::ShowPicked() {
     const bool valid = m_selected >= 0 && size_t(m_selected) < m_set.points.size();
     SetWindowText(GetDlgItem(m_hwnd, kPreviewPickedId),
                   valid ? PickedPointText(m_set.points[size_t(m_selected)]) : kPickHint);
+}
+
+// Another file's points in a window of their own, in place of this one.
+void PointPreviewWindow::OpenOther() {
+    const std::optional<std::string> path = desktop().AskOpenFile(m_hwnd, TextDataFileRequest());
+    if (!path)
+        return;
+    if (Open(GetWindow(m_hwnd, GW_OWNER), *path, PointFileKind::Auto, LayoutColumns()))
+        DestroyWindow(m_hwnd);
 }
 
 // What the view shows now, written whole or not at all.

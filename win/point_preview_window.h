@@ -19,9 +19,13 @@ inline constexpr const wchar_t* kPointPreviewClass = L"VeltraMarlinPointPreview"
 class PointPreviewWindow {
 public:
     // Reads path and shows its points in a new window owned by owner; a
-    // message when the file cannot be read.
-    static void Open(HWND owner, const std::string& path, PointFileKind kind,
+    // message (and false) when the file cannot be read.
+    static bool Open(HWND owner, const std::string& path, PointFileKind kind,
                      const LayoutColumns& layout);
+    // Shows the points of bytes, named source in the title.
+    static void Show(HWND owner, std::string bytes, const std::string& source,
+                     PointFileKind kind = PointFileKind::Auto,
+                     const LayoutColumns& layout = LayoutColumns());
 
 private:
     PointPreviewWindow(std::string bytes, const std::string& source, PointFileKind kind,
@@ -38,6 +42,8 @@ private:
     void OnButtonDown(POINT at);
     void OnMouseMove(POINT at);
     void OnButtonUp(POINT at);
+    void FillOtherLines(HWND list);
+    void OpenOther();
     void FitAll();
     void ExportPng();
     void ShowPicked();

@@ -4,15 +4,10 @@
 #include "app/preview/point_preview_dlg.h"
 
 namespace vm {
-namespace {
-
-constexpr const char* kPaneSource = "文本窗口";
-
-}  // namespace
 
 void OnPointPreview(CMainDlg& dlg) {
     dlg.UpdateData(true);
-    OpenPointPreview(&dlg, dlg.m_strText, kPaneSource);
+    OpenPointPreview(&dlg, dlg.m_strText, kPanePreviewSource);
 }
 
 }  // namespace vm

@@ -2,7 +2,6 @@
 
 #include "app/control_id.h"
 #include "app/desktop.h"
-#include "app/main_window/pane_codec.h"
 #include "app/preview/point_cloud_item.h"
 #include "app/preview/point_view.h"
 #include "common/file_io.h"
@@ -22,10 +21,6 @@ namespace {
 
 QString Text(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
-
-QString LineText(const std::string& bytes) {
-    return DecodePaneBytes(bytes, DetectPaneEncoding(bytes));
 }
 
 template <class T>
@@ -79,7 +74,7 @@ void CPointPreviewDlg::CreateControls() {
     m_view->setScene(m_scene);
     connect(m_view, &CPointView::pointPicked, this, &CPointPreviewDlg::OnPointPicked);
     m_otherLines = WithId(new QListWidget(this), kOtherLinesId);
-    m_otherLines->setToolTip(QStringLiteral("不是点的行（未绘出）"));
+    m_otherLines->setToolTip(Text(kNonPointLinesTip));
     auto* split = new QSplitter(this);
     split->addWidget(m_view);
     split->addWidget(m_otherLines);
@@ -116,11 +111,8 @@ void CPointPreviewDlg::ShowBytes(const std::string& bytes, const std::string& so
     setWindowTitle(QStringLiteral("预览 - ") + PathText(source));
     m_summary->setText(Text(PointSetSummary(*m_set)));
     m_otherLines->clear();
-    for (const NonPointLine& line : m_set->otherLines)
-        m_otherLines->addItem(QString::number(line.line) + QStringLiteral(": ") +
-                              LineText(line.text));
-    if (m_set->otherLineCount > m_set->otherLines.size())
-        m_otherLines->addItem(QStringLiteral("……"));
+    for (const std::string& item : NonPointLineItems(*m_set))
+        m_otherLines->addItem(Text(item));
     m_otherLines->setVisible(m_set->otherLineCount > 0);
     OnPointPicked(-1);
 }

