@@ -26,17 +26,17 @@ class CPointView;
 class CPointPreviewDlg : public QDialog {
     Q_OBJECT
 public:
-    // Control ids of the window.
+    // Control ids of the window, the same on Windows.
     enum : int {
-        kOpenId = 2101,
-        kFitId = 2102,
-        kNamesId = 2103,
-        kCodesId = 2104,
-        kExportId = 2105,
-        kViewId = 2106,
-        kSummaryId = 2107,
-        kPickedId = 2108,
-        kOtherLinesId = 2109,
+        kOpenId = kPreviewOpenId,
+        kFitId = kPreviewFitId,
+        kNamesId = kPreviewNamesId,
+        kCodesId = kPreviewCodesId,
+        kExportId = kPreviewExportId,
+        kViewId = kPreviewViewId,
+        kSummaryId = kPreviewSummaryId,
+        kPickedId = kPreviewPickedId,
+        kOtherLinesId = kPreviewOtherLinesId,
     };
 
     explicit CPointPreviewDlg(QWidget* parent = nullptr);

@@ -272,6 +272,13 @@ drive dialog-click 2 >/dev/null
 drive command 32901 >/dev/null
 [ "$(drive dialog)" = "预览 - 文本窗口" ] || fail "预览 of the pane: $(drive dialog)"
 [[ "$(drive dialog-text 2107)" == "点数: 200 "* ]] || fail "the pane's range line: $(drive dialog-text 2107)"
+# A click just beside the first point (east 3.0005, north 2.000125, in a
+# 1.2 m square around the points since they span less than a metre) picks it.
+read -r w h <<<"$(drive dialog-size 2106)"
+px=$(/usr/bin/python3 -c "s = min($w, $h) / 1.2; print(round($w / 2 - 0.5 * s) - 3, round(1.1 * s) + 3)")
+drive dialog-press 2106 $px >/dev/null
+[ "$(drive dialog-text 2108)" = "点名: P0  X: 2.000  Y: 3.001  Z: 0.040  编码: 点" ] ||
+  fail "the click at $px of ${w}x$h picked: $(drive dialog-text 2108)"
 drive dialog-close >/dev/null
 grep -q '^message 你打开的是坐标文件???' "$work/answers.asked" || fail "the kind was not confirmed: $(cat "$work/answers.asked")"
 
@@ -318,4 +325,4 @@ assert 0 < len(got) < len(want) and want.startswith(got), len(got)' "$work/long.
   fail "the restored download is not what arrived"
 kill "$program" 2>/dev/null || true
 program=""
-echo "desktop_program: open, save as, About, a download and an upload through COM5, 停止 of each, the unsaved-pane question on 新建, a recent file, the download and universal conversions, the DXF and Excel exports, the printed table, exit and the restore offer after a kill work"
+echo "desktop_program: open, save as, About, a download and an upload through COM5, 停止 of each, the unsaved-pane question on 新建, a recent file, the download and universal conversions, the DXF and Excel exports, the printed table, the point preview (全图, a pick, PNG), exit and the restore offer after a kill work"

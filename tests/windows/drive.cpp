@@ -11,6 +11,8 @@
 //   dialog-select ID N   chooses item N of a drop-down list of that dialog
 //   dialog-click ID      presses a button of that dialog
 //   dialog-close         asks that dialog to close
+//   dialog-size ID       prints the client width and height of a control of that dialog
+//   dialog-press ID X Y  clicks the left button at client pixel (X, Y) of that control
 //   menu KEY             opens the menu bar's popup whose mnemonic is KEY
 //   close                asks the main window to close
 //   screenshot FILE      writes the whole screen as a 24-bit BMP
@@ -179,6 +181,21 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(list, CB_SETCURSEL, WPARAM(_wtoi(argv[3])), 0);
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
+        return 0;
+    }
+    if (verb == L"dialog-size" || (verb == L"dialog-press" && argc > 4)) {
+        HWND control = GetDlgItem(dialog, id);
+        if (!control)
+            return Fail("no such control");
+        if (verb == L"dialog-size") {
+            RECT r{};
+            GetClientRect(control, &r);
+            Print(std::to_string(r.right) + " " + std::to_string(r.bottom));
+            return 0;
+        }
+        const LPARAM at = MAKELPARAM(_wtoi(argv[3]), _wtoi(argv[4]));
+        SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(control, WM_LBUTTONUP, 0, at);
         return 0;
     }
     if (verb == L"dialog-close")
