@@ -19,9 +19,9 @@ trap '[ -n "$program" ] && kill "$program" 2>/dev/null; rm -rf "$work"; wine_env
 drive() { "$WINE" "$WIN_BUILD_DIR/win/veltramarlin-drive.exe" "$@" 2>&1; }
 /usr/bin/python3 -c 'import sys
 line = b"PT%d,\xb5\xe3\xba\xc5,%d.125,%d.500,12.3\r\n"
-out, i = [], 0
-while sum(map(len, out)) < int(sys.argv[2]) * 1000000:
-    out.append(line % (i, 3000 + i, 4000 + i)); i += 1
+out, size, i = [], 0, 0
+while size < int(sys.argv[2]) * 1000000:
+    out.append(line % (i, 3000 + i, 4000 + i)); size += len(out[-1]); i += 1
 open(sys.argv[1], "wb").write(b"".join(out))' "$work/large.txt" "$megabytes"
 : >"$work/answers"
 ms() { echo $((($(date +%s%N) - start) / 1000000)); }
