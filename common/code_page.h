@@ -26,6 +26,13 @@ std::string GbkToUtf8(std::string_view gbk);
 // becomes '?', so the loss stays visible; replaced (if given) counts them.
 std::string Utf8ToGbk(std::string_view utf8, size_t* replaced = nullptr);
 
+// For the text pane, which keeps every byte: the longest start of the input
+// that is whole characters the system converts (GB18030 to UTF-8, or back) is
+// appended to out; returns the bytes used. The caller decides what the byte
+// after them stands for.
+size_t Gb18030PrefixToUtf8(std::string_view bytes, std::string& out);
+size_t Utf8PrefixToGb18030(std::string_view utf8, std::string& out);
+
 // False when the system has no converters: then only ASCII converts.
 bool CodePageConvertersAvailable();
 

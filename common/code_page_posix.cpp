@@ -60,7 +60,32 @@ Converter& ToGbk() {
     return converter;
 }
 
+Converter& ToGb18030() {
+    thread_local Converter converter("GB18030", "UTF-8");
+    return converter;
+}
+
+// Converts the start of in up to the first sequence the converter refuses.
+size_t ConvertPrefix(Converter& converter, std::string_view in, std::string& out) {
+    if (!converter.Available())
+        return 0;
+    size_t used = in.size();
+    converter.Run(in, out, [&](std::string_view rest, std::string&) {
+        used = in.size() - rest.size();
+        return rest.size();
+    });
+    return used;
+}
+
 }  // namespace
+
+size_t Gb18030PrefixToUtf8(std::string_view bytes, std::string& out) {
+    return ConvertPrefix(FromGbk(), bytes, out);
+}
+
+size_t Utf8PrefixToGb18030(std::string_view utf8, std::string& out) {
+    return ConvertPrefix(ToGb18030(), utf8, out);
+}
 
 std::string GbkToUtf8(std::string_view gbk) {
     std::string out;

@@ -84,6 +84,24 @@ bool AppendToGbk(std::string_view utf8, std::string& out) {
     return true;
 }
 
+// Appends utf8 (whole, valid characters) as GB18030, which holds them all.
+bool AppendToGb18030(std::string_view utf8, std::string& out) {
+    if (ReadingCodePage() != kGb18030)
+        return AppendToGbk(utf8, out);
+    std::wstring wide;
+    if (!ToWide(CP_UTF8, utf8, wide))
+        return false;
+    const int size = static_cast<int>(wide.size());
+    const int n =
+        ::WideCharToMultiByte(kGb18030, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    if (n <= 0)
+        return false;
+    const size_t old = out.size();
+    out.resize(old + static_cast<size_t>(n));
+    ::WideCharToMultiByte(kGb18030, 0, wide.data(), size, &out[old], n, nullptr, nullptr);
+    return true;
+}
+
 // Walks bytes in runs of whole characters (lengthAt gives 0 where none starts)
 // and hands each run to append; a refused run, or a byte that starts no
 // character, goes to onBad, which appends its replacement and returns how
@@ -110,7 +128,26 @@ void Convert(std::string_view bytes, std::string& out, LengthAt lengthAt, Append
     }
 }
 
+// Converts the start of bytes up to the first character refused.
+template <typename LengthAt, typename Append>
+size_t ConvertPrefix(std::string_view bytes, std::string& out, LengthAt lengthAt, Append append) {
+    size_t used = bytes.size();
+    Convert(bytes, out, lengthAt, append, [&](std::string_view rest, std::string&) {
+        used = bytes.size() - rest.size();
+        return rest.size();
+    });
+    return used;
+}
+
 }  // namespace
+
+size_t Gb18030PrefixToUtf8(std::string_view bytes, std::string& out) {
+    return ConvertPrefix(bytes, out, GbSequenceLength, AppendFromGbk);
+}
+
+size_t Utf8PrefixToGb18030(std::string_view utf8, std::string& out) {
+    return ConvertPrefix(utf8, out, Utf8CharacterLength, AppendToGb18030);
+}
 
 std::string GbkToUtf8(std::string_view gbk) {
     std::string out;

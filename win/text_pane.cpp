@@ -1,36 +1,36 @@
 #include "win/text_pane.h"
 
-#include "common/code_page.h"
 #include "common/wide_text_win32.h"
 
 namespace vm::win32 {
 namespace {
 
-// NUL and a lone CR cannot stand in an edit control as themselves: they show
-// as private-use characters that give their byte back.
-constexpr wchar_t kByteEscapeBase = 0xF700;
-
-std::wstring ShownText(const std::string& bytes, bool utf8) {
-    const std::wstring wide = WideFromUtf8(utf8 ? bytes : GbkToUtf8(bytes));
+// The edit control's text for bytes: line breaks as CR LF.
+std::wstring ControlText(std::string_view bytes, PaneEncoding encoding) {
+    const std::wstring wide = WideFromUtf8(DecodePaneBytesToUtf8(bytes, encoding));
     std::wstring shown;
     shown.reserve(wide.size() + wide.size() / 32);
-    for (size_t i = 0; i < wide.size(); ++i) {
-        const wchar_t c = wide[i];
-        const bool crlf = c == L'\r' && i + 1 < wide.size() && wide[i + 1] == L'\n';
-        if (c == L'\0' || (c == L'\r' && !crlf)) {
-            shown += wchar_t(kByteEscapeBase + c);
-        } else if (c == L'\n' && (i == 0 || wide[i - 1] != L'\r')) {
-            shown += L"\r\n";
-        } else {
-            shown += c;
-        }
+    for (wchar_t c : wide) {
+        if (c == L'\n')
+            shown += L'\r';
+        shown += c;
     }
     return shown;
 }
 
-std::string EncodeRun(const std::wstring& run, bool utf8) {
-    const std::string text = Utf8FromWide(run);
-    return utf8 ? text : Utf8ToGbk(text);
+// The control's text back as the codec's UTF-8: CR LF as '\n'.
+std::string CodecText(const std::wstring& shown) {
+    std::wstring wide;
+    wide.reserve(shown.size());
+    for (size_t i = 0; i < shown.size(); ++i) {
+        if (shown[i] != L'\r' || i + 1 >= shown.size() || shown[i + 1] != L'\n')
+            wide += shown[i];
+    }
+    return Utf8FromWide(wide);
+}
+
+bool StartsWith(const std::string& bytes, const std::string& start) {
+    return bytes.size() > start.size() && bytes.compare(0, start.size(), start) == 0;
 }
 
 }  // namespace
@@ -42,36 +42,60 @@ void TextPane::Create(HWND parent, int controlId, HFONT font) {
                              0, 0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR(controlId)),
                              GetModuleHandleW(nullptr), nullptr);
     SendMessageW(m_edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // The default limit is 32K characters; a pane holds whole files.
     SendMessageW(m_edit, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
 }
 
+bool TextPane::Modified() const {
+    return SendMessageW(m_edit, EM_GETMODIFY, 0, 0) != 0;
+}
+
 void TextPane::Show(const std::string& bytes) {
-    if (bytes == m_bytes && !SendMessageW(m_edit, EM_GETMODIFY, 0, 0))
+    if (Modified() || !Append(bytes))
+        ShowWhole(bytes);
+}
+
+void TextPane::ShowWhole(const std::string& bytes) {
+    if (bytes == m_bytes && !Modified())
         return;
+    // Bytes still arriving: a character cut off at their end keeps the encoding.
+    m_encoding = StartsWith(bytes, m_bytes) && !m_bytes.empty() ? DetectGrowingPaneEncoding(bytes)
+                                                                : DetectPaneEncoding(bytes);
     m_bytes = bytes;
-    m_utf8 = !IsAscii(bytes) && IsValidUtf8(bytes);
-    SetWindowTextW(m_edit, ShownText(bytes, m_utf8).c_str());
+    m_cut = LastPaneCut(bytes);
+    m_tailChars = kUnknown;
+    SetWindowTextW(m_edit, ControlText(bytes, m_encoding).c_str());
     SendMessageW(m_edit, EM_SETMODIFY, FALSE, 0);
 }
 
+bool TextPane::Append(const std::string& bytes) {
+    if (m_bytes.empty() || !StartsWith(bytes, m_bytes) ||
+        DetectGrowingPaneEncoding(bytes) != m_encoding)
+        return false;
+    const std::string_view all(bytes);
+    if (m_tailChars == kUnknown)
+        m_tailChars = ControlText(all.substr(m_cut, m_bytes.size() - m_cut), m_encoding).size();
+    const size_t cut = m_cut + LastPaneCut(all.substr(m_cut));
+    const std::wstring tail = ControlText(all.substr(cut), m_encoding);
+    const std::wstring text = ControlText(all.substr(m_cut, cut - m_cut), m_encoding) + tail;
+
+    const int end = GetWindowTextLengthW(m_edit);
+    SendMessageW(m_edit, EM_SETSEL, WPARAM(end - int(m_tailChars)), LPARAM(end));
+    SendMessageW(m_edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(m_edit, EM_SETMODIFY, FALSE, 0);
+    m_bytes = bytes;
+    m_cut = cut;
+    m_tailChars = tail.size();
+    return true;
+}
+
 std::string TextPane::Bytes() const {
-    if (!SendMessageW(m_edit, EM_GETMODIFY, 0, 0))
+    if (!Modified())
         return m_bytes;
     const int length = GetWindowTextLengthW(m_edit);
     std::wstring text(size_t(length) + 1, L'\0');
     text.resize(size_t(GetWindowTextW(m_edit, text.data(), length + 1)));
-    std::string bytes;
-    std::wstring run;
-    for (wchar_t c : text) {
-        if (c < kByteEscapeBase || c > kByteEscapeBase + 0xFF) {
-            run += c;
-            continue;
-        }
-        bytes += EncodeRun(run, m_utf8);
-        run.clear();
-        bytes += char(c - kByteEscapeBase);
-    }
-    return bytes + EncodeRun(run, m_utf8);
+    return EncodePaneUtf8(CodecText(text), m_encoding);
 }
 
 }  // namespace vm::win32

@@ -1,8 +1,12 @@
 #pragma once
 // The main window's text pane (control 1007): an edit control showing the
 // pane's bytes, GBK or UTF-8, and giving them back. Bytes the user did not
-// edit come back exactly as they were given, whatever they hold.
+// edit come back exactly as they were given, whatever they hold (the rule of
+// common/pane_codec.h, as on Linux). While a download only adds bytes at the
+// end, only the new text is decoded and appended, so a long download or a
+// large pane does not make each tick slower.
 
+#include "common/pane_codec.h"
 #include "win/win32.h"
 
 #include <string>
@@ -20,9 +24,20 @@ public:
     std::string Bytes() const;
 
 private:
+    bool Modified() const;
+    bool Append(const std::string& bytes);
+    void ShowWhole(const std::string& bytes);
+
+    static constexpr size_t kUnknown = size_t(-1);
+
     HWND m_edit = nullptr;
     std::string m_bytes;
-    bool m_utf8 = false;
+    PaneEncoding m_encoding = PaneEncoding::Gbk;
+    // The bytes after the last cut (see LastPaneCut) are shown provisionally
+    // and decoded again with the next bytes: a character cut off by a tick,
+    // or a CR whose LF is still to come, then shows right.
+    size_t m_cut = 0;
+    size_t m_tailChars = kUnknown;  // edit characters shown for them
 };
 
 }  // namespace vm::win32

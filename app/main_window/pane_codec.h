@@ -1,48 +1,20 @@
 #pragma once
-// Bytes of the text pane <-> the text the pane widget shows.
-//
-// The pane keeps the exact bytes (GBK as received from the instrument, or
-// UTF-8); the widget needs Unicode. Decoding is lossless so that an edited pane
-// re-encodes every byte the user did not touch to the same byte:
-//  - CR LF and a lone LF show as a line break (re-encoded as CR LF, which the
-//    pane-to-file rule writes the same way in both cases);
-//  - NUL, a lone CR and every byte that is not part of a valid character show
-//    as the private-use character U+F700 + byte, which encodes back to the byte;
-//  - a valid character the widget cannot hold as itself (one in that private
-//    range, the paragraph separator, the widget's frame markers) is kept the
-//    same way, byte by byte.
+// Bytes of the text pane <-> the QString the pane widget shows, by the rule of
+// common/pane_codec.h. The widget's paragraph separator U+2029 is a line break.
 
 #include <QString>
 
 #include <string>
 #include <string_view>
 
+#include "common/pane_codec.h"
+
 namespace vm {
-
-enum class PaneEncoding { Gbk, Utf8 };
-
-// Utf8 when the bytes are valid UTF-8 and hold at least one non-ASCII
-// character; Gbk otherwise (the instrument's and the user's usual encoding).
-PaneEncoding DetectPaneEncoding(const std::string& bytes);
-
-// What DetectPaneEncoding will say of bytes still arriving: a character whose
-// last bytes have not come yet counts as neither valid nor invalid.
-PaneEncoding DetectGrowingPaneEncoding(std::string_view bytes);
 
 QString DecodePaneBytes(const std::string& bytes, PaneEncoding encoding);
 QString DecodePaneBytes(std::string_view bytes, PaneEncoding encoding);
 
-// Where the pane's text may be cut so that the text of the bytes before and
-// the text of the bytes after, decoded apart, make the text of the whole: just
-// after the last byte that is a character on its own in both encodings and no
-// part of a line end (an ASCII control, space or punctuation byte below '0',
-// other than CR). 0 when there is none.
-size_t LastPaneCut(std::string_view bytes);
-
 // The inverse of DecodePaneBytes. Line breaks ('\n' or U+2029) become CR LF.
 std::string EncodePaneText(const QString& text, PaneEncoding encoding);
-
-// The private-use character that stands for a byte the pane cannot show.
-inline constexpr char16_t kByteEscapeBase = 0xF700;
 
 }  // namespace vm

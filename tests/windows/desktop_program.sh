@@ -71,8 +71,10 @@ assert open(b, "rb").read() == open(a, "rb").read().replace(b"\r", b"").replace(
     "$2" "$1" || fail "另存为 wrote other bytes than $2 gives: $(od -c "$1" | head -5)"
 }
 
-# GBK point names, CR LF, a lone LF and a lone CR, no line break at the end.
-printf 'PT1,\xd7\xf8\xb1\xea,100.125,200.5\r\nPT2,1,2,3\nPT3,\xb5\xe3\rX\r\nEND' >"$work/数据/坐标.txt"
+# GBK point names, CR LF, a lone LF and a lone CR, bytes that are neither GBK
+# nor UTF-8 (0x80, 0xFF, a GBK lead byte before a comma), no line break at the end.
+printf 'PT1,\xd7\xf8\xb1\xea,100.125,200.5\r\nPT2,1,2,3\nPT3,\xb5\xe3\rX\r\nP\x80\xff,\xb5,1\r\nEND' \
+  >"$work/数据/坐标.txt"
 : >"$work/answers"
 # What the instrument sends: GBK names, CR LF, every byte value but NUL (which
 # the pane cannot hold as itself), XON, XOFF and EOT.
@@ -92,6 +94,13 @@ sleep 1
 shot main-window
 
 save_pane_and_compare "$work/数据/另存.txt" "$work/数据/坐标.txt"
+# Text typed at the start of the first line is saved in GBK; every other byte
+# is saved as it was read.
+drive type 1007 "新X" >/dev/null
+for _ in $(seq 50); do [[ "$(drive text 1007)" == 新XPT1,* ]] && break; sleep 0.1; done
+[[ "$(drive text 1007)" == 新XPT1,* ]] || fail "typing into the pane: $(drive text 1007 | head -1)"
+{ printf '\xd0\xc2X'; cat "$work/数据/坐标.txt"; } >"$work/edited.txt"
+save_pane_and_compare "$work/数据/改.txt" "$work/edited.txt"
 
 drive command 32782 >/dev/null
 [ "$(drive dialog)" = "About Veltra全站仪通讯" ] || fail "About: $(drive dialog)"
