@@ -27,4 +27,8 @@ inline constexpr const char* kExitQuestion = "真的要退出程序吗>>>";
 // "文件太大，无法在文本窗口中打开：PATH（SIZE MB，最多 256 MB）".
 std::string FileTooLargeMessage(const std::string& path, std::uint64_t size);
 
+// Reads a file for the pane: false with the user's message when it is too
+// large, cannot be read or does not fit in memory.
+bool ReadPaneFile(const std::string& path, std::string& bytes, std::string& message);
+
 }  // namespace vm

@@ -20,29 +20,6 @@
 #include <new>
 
 namespace vm::win32 {
-namespace {
-
-// Reads a file for the pane; on failure fills message and returns false.
-bool ReadPaneFile(const std::string& path, std::string& bytes, std::string& message) {
-    std::uint64_t size = 0;
-    if (IsRegularFile(path, &size) && size > kMaxPaneFileBytes) {
-        message = FileTooLargeMessage(path, size);
-        return false;
-    }
-    FileError error;
-    try {
-        if (ReadFileBytes(path, bytes, &error))
-            return true;
-        message = error.message;
-    } catch (const std::bad_alloc&) {
-        bytes.clear();
-        message = kAllocErrorMessage;
-    }
-    return false;
-}
-
-}  // namespace
-
 void MainWindow::RunCommand(int command) {
     switch (command) {
         case 32783:

@@ -16,29 +16,6 @@
 #include <new>
 
 namespace vm {
-namespace {
-
-// Reads a file for the pane; on failure fills message and returns false.
-bool ReadPaneFile(const std::string& path, std::string& bytes, std::string& message) {
-    std::uint64_t size = 0;
-    if (IsRegularFile(path, &size) && size > kMaxPaneFileBytes) {
-        message = FileTooLargeMessage(path, size);
-        return false;
-    }
-    FileError error;
-    try {
-        if (ReadFileBytes(path, bytes, &error))
-            return true;
-        message = error.message;
-    } catch (const std::bad_alloc&) {
-        bytes.clear();
-        message = kAllocErrorMessage;
-    }
-    return false;
-}
-
-}  // namespace
-
 // Text kept on disk gets the usual question; text kept nowhere gets the
 // unsaved-pane guard's question instead, which can save it first.
 void CMainDlg::OnFileNew() {
