@@ -81,6 +81,8 @@ void MainWindow::OnUploadFinished(WPARAM transfer) {
 }
 
 void MainWindow::OnTimer(HWND, UINT id) {
+    if (id == TextPane::kLoadTimer)
+        m_pane.LoadNextStep();
     if (id != kCommTimer)
         return;
     const bool download = GetCommMode() == COMM_RECEIVE;

@@ -29,6 +29,25 @@ std::string CodecText(const std::wstring& shown) {
     return Utf8FromWide(wide);
 }
 
+// Control characters put in per step. Each step also costs the edit control
+// a walk over the lines it holds (wine's more than Windows'), so smaller steps
+// answer sooner but fill a large file more slowly.
+constexpr size_t kStepChars = 64 * 1024;
+
+// Where the step from `from` ends: after the last line break within the step
+// when there is one, and never between a surrogate pair's or a CR LF's halves.
+size_t StepEnd(const std::wstring& text, size_t from) {
+    if (text.size() - from <= kStepChars)
+        return text.size();
+    size_t end = from + kStepChars;
+    const size_t lf = text.rfind(L'\n', end - 1);
+    if (lf != std::wstring::npos && lf >= from)
+        return lf + 1;
+    if (IS_HIGH_SURROGATE(text[end - 1]) || text[end - 1] == L'\r')
+        --end;
+    return end;
+}
+
 bool StartsWith(const std::string& bytes, const std::string& start) {
     return bytes.size() > start.size() && bytes.compare(0, start.size(), start) == 0;
 }
@@ -36,6 +55,7 @@ bool StartsWith(const std::string& bytes, const std::string& start) {
 }  // namespace
 
 void TextPane::Create(HWND parent, int controlId, HFONT font) {
+    m_parent = parent;
     m_edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
                                  ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL,
@@ -59,17 +79,71 @@ void TextPane::ShowWhole(const std::string& bytes) {
     if (bytes == m_bytes && !Modified())
         return;
     // Bytes still arriving: a character cut off at their end keeps the encoding.
+    StopLoading();
     m_encoding = StartsWith(bytes, m_bytes) && !m_bytes.empty() ? DetectGrowingPaneEncoding(bytes)
                                                                 : DetectPaneEncoding(bytes);
+    std::wstring text = ControlText(bytes, m_encoding);
     m_bytes = bytes;
     m_cut = LastPaneCut(bytes);
     m_tailChars = kUnknown;
-    SetWindowTextW(m_edit, ControlText(bytes, m_encoding).c_str());
+    const size_t first = StepEnd(text, 0);
+    if (first == text.size()) {
+        SetWindowTextW(m_edit, text.c_str());
+        SendMessageW(m_edit, EM_SETMODIFY, FALSE, 0);
+        return;
+    }
+    SetWindowTextW(m_edit, text.substr(0, first).c_str());
     SendMessageW(m_edit, EM_SETMODIFY, FALSE, 0);
+    SendMessageW(m_edit, EM_SETREADONLY, TRUE, 0);
+    m_pending = std::move(text);
+    m_pendingAt = first;
+    SetTimer(m_parent, kLoadTimer, 0, nullptr);
+}
+
+void TextPane::LoadNextStep() {
+    if (!Loading()) {
+        KillTimer(m_parent, kLoadTimer);
+        return;
+    }
+    const size_t end = StepEnd(m_pending, m_pendingAt);
+    AppendKeepingView(m_pending.substr(m_pendingAt, end - m_pendingAt));
+    m_pendingAt = end;
+    if (end == m_pending.size())
+        StopLoading();
+}
+
+// Appends text at the end while the user reads or selects elsewhere: their
+// selection and the first line they see stay as they were.
+void TextPane::AppendKeepingView(const std::wstring& text) {
+    DWORD from = 0;
+    DWORD to = 0;
+    SendMessageW(m_edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    const LRESULT top = SendMessageW(m_edit, EM_GETFIRSTVISIBLELINE, 0, 0);
+    SendMessageW(m_edit, WM_SETREDRAW, FALSE, 0);
+    const int end = GetWindowTextLengthW(m_edit);
+    SendMessageW(m_edit, EM_SETSEL, WPARAM(end), LPARAM(end));
+    SendMessageW(m_edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(m_edit, EM_SETSEL, WPARAM(from), LPARAM(to));
+    const LRESULT shift = top - SendMessageW(m_edit, EM_GETFIRSTVISIBLELINE, 0, 0);
+    SendMessageW(m_edit, EM_LINESCROLL, 0, shift);
+    SendMessageW(m_edit, EM_SETMODIFY, FALSE, 0);
+    SendMessageW(m_edit, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_edit, nullptr, TRUE);
+}
+
+// Ends the filling of the pane where it stands (complete, or about to be replaced).
+void TextPane::StopLoading() {
+    if (!Loading())
+        return;
+    KillTimer(m_parent, kLoadTimer);
+    m_pending = std::wstring();
+    m_pendingAt = 0;
+    SendMessageW(m_edit, EM_SETREADONLY, FALSE, 0);
+    SendMessageW(m_edit, EM_EMPTYUNDOBUFFER, 0, 0);
 }
 
 bool TextPane::Append(const std::string& bytes) {
-    if (m_bytes.empty() || !StartsWith(bytes, m_bytes) ||
+    if (Loading() || m_bytes.empty() || !StartsWith(bytes, m_bytes) ||
         DetectGrowingPaneEncoding(bytes) != m_encoding)
         return false;
     const std::string_view all(bytes);

@@ -168,6 +168,16 @@ wait_status "创建了新文件..."
 drive command 41002 >/dev/null
 for _ in $(seq 50); do [[ "$(drive text 1007)" == PT1,* ]] && break; sleep 0.1; done
 [[ "$(drive text 1007)" == PT1,* ]] || fail "最近打开的文件 did not open 坐标.txt: $(drive text 1007 | head -c 80)"
+# A large file fills the pane in steps: the window answers meanwhile, and
+# once whole the pane saves every byte (steps end at line breaks, but not
+# when a line is longer than a step).
+/usr/bin/python3 -c 'open("'"$work"'/大.txt", "wb").write(b"".join(b"PT%d,\xd7\xf8\xb1\xea,%d.125,%d.5\r\n"
+    % (i, 3000 + i, 4000 + i) for i in range(40000)) + b"X" * 150000 + b"\r\nEND\xb5")'
+echo "$(win_path "$work/大.txt")" >>"$work/answers"
+drive command 32772 >/dev/null
+for _ in $(seq 50); do [[ "$(drive text 1007)" == PT0,* ]] && break; sleep 0.1; done
+drive editable 1007 >/dev/null || fail "the large file did not fill the pane"
+save_pane_and_compare "$work/大-另存.txt" "$work/大.txt"
 
 # A point list with GBK names and odd numbers; the dialog starts with the
 # layouts of a fresh settings file, as the command line does.

@@ -3,6 +3,8 @@
 //   wait                 until the main window shows (at most 30 s)
 //   command ID           runs a menu or toolbar command (posted: a dialog it opens may stay)
 //   text ID              prints a control's text of the main window, UTF-8
+//   editable ID          until that control takes typing (at most 120 s): a
+//                        large file has filled the pane
 //   type ID TEXT         types TEXT into a control of the main window
 //   key ID VK            presses the virtual key VK (decimal) in that control
 //   dialog               prints the title of the dialog open over the main window
@@ -73,6 +75,15 @@ int Wait() {
         Sleep(50);
     }
     return Fail("the main window did not show");
+}
+
+int WaitEditable(HWND control) {
+    for (int i = 0; control && i < 2400; ++i) {
+        if (!(GetWindowLongW(control, GWL_STYLE) & ES_READONLY))
+            return 0;
+        Sleep(50);
+    }
+    return Fail(control ? "the control stayed read-only" : "no such control");
 }
 
 int PrintControlText(HWND window, int id) {
@@ -156,6 +167,8 @@ int wmain(int argc, wchar_t** argv) {
         return PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : Fail("not posted");
     if (verb == L"text")
         return PrintControlText(main, id);
+    if (verb == L"editable")
+        return WaitEditable(GetDlgItem(main, id));
     if ((verb == L"type" || verb == L"key") && argc > 3)
         return Press(GetDlgItem(main, id), verb == L"key", argv[3]);
     HWND dialog = OpenDialog();
