@@ -16,7 +16,7 @@ namespace {
 
 // Posted by a finished background job to the window's thread; lParam: the job.
 constexpr UINT kJobDoneMessage = WM_APP + 1;
-constexpr int kHintWidthPixels = 400;
+constexpr int kToolTipWidthPixels = 400;
 constexpr COLORREF kMarkedCellColour = RGB(255, 240, 200);
 
 bool IsMultiLine(ControlKind kind) {
@@ -64,6 +64,13 @@ INT_PTR CALLBACK Win32DialogHost::DialogProc(HWND hwnd, UINT message, WPARAM wPa
             return TRUE;
         case WM_SETCURSOR:
             return host->OnSetCursor();
+        case WM_MOUSEMOVE:
+        case WM_MOUSELEAVE:
+        case WM_NCMOUSEMOVE:
+        case WM_MOVE:
+        case WM_ACTIVATE:
+            host->m_hints.OnDialogMessage(message, wParam);
+            return FALSE;
         case WM_NOTIFY:
             if (reinterpret_cast<NMHDR*>(lParam)->code != NM_CUSTOMDRAW)
                 return FALSE;
@@ -84,19 +91,9 @@ BOOL Win32DialogHost::OnInitDialog(HWND hwnd) {
         if (t.rows[i].kind == ControlKind::Table)
             ListView_SetExtendedListViewStyle(Control(t.rows[i].id), LVS_EX_FULLROWSELECT);
     }
-    AddHints();
+    m_hints.Attach(hwnd, t, m_dialog.Hints());
     m_dialog.OnOpened(*this);
     return TRUE;
-}
-
-// The hover hints as tool tips of their controls, one line under the other.
-void Win32DialogHost::AddHints() {
-    for (const ControlHint& hint : m_dialog.Hints()) {
-        std::string text;
-        for (const std::string& line : hint.lines)
-            text += (text.empty() ? "" : "\r\n") + line;
-        SetToolTip(hint.controlId, text);
-    }
 }
 
 ControlKind Win32DialogHost::KindOf(int id) const {
@@ -284,7 +281,7 @@ void Win32DialogHost::SetToolTip(int id, const std::string& text) {
     if (!m_tips) {
         m_tips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                  m_hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(m_tips, TTM_SETMAXTIPWIDTH, 0, kHintWidthPixels);
+        SendMessageW(m_tips, TTM_SETMAXTIPWIDTH, 0, kToolTipWidthPixels);
     }
     SetControlToolTip(m_tips, m_hwnd, Control(id), text);
 }

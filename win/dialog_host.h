@@ -15,6 +15,7 @@
 
 #include "dialogs/dialog.h"
 #include "dialogs/dialog_host.h"
+#include "win/hint_box.h"
 
 namespace vm::win32 {
 
@@ -78,11 +79,11 @@ private:
     BOOL OnSetCursor();
     LRESULT OnTableDraw(NMLVCUSTOMDRAW* draw);
     void OnDestroy();
-    void AddHints();
 
     Dialog& m_dialog;
     HWND m_hwnd = nullptr;
     HWND m_tips = nullptr;
+    HintBox m_hints;
     std::set<int> m_timers;
     struct MarkedCell {
         int table, row, column;

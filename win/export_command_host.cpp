@@ -96,7 +96,7 @@ std::optional<std::string> Win32ExportHost::AskSaveFile(const FileDialogRequest&
 }
 
 void Win32ExportHost::ShowStatus(const std::string& status) {
-    SetWindowText(GetDlgItem(m_hwnd, m_statusId), status);
+    SetOneLineText(GetDlgItem(m_hwnd, m_statusId), status);
 }
 
 void Win32ExportHost::ViewFile(const std::string& path) {

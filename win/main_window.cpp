@@ -1,7 +1,5 @@
 #include "win/main_window.h"
 
-#include <algorithm>
-
 #include "common/user_paths.h"
 #include "common/wide_text_win32.h"
 #include "dialogs/com_set_dialog.h"
@@ -212,12 +210,8 @@ void MainWindow::OpenRecentFile(size_t index) {
         OpenPaneFile(files[index]);
 }
 
-// A report's line breaks show as spaces on the one-line status line, as a
-// line edit shows them, rather than as nothing.
 void MainWindow::ShowStatus(const std::string& status) {
-    std::string shown = status;
-    std::replace_if(shown.begin(), shown.end(), [](char c) { return c > 0 && c < ' '; }, ' ');
-    SetWindowText(m_status, shown);
+    SetOneLineText(m_status, status);
 }
 
 }  // namespace vm::win32

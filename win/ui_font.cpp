@@ -21,9 +21,13 @@ bool FontInstalled(HDC dc, const wchar_t* name) {
 
 }  // namespace
 
+const wchar_t* UiFontFace(HDC dc) {
+    return FontInstalled(dc, kDialogFontName) ? kDialogFontName : L"SimSun";
+}
+
 HFONT CreateUiFont(HWND window) {
     HDC dc = GetDC(window);
-    const wchar_t* name = FontInstalled(dc, kDialogFontName) ? kDialogFontName : L"SimSun";
+    const wchar_t* name = UiFontFace(dc);
     const int height = -MulDiv(kDialogFontPoints, GetDeviceCaps(dc, LOGPIXELSY), 72);
     ReleaseDC(window, dc);
     return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,

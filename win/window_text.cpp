@@ -1,5 +1,7 @@
 #include "win/window_text.h"
 
+#include <algorithm>
+
 #include "common/wide_text_win32.h"
 
 #include <commctrl.h>
@@ -20,6 +22,12 @@ std::string WindowText(HWND window) {
 
 void SetWindowText(HWND window, const std::string& text) {
     SetWindowTextW(window, WideFromUtf8(text).c_str());
+}
+
+void SetOneLineText(HWND window, const std::string& text) {
+    std::string shown = text;
+    std::replace_if(shown.begin(), shown.end(), [](char c) { return c > 0 && c < ' '; }, ' ');
+    SetWindowText(window, shown);
 }
 
 std::string ItemText(HWND list, bool combo, int index) {

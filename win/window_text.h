@@ -10,6 +10,9 @@ namespace vm::win32 {
 
 std::string WindowText(HWND window);
 void SetWindowText(HWND window, const std::string& text);
+// A one-line control (the status line) shows a report's line breaks as
+// spaces, as a line edit shows them, rather than as nothing.
+void SetOneLineText(HWND window, const std::string& text);
 
 // The text of item index of a combo box (combo) or a list box.
 std::string ItemText(HWND list, bool combo, int index);

@@ -226,7 +226,8 @@ drive command 32812 >/dev/null
 for _ in $(seq 100); do [ -s "$work/表.xlsx" ] && break; sleep 0.1; done
 /usr/bin/python3 "$here/../export/xlsx_cells_compare.py" "$work/want.xlsx" "$work/表.xlsx" >/dev/null 2>&1 ||
   fail "保存为EXCEL文件 of another maker's file has other cells than the command line's workbook"
-wait_status "源文件格式：*"
+# The report's two lines show on the one status line, a line break as spaces.
+wait_status "源文件格式：*记录  跳过 1 *"
 for _ in $(seq 100); do grep -q '^view .*表\.xlsx' "$work/answers.asked" && break; sleep 0.1; done
 grep -q '^view .*表\.xls[[:space:]]*$' "$work/answers.asked" && grep -q '^view .*表\.xlsx' "$work/answers.asked" ||
   fail "the workbooks were not opened: $(cat "$work/answers.asked")"
@@ -259,6 +260,14 @@ drive command 32772 >/dev/null
 for _ in $(seq 50); do [[ "$(drive text 1007)" == ATMOS* ]] && break; sleep 0.1; done
 drive command 1026 >/dev/null
 [ "$(drive dialog)" = "数据转换" ] || fail "下载数据转换: $(drive dialog)"
+# The hover hint: on the first movement over a control, gone over the bare dialog.
+drive dialog-hover 1068 >/dev/null
+for _ in $(seq 20); do [ -n "$(drive hint)" ] && break; sleep 0.1; done
+[ "$(drive hint)" = $'提取测量数据中的角度距离数据\n斜距SD会被计算成平距和高差' ] || fail "the hint of 1068: $(drive hint)"
+shot download-convert-hint
+drive dialog-hover 0 >/dev/null
+for _ in $(seq 20); do [ -z "$(drive hint)" ] && break; sleep 0.1; done
+[ -z "$(drive hint)" ] || fail "the hint stayed over the bare dialog: $(drive hint)"
 drive dialog-select 1077 3 >/dev/null
 drive dialog-click 1079 >/dev/null
 sleep 0.5

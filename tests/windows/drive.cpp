@@ -12,6 +12,9 @@
 //   dialog-set ID TEXT   sets a control's text of that dialog, as if typed
 //   dialog-select ID N   chooses item N of a drop-down list of that dialog
 //   dialog-click ID      presses a button of that dialog
+//   dialog-hover ID      moves the mouse onto the middle of a control of that
+//                        dialog (0: onto its bare top-left corner)
+//   hint                 prints the lines of the hover hint shown, or nothing
 //   dialog-close         asks that dialog to close
 //   dialog-size ID       prints the client width and height of a control of that dialog
 //   dialog-press ID X Y  clicks the left button at client pixel (X, Y) of that control
@@ -84,6 +87,31 @@ int WaitEditable(HWND control) {
         Sleep(50);
     }
     return Fail(control ? "the control stayed read-only" : "no such control");
+}
+
+// The mouse onto a control, as the pointer moves there: the cursor goes, and
+// the window under it hears of the movement.
+int Hover(HWND dialog, int id) {
+    HWND target = id ? GetDlgItem(dialog, id) : dialog;
+    if (!target)
+        return Fail("no such control");
+    RECT r{};
+    GetClientRect(target, &r);
+    POINT at = id ? POINT{r.right / 2, r.bottom / 2} : POINT{2, 2};
+    ClientToScreen(target, &at);
+    SetCursorPos(at.x, at.y);
+    HWND under = WindowFromPoint(at);
+    POINT local = at;
+    ScreenToClient(under, &local);
+    PostMessageW(under, WM_MOUSEMOVE, 0, MAKELPARAM(local.x, local.y));
+    return 0;
+}
+
+int PrintHint() {
+    HWND box = FindWindowW(L"VeltraMarlinHintBox", nullptr);
+    if (box && IsWindowVisible(box))
+        Print(TextOf(box));
+    return 0;
 }
 
 int PrintControlText(HWND window, int id) {
@@ -211,6 +239,10 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(control, WM_LBUTTONUP, 0, at);
         return 0;
     }
+    if (verb == L"dialog-hover")
+        return Hover(dialog, id);
+    if (verb == L"hint")
+        return PrintHint();
     if (verb == L"dialog-close")
         return PostMessageW(dialog, WM_CLOSE, 0, 0) ? 0 : Fail("not posted");
     if (verb == L"dialog-click") {
