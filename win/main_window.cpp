@@ -87,6 +87,9 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
         HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
         HANDLE_MSG(hwnd, WM_INITMENUPOPUP, OnInitMenuPopup);
+        case WM_DPICHANGED:
+            ApplyDpiChange(hwnd, m_font, wParam, lParam);
+            return 0;
         case SerialTransfer::kUploadMessage:
             OnUploadMessage(reinterpret_cast<std::string*>(lParam));
             return 0;

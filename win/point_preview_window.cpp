@@ -119,6 +119,9 @@ LRESULT CALLBACK PointPreviewWindow::WindowProc(HWND hwnd, UINT message, WPARAM 
         case WM_COMMAND:
             self->OnCommand(LOWORD(wParam));
             return 0;
+        case WM_DPICHANGED:
+            ApplyDpiChange(hwnd, self->m_font, wParam, lParam);
+            return 0;
         case WM_NCDESTROY:
             if (self->m_font)
                 DeleteObject(self->m_font);

@@ -25,14 +25,27 @@ const wchar_t* UiFontFace(HDC dc) {
     return FontInstalled(dc, kDialogFontName) ? kDialogFontName : L"SimSun";
 }
 
-HFONT CreateUiFont(HWND window) {
+HFONT CreateUiFont(HWND window, UINT dpi) {
     HDC dc = GetDC(window);
     const wchar_t* name = UiFontFace(dc);
-    const int height = -MulDiv(kDialogFontPoints, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    if (dpi == 0)
+        dpi = GetDpiForWindow(window);
+    const int height = -MulDiv(kDialogFontPoints, int(dpi), 72);
     ReleaseDC(window, dc);
     return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, name);
+}
+
+void ApplyDpiChange(HWND window, HFONT& font, WPARAM wParam, LPARAM lParam) {
+    HFONT old = font;
+    font = CreateUiFont(window, HIWORD(wParam));
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, WM_SETFONT, WPARAM(font), TRUE);
+    DeleteObject(old);
+    const RECT* place = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, place->left, place->top, place->right - place->left,
+                 place->bottom - place->top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SIZE DialogUnitsToPixels(HWND window, HFONT font, int width, int height) {

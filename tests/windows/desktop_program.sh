@@ -10,7 +10,9 @@
 # bytes as the Linux command line; 计算器 starts
 # the calculator; 停止 (Esc) ends an upload after its line and a download as
 # stopped by the user, and 新建 asks the unsaved-pane guard's question about
-# typed text; 最近打开的文件 opens a file again; 退出 asks and ends the
+# typed text; 最近打开的文件 opens a file again, and a large file fills the
+# pane in steps without a byte lost; a DPI change grows the window's font and
+# layout; the hover hint shows beside its control; 退出 asks and ends the
 # program; killed in the middle of a download, the program offers the
 # journaled bytes when it starts again.
 # Screens (1366x768) of the main window and each dialog land in
@@ -92,6 +94,12 @@ drive wait >/dev/null || fail "the main window did not show"
 echo "desktop_program: the main window showed after $((($(date +%s%N) - start) / 1000000)) ms"
 sleep 1
 shot main-window
+# Moved onto a monitor of 1.5 times the DPI, the window's font and layout grow alike.
+read -r _ before <<<"$(drive size 1010)"
+drive dpi 144 >/dev/null
+read -r _ after <<<"$(drive size 1010)"
+[ $((after * 4)) -ge $((before * 5)) ] || fail "the status line at 144 DPI: $after pixels high, at 96: $before"
+drive dpi 96 >/dev/null
 
 save_pane_and_compare "$work/数据/另存.txt" "$work/数据/坐标.txt"
 # Text typed at the start of the first line is saved in GBK; every other byte
@@ -353,4 +361,4 @@ assert 0 < len(got) < len(want) and want.startswith(got), len(got)' "$work/long.
   fail "the restored download is not what arrived"
 kill "$program" 2>/dev/null || true
 program=""
-echo "desktop_program: open, save as, About, a download and an upload through COM5, 停止 of each, the unsaved-pane question on 新建, a recent file, the download and universal conversions, the DXF and Excel exports, the printed table, the point preview (全图, a pick, PNG), exit and the restore offer after a kill work"
+echo "desktop_program: open (a large file in steps), save as, About, a DPI change, the hover hint, a download and an upload through COM5, 停止 of each, the unsaved-pane question on 新建, a recent file, the download and universal conversions, the DXF and Excel exports, the printed table, the point preview (全图, a pick, PNG), exit and the restore offer after a kill work"

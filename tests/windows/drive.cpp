@@ -5,6 +5,8 @@
 //   text ID              prints a control's text of the main window, UTF-8
 //   editable ID          until that control takes typing (at most 120 s): a
 //                        large file has filled the pane
+//   size ID              prints the width and height of a control of the main window
+//   dpi N                tells the main window it is now on a monitor of N DPI
 //   type ID TEXT         types TEXT into a control of the main window
 //   key ID VK            presses the virtual key VK (decimal) in that control
 //   dialog               prints the title of the dialog open over the main window
@@ -195,6 +197,22 @@ int wmain(int argc, wchar_t** argv) {
         return PostMessageW(main, WM_CLOSE, 0, 0) ? 0 : Fail("not posted");
     if (verb == L"text")
         return PrintControlText(main, id);
+    if (verb == L"size") {
+        RECT r{};
+        GetWindowRect(GetDlgItem(main, id), &r);
+        Print(std::to_string(r.right - r.left) + " " + std::to_string(r.bottom - r.top));
+        return 0;
+    }
+    if (verb == L"dpi") {
+        // The place a monitor of that DPI would suggest: the window grown alike.
+        RECT r{};
+        GetWindowRect(main, &r);
+        const int dpi = id, now = int(GetDpiForWindow(main));
+        RECT place{r.left, r.top, r.left + MulDiv(r.right - r.left, dpi, now),
+                   r.top + MulDiv(r.bottom - r.top, dpi, now)};
+        SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
+        return 0;
+    }
     if (verb == L"editable")
         return WaitEditable(GetDlgItem(main, id));
     if ((verb == L"type" || verb == L"key") && argc > 3)
