@@ -159,8 +159,9 @@ void HintBox::Show(const ControlHint& hint) {
     MapWindowPoints(nullptr, m_dialog, reinterpret_cast<POINT*>(&c), 2);
     m_size.fontHeight = kHintFontHeight;
     SizeHintBox(m_size, hint.lines);
-    const HintRect box = PlaceHintBox(m_size, {window.left, window.top, window.right, window.bottom},
-                                      {c.left, c.top, c.right, c.bottom});
+    const HintRect box =
+        PlaceHintBox(m_size, {window.left, window.top, window.right, window.bottom},
+                     {c.left, c.top, c.right, c.bottom});
     POINT origin{box.left, box.top};
     ClientToScreen(m_dialog, &origin);
     m_shown = &hint;

@@ -26,7 +26,8 @@ void SetWindowText(HWND window, const std::string& text) {
 
 void SetOneLineText(HWND window, const std::string& text) {
     std::string shown = text;
-    std::replace_if(shown.begin(), shown.end(), [](char c) { return c > 0 && c < ' '; }, ' ');
+    std::replace_if(
+        shown.begin(), shown.end(), [](char c) { return c > 0 && c < ' '; }, ' ');
     SetWindowText(window, shown);
 }
 
