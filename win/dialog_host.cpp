@@ -9,15 +9,12 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <climits>
-
 namespace vm::win32 {
 namespace {
 
 // Posted by a finished background job to the window's thread; lParam: the job.
 constexpr UINT kJobDoneMessage = WM_APP + 1;
 constexpr int kToolTipWidthPixels = 400;
-constexpr COLORREF kMarkedCellColour = RGB(255, 240, 200);
 
 bool IsMultiLine(ControlKind kind) {
     return kind == ControlKind::PathBox || kind == ControlKind::StatusBox;
@@ -72,11 +69,7 @@ INT_PTR CALLBACK Win32DialogHost::DialogProc(HWND hwnd, UINT message, WPARAM wPa
             host->m_hints.OnDialogMessage(message, wParam);
             return FALSE;
         case WM_NOTIFY:
-            if (reinterpret_cast<NMHDR*>(lParam)->code != NM_CUSTOMDRAW)
-                return FALSE;
-            SetWindowLongPtrW(hwnd, DWLP_MSGRESULT,
-                              host->OnTableDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(lParam)));
-            return TRUE;
+            return host->OnNotify(reinterpret_cast<NMHDR*>(lParam));
         case WM_DESTROY:
             host->OnDestroy();
             return FALSE;
@@ -180,22 +173,14 @@ std::string Win32DialogHost::Text(int id) const {
     return IsMultiLine(kind) ? WithLfLineEnds(text) : text;
 }
 
-// Marked cells of a table draw on a highlight.
-LRESULT Win32DialogHost::OnTableDraw(NMLVCUSTOMDRAW* draw) {
-    const int table = int(draw->nmcd.hdr.idFrom);
-    switch (draw->nmcd.dwDrawStage) {
-        case CDDS_PREPAINT:
-            return CDRF_NOTIFYITEMDRAW;
-        case CDDS_ITEMPREPAINT:
-            return CDRF_NOTIFYSUBITEMDRAW;
-        case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
-            const bool marked =
-                m_marked.count({table, int(draw->nmcd.dwItemSpec), draw->iSubItem}) > 0;
-            draw->clrTextBk = marked ? kMarkedCellColour : CLR_DEFAULT;
-            return CDRF_NEWFONT;
-        }
-    }
-    return CDRF_DODEFAULT;
+BOOL Win32DialogHost::OnNotify(NMHDR* header) {
+    if (m_cellNotes.OnNotify(header))
+        return TRUE;
+    if (header->code != NM_CUSTOMDRAW || KindOf(int(header->idFrom)) != ControlKind::Table)
+        return FALSE;
+    SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT,
+                      m_cellNotes.OnDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header)));
+    return TRUE;
 }
 
 void Win32DialogHost::SetText(int id, const std::string& text) {
@@ -250,15 +235,12 @@ void Win32DialogHost::SetSelection(int id, int index) {
 
 void Win32DialogHost::SetTable(int id, const std::vector<std::string>& header,
                                const std::vector<std::vector<std::string>>& rows) {
-    m_marked.erase(m_marked.lower_bound({id, INT_MIN, INT_MIN}),
-                   m_marked.upper_bound({id, INT_MAX, INT_MAX}));
+    m_cellNotes.Clear(Control(id));
     FillListView(Control(id), header, rows);
 }
 
-// The note is not shown yet: a list view has no hover text per cell of its own.
-void Win32DialogHost::MarkCell(int id, int row, int column, const std::string&) {
-    m_marked.insert({id, row, column});
-    InvalidateRect(Control(id), nullptr, FALSE);
+void Win32DialogHost::MarkCell(int id, int row, int column, const std::string& note) {
+    m_cellNotes.Mark(m_hwnd, Control(id), row, column, note);
 }
 
 bool Win32DialogHost::IsEnabled(int id) const {

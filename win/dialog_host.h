@@ -11,10 +11,10 @@
 #include <list>
 #include <set>
 #include <thread>
-#include <tuple>
 
 #include "dialogs/dialog.h"
 #include "dialogs/dialog_host.h"
+#include "win/cell_notes.h"
 #include "win/hint_box.h"
 
 namespace vm::win32 {
@@ -77,7 +77,7 @@ private:
     void OnCancel(HWND control);
     void OnJobDone(Job* job);
     BOOL OnSetCursor();
-    LRESULT OnTableDraw(NMLVCUSTOMDRAW* draw);
+    BOOL OnNotify(NMHDR* header);
     void OnDestroy();
 
     Dialog& m_dialog;
@@ -85,13 +85,7 @@ private:
     HWND m_tips = nullptr;
     HintBox m_hints;
     std::set<int> m_timers;
-    struct MarkedCell {
-        int table, row, column;
-        bool operator<(const MarkedCell& o) const {
-            return std::tie(table, row, column) < std::tie(o.table, o.row, o.column);
-        }
-    };
-    std::set<MarkedCell> m_marked;
+    CellNotes m_cellNotes;
     std::list<Job> m_jobs;
     int m_settingText = 0;  // inside SetText: no "text changed" for it
     bool m_busy = false;

@@ -94,12 +94,16 @@ drive wait >/dev/null || fail "the main window did not show"
 echo "desktop_program: the main window showed after $((($(date +%s%N) - start) / 1000000)) ms"
 sleep 1
 shot main-window
-# Moved onto a monitor of 1.5 times the DPI, the window's font and layout grow alike.
+# Moved onto a monitor of 1.5 times the DPI, the window's font and layout grow
+# alike; moved back, the window is as wide as it was (its height may have met
+# the screen's).
 read -r _ before <<<"$(drive size 1010)"
-drive dpi 144 >/dev/null
+read -r window _ <<<"$(drive size 0)"
+drive dpi 144 96 >/dev/null
 read -r _ after <<<"$(drive size 1010)"
 [ $((after * 4)) -ge $((before * 5)) ] || fail "the status line at 144 DPI: $after pixels high, at 96: $before"
-drive dpi 96 >/dev/null
+drive dpi 96 144 >/dev/null
+[[ "$(drive size 0)" == "$window "* ]] || fail "back at 96 DPI the window is $(drive size 0), not $window wide"
 
 save_pane_and_compare "$work/数据/另存.txt" "$work/数据/坐标.txt"
 # Text typed at the start of the first line is saved in GBK; every other byte
@@ -201,6 +205,12 @@ for _ in $(seq 100); do [ -s "$work/通用.txt" ] && break; sleep 0.1; done
 sleep 1
 shot universal
 cmp -s "$work/want-通用.txt" "$work/通用.txt" || fail "万能数据转换 wrote other bytes than the command line: $(cmp "$work/want-通用.txt" "$work/通用.txt" 2>&1)"
+# A column the target layout leaves empty is marked in the preview table, its
+# note a tool tip of the cell.
+drive dialog-select 1044 2 >/dev/null
+drive dialog-hover 2121 0 2 >/dev/null
+for _ in $(seq 30); do [ -n "$(drive tip)" ] && break; sleep 0.1; done
+[ "$(drive tip)" = "空列：目标文件中这一列没有内容" ] || fail "the empty cell's note: $(drive tip)"
 drive dialog-click 2 >/dev/null
 
 # 保存为DXF文件 of a coordinate file opened by 打开: the drawing the command line makes.
@@ -361,4 +371,4 @@ assert 0 < len(got) < len(want) and want.startswith(got), len(got)' "$work/long.
   fail "the restored download is not what arrived"
 kill "$program" 2>/dev/null || true
 program=""
-echo "desktop_program: open (a large file in steps), save as, About, a DPI change, the hover hint, a download and an upload through COM5, 停止 of each, the unsaved-pane question on 新建, a recent file, the download and universal conversions, the DXF and Excel exports, the printed table, the point preview (全图, a pick, PNG), exit and the restore offer after a kill work"
+echo "desktop_program: open (a large file in steps), save as, About, a DPI change, the hover hint, an empty cell's note, a download and an upload through COM5, 停止 of each, the unsaved-pane question on 新建, a recent file, the download and universal conversions, the DXF and Excel exports, the printed table, the point preview (全图, a pick, PNG), exit and the restore offer after a kill work"

@@ -5,8 +5,10 @@
 //   text ID              prints a control's text of the main window, UTF-8
 //   editable ID          until that control takes typing (at most 120 s): a
 //                        large file has filled the pane
-//   size ID              prints the width and height of a control of the main window
-//   dpi N                tells the main window it is now on a monitor of N DPI
+//   size ID              prints the width and height of a control of the main
+//                        window (0: of the window itself)
+//   dpi N FROM           tells the main window, now at FROM DPI, that it is on a
+//                        monitor of N DPI
 //   type ID TEXT         types TEXT into a control of the main window
 //   key ID VK            presses the virtual key VK (decimal) in that control
 //   dialog               prints the title of the dialog open over the main window
@@ -14,9 +16,12 @@
 //   dialog-set ID TEXT   sets a control's text of that dialog, as if typed
 //   dialog-select ID N   chooses item N of a drop-down list of that dialog
 //   dialog-click ID      presses a button of that dialog
-//   dialog-hover ID      moves the mouse onto the middle of a control of that
-//                        dialog (0: onto its bare top-left corner)
+//   dialog-hover ID [ROW COLUMN]
+//                        moves the mouse onto the middle of a control of that
+//                        dialog (0: onto its bare top-left corner), or of a
+//                        cell of that table
 //   hint                 prints the lines of the hover hint shown, or nothing
+//   tip                  prints the text of the tool tip shown, or nothing
 //   dialog-close         asks that dialog to close
 //   dialog-size ID       prints the client width and height of a control of that dialog
 //   dialog-press ID X Y  clicks the left button at client pixel (X, Y) of that control
@@ -25,6 +30,8 @@
 //   screenshot FILE      writes the whole screen as a 24-bit BMP
 // Exit status 0, or 1 with a message when the window or control is not there.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -56,6 +63,27 @@ HWND OpenDialog() {
 void Print(const std::string& text) {
     DWORD written = 0;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), DWORD(text.size()), &written, nullptr);
+}
+
+// Sends a message whose lParam points to data, placed in the memory of the
+// window's process (a message between processes does not carry what its
+// pointer points to), and reads data back from there.
+bool SendWithData(HWND window, UINT message, WPARAM wParam, void* data, size_t size) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    void* there =
+        process ? VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                : nullptr;
+    const bool sent = there && WriteProcessMemory(process, there, data, size, nullptr) &&
+                      (SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(there)),
+                       ReadProcessMemory(process, there, data, size, nullptr));
+    if (there)
+        VirtualFreeEx(process, there, 0, MEM_RELEASE);
+    if (process)
+        CloseHandle(process);
+    return sent;
 }
 
 // WM_GETTEXT itself: GetWindowText does not ask a control of another process.
@@ -93,13 +121,16 @@ int WaitEditable(HWND control) {
 
 // The mouse onto a control, as the pointer moves there: the cursor goes, and
 // the window under it hears of the movement.
-int Hover(HWND dialog, int id) {
+int Hover(HWND dialog, int id, int row, int column) {
     HWND target = id ? GetDlgItem(dialog, id) : dialog;
     if (!target)
         return Fail("no such control");
-    RECT r{};
-    GetClientRect(target, &r);
-    POINT at = id ? POINT{r.right / 2, r.bottom / 2} : POINT{2, 2};
+    RECT r{LVIR_BOUNDS, column, 0, 0};
+    if (row < 0)
+        GetClientRect(target, &r);
+    else if (!SendWithData(target, LVM_GETSUBITEMRECT, WPARAM(row), &r, sizeof r))
+        return Fail("no such cell");
+    POINT at = id ? POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2} : POINT{2, 2};
     ClientToScreen(target, &at);
     SetCursorPos(at.x, at.y);
     HWND under = WindowFromPoint(at);
@@ -109,11 +140,27 @@ int Hover(HWND dialog, int id) {
     return 0;
 }
 
-int PrintHint() {
-    HWND box = FindWindowW(L"VeltraMarlinHintBox", nullptr);
-    if (box && IsWindowVisible(box))
-        Print(TextOf(box));
+// The text of the first visible window of class.
+int PrintShown(const wchar_t* windowClass) {
+    for (HWND w = FindWindowW(windowClass, nullptr); w;
+         w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
+        if (IsWindowVisible(w)) {
+            Print(TextOf(w));
+            break;
+        }
+    }
     return 0;
+}
+
+// WM_DPICHANGED as the system sends it, suggesting the window grown alike.
+int ChangeDpi(HWND main, int dpi, int from) {
+    RECT r{};
+    GetWindowRect(main, &r);
+    RECT place{r.left, r.top, r.left + MulDiv(r.right - r.left, dpi, from),
+               r.top + MulDiv(r.bottom - r.top, dpi, from)};
+    return SendWithData(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), &place, sizeof place)
+               ? 0
+               : Fail("the program's memory could not be written");
 }
 
 int PrintControlText(HWND window, int id) {
@@ -199,20 +246,12 @@ int wmain(int argc, wchar_t** argv) {
         return PrintControlText(main, id);
     if (verb == L"size") {
         RECT r{};
-        GetWindowRect(GetDlgItem(main, id), &r);
+        GetWindowRect(id ? GetDlgItem(main, id) : main, &r);
         Print(std::to_string(r.right - r.left) + " " + std::to_string(r.bottom - r.top));
         return 0;
     }
-    if (verb == L"dpi") {
-        // The place a monitor of that DPI would suggest: the window grown alike.
-        RECT r{};
-        GetWindowRect(main, &r);
-        const int dpi = id, now = int(GetDpiForWindow(main));
-        RECT place{r.left, r.top, r.left + MulDiv(r.right - r.left, dpi, now),
-                   r.top + MulDiv(r.bottom - r.top, dpi, now)};
-        SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
-        return 0;
-    }
+    if (verb == L"dpi" && argc > 3)
+        return ChangeDpi(main, id, _wtoi(argv[3]));
     if (verb == L"editable")
         return WaitEditable(GetDlgItem(main, id));
     if ((verb == L"type" || verb == L"key") && argc > 3)
@@ -258,9 +297,11 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (verb == L"dialog-hover")
-        return Hover(dialog, id);
+        return Hover(dialog, id, argc > 4 ? _wtoi(argv[3]) : -1, argc > 4 ? _wtoi(argv[4]) : 0);
     if (verb == L"hint")
-        return PrintHint();
+        return PrintShown(L"VeltraMarlinHintBox");
+    if (verb == L"tip")
+        return PrintShown(TOOLTIPS_CLASSW);
     if (verb == L"dialog-close")
         return PostMessageW(dialog, WM_CLOSE, 0, 0) ? 0 : Fail("not posted");
     if (verb == L"dialog-click") {
