@@ -1,5 +1,6 @@
 #include "cli/conversion_report.h"
 
+#include <algorithm>
 #include <iostream>
 #include <vector>
 
@@ -22,15 +23,28 @@ std::vector<std::string> SplitStatus(const std::string& status) {
     return lines;
 }
 
+// The message boxes' texts, but for one that repeats a status line: the
+// terminal shows both in one stream, so it would say the same thing twice.
+std::vector<std::string> NewMessages(const ConversionResult& result,
+                                     const std::vector<std::string>& status) {
+    std::vector<std::string> lines;
+    for (const std::string& message : result.messages) {
+        if (std::find(status.begin(), status.end(), message) == status.end())
+            lines.push_back(message);
+    }
+    return lines;
+}
+
 }  // namespace
 
 int ReportConversion(const ConversionResult& result) {
     const std::vector<std::string> status = SplitStatus(result.status);
+    const std::vector<std::string> messages = NewMessages(result, status);
     if (result.messagesBeforeStatus)
-        PrintLines(result.messages);
+        PrintLines(messages);
     PrintLines(status);
     if (!result.messagesBeforeStatus)
-        PrintLines(result.messages);
+        PrintLines(messages);
     if (!result.detail.empty())
         std::cerr << "veltramarlin-cli: " << result.detail << "\n";
     return result.ok ? kExitOk : kExitFailure;
