@@ -94,17 +94,6 @@ drive wait >/dev/null || fail "the main window did not show"
 echo "desktop_program: the main window showed after $((($(date +%s%N) - start) / 1000000)) ms"
 sleep 1
 shot main-window
-# Moved onto a monitor of 1.5 times the DPI, the window's font and layout grow
-# alike; moved back, the window is as wide as it was (its height may have met
-# the screen's).
-read -r _ before <<<"$(drive size 1010)"
-read -r window _ <<<"$(drive size 0)"
-drive dpi 144 96 >/dev/null
-read -r _ after <<<"$(drive size 1010)"
-[ $((after * 4)) -ge $((before * 5)) ] || fail "the status line at 144 DPI: $after pixels high, at 96: $before"
-drive dpi 96 144 >/dev/null
-[[ "$(drive size 0)" == "$window "* ]] || fail "back at 96 DPI the window is $(drive size 0), not $window wide"
-
 save_pane_and_compare "$work/数据/另存.txt" "$work/数据/坐标.txt"
 # Text typed at the start of the first line is saved in GBK; every other byte
 # is saved as it was read.
@@ -332,6 +321,17 @@ grep -q '^message 你打开的是坐标文件???' "$work/answers.asked" || fail 
 drive command 32790 >/dev/null
 for _ in $(seq 30); do grep -q '^start calc.exe' "$work/answers.asked" && break; sleep 0.1; done
 grep -q '^start calc.exe' "$work/answers.asked" || fail "计算器 started nothing: $(cat "$work/answers.asked")"
+
+# Moved onto a monitor of 1.5 times the DPI, the window's font and layout grow
+# alike; moved back, the window is as wide as it was (its height may have met
+# the screen's, so this comes last).
+read -r _ before <<<"$(drive size 1010)"
+read -r window _ <<<"$(drive size 0)"
+drive dpi 144 96 >/dev/null
+read -r _ after <<<"$(drive size 1010)"
+[ $((after * 4)) -ge $((before * 5)) ] || fail "the status line at 144 DPI: $after pixels high, at 96: $before"
+drive dpi 96 144 >/dev/null
+[[ "$(drive size 0)" == "$window "* ]] || fail "back at 96 DPI the window is $(drive size 0), not $window wide"
 
 echo "yes" >>"$work/answers"
 drive command 32775 >/dev/null
