@@ -149,9 +149,10 @@ TEST_P(FileCommandFaults, unreadableSourceUnwritableTargetAndFullDiskAreReported
 
     const auto entries = [this] {  // without the per-user folders a run makes
         std::vector<std::string> names = FolderEntries(dir.path());
-        names.erase(std::remove_if(names.begin(), names.end(),
-                                   [](const std::string& n) { return n == "data" || n == "config"; }),
-                    names.end());
+        names.erase(
+            std::remove_if(names.begin(), names.end(),
+                           [](const std::string& n) { return n == "data" || n == "config"; }),
+            names.end());
         std::sort(names.begin(), names.end());
         return names;
     };
@@ -259,7 +260,8 @@ std::vector<Command> EveryOutputKind() {
     return commands;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, TargetReplacement, ::testing::ValuesIn(EveryOutputKind()), CommandName);
+INSTANTIATE_TEST_SUITE_P(Cli, TargetReplacement, ::testing::ValuesIn(EveryOutputKind()),
+                         CommandName);
 
 // An output that would hold no record is not created, from an empty source as
 // from one of NUL bytes, and the run says so and fails.
