@@ -5,7 +5,6 @@
 // and every earlier file must stay exactly as it was, with no temporary left.
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -37,19 +36,6 @@ using test::CliRun;
 CliRun RunCli(const std::vector<std::string>& args, const std::string& folder,
               long fileSizeLimit = 0) {
     return test::RunCliCommand(args, {folder, "", fileSizeLimit});
-}
-
-std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    if (DIR* d = ::opendir(folder.c_str())) {
-        while (const dirent* e = ::readdir(d)) {
-            const std::string name = e->d_name;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        }
-        ::closedir(d);
-    }
-    return names;
 }
 
 bool IsFolder(const std::string& path) {
@@ -143,17 +129,16 @@ TEST_P(FileCommandFaults, unreadableSourceUnwritableTargetAndFullDiskAreReported
         ExpectReportedFailure(Run(source, bad), GetParam().name + " to " + bad);
         EXPECT_TRUE(bad == folder || !FileExists(bad)) << bad;
     }
-    EXPECT_TRUE(IsFolder(folder) && FolderEntries(folder).empty());
+    EXPECT_TRUE(IsFolder(folder) && TempDir::list(folder).empty());
     EXPECT_EQ(TempDir::read(plain), "x");
     EXPECT_EQ(TempDir::read(target), "earlier");
 
     const auto entries = [this] {  // without the per-user folders a run makes
-        std::vector<std::string> names = FolderEntries(dir.path());
+        std::vector<std::string> names = TempDir::list(dir.path());
         names.erase(
             std::remove_if(names.begin(), names.end(),
                            [](const std::string& n) { return n == "data" || n == "config"; }),
             names.end());
-        std::sort(names.begin(), names.end());
         return names;
     };
     const std::vector<std::string> before = entries();
@@ -190,7 +175,7 @@ TEST_P(FileCommandFaults, aDiskWithoutSpaceOrReadOnlyKeepsTheEarlierTarget) {
     ::close(fd);
     ExpectReportedFailure(Run(source, target), GetParam().name + " on a full tmpfs");
     EXPECT_EQ(TempDir::read(target), "earlier");
-    EXPECT_EQ(FolderEntries(disk).size(), 2u) << "a temporary was left";
+    EXPECT_EQ(TempDir::list(disk).size(), 2u) << "a temporary was left";
 
     ::unlink(filler.c_str());
     ASSERT_EQ(::mount("tmpfs", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=256k"), 0);
@@ -247,7 +232,7 @@ TEST_P(TargetReplacement, keepsWhatTheUserGaveTheTargetAndRefusesWhatWouldLoseDa
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.out.find("目标文件不能与源文件相同：" + alias), std::string::npos) << run.out;
     EXPECT_EQ(TempDir::read(source), GetParam().source);
-    for (const std::string& name : FolderEntries(dir.path()))
+    for (const std::string& name : TempDir::list(dir.path()))
         EXPECT_EQ(name.rfind(".vm-", 0), std::string::npos) << name;
 }
 
@@ -312,7 +297,7 @@ TEST(TargetReplacement, aSignalMidWriteLeavesNoTemporary) {
         }
         bool writing = false;
         for (int wait = 0; wait < 20000 && !writing; ++wait) {
-            for (const std::string& name : FolderEntries(dir.path()))
+            for (const std::string& name : TempDir::list(dir.path()))
                 writing = writing || name.rfind(".vm-", 0) == 0;
             if (!writing)
                 ::usleep(500);
@@ -323,7 +308,7 @@ TEST(TargetReplacement, aSignalMidWriteLeavesNoTemporary) {
         if (!writing)
             continue;  // finished before it could be caught
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal << " " << status;
-        for (const std::string& name : FolderEntries(dir.path()))
+        for (const std::string& name : TempDir::list(dir.path()))
             EXPECT_EQ(name.rfind(".vm-", 0), std::string::npos) << name;
     }
 }
