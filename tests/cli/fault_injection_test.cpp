@@ -325,8 +325,8 @@ TEST(DownloadFaults, anOutputThatCannotBeWrittenIsReportedAndTheEarlierOneKept) 
         std::string output;
         long limit;
     };
-    for (const Case& c : {Case{plain + "/out.txt", 0}, Case{dir.file("vanished/out.txt"), 0},
-                          Case{earlier, 4096}}) {
+    // (A folder that is not there: the journal's test, which names where the bytes are kept.)
+    for (const Case& c : {Case{plain + "/out.txt", 0}, Case{earlier, 4096}}) {
         FILE* sim = nullptr;
         const std::string device = test::StartSendingInstrument(file, sim);
         ASSERT_FALSE(device.empty());
@@ -338,7 +338,6 @@ TEST(DownloadFaults, anOutputThatCannotBeWrittenIsReportedAndTheEarlierOneKept) 
         EXPECT_NE(run.out.find(c.output), std::string::npos) << "the message names the file";
     }
     EXPECT_EQ(TempDir::read(earlier), "earlier");
-    EXPECT_FALSE(FileExists(dir.file("vanished")));
 }
 
 }  // namespace
