@@ -19,12 +19,15 @@ TEST(TargetLayout, anIndexOutsideTheListWritesNothing) {
 }
 
 // Any value against printf is the number fuzz target's job; here the edges:
-// signed zeros, halves of the last digit (printf rounds exact binary ties to
-// even: 0.0625, 0.03125 and 0.0078125 at 3, 4 and 6 decimals), huge values.
+// signed zeros, tiny negatives, halves of the last digit (printf rounds exact
+// binary ties to even: 0.0625, 0.03125 and 0.0078125 at 3, 4 and 6 decimals),
+// values near the end of a double's exact integers, huge values.
 TEST(NumberText, fixedPrintingMatchesPrintf) {
-    const double values[] = {0.0,     -0.0,    0.0005,    0.0015,    -0.0004, 2.5e-4,      1e20,
-                             1e300,   -1e308,  0.125,     1234.5675, 12.3455, 1.0 / 3,     0.0625,
-                             -0.0625, 0.03125, 0.0078125, 2.5,       -7.4999, 9999999.9995};
+    const double values[] = {0.0,     -0.0,   0.0005,        0.0015,  -0.0004,    2.5e-4,
+                             1e20,    1e300,  -1e308,        0.125,   1234.5675,  12.3455,
+                             1.0 / 3, 0.0625, -0.0625,       0.03125, 0.0078125,  2.5,
+                             -7.4999, 0.1875, 2.0625,        -0.0001, 1e15 + 0.5, 8.99e15,
+                             9.1e15,  1e17,   38512345.6785, 512.345, 0.9995,     9999999.9995};
     char expected[512];
     for (double v : values) {
         for (int decimals : {3, 4, 6}) {
