@@ -42,8 +42,11 @@ TEST(NumberText, fixedPrintingMatchesPrintf) {
     EXPECT_EQ(special, "inf");
 }
 
+// Fields of the instrument's files and of the universal conversion are read
+// by the same rule.
 TEST(NumberText, readingMatchesTheCLibraryRule) {
-    const char* const texts[] = {"1234567",
+    const std::string hugeDigits(400, '9');
+    const std::string texts[] = {"1234567",
                                  "-0",
                                  "+12",
                                  "  \t42x",
@@ -62,8 +65,16 @@ TEST(NumberText, readingMatchesTheCLibraryRule) {
                                  "-1234,",
                                  "1E+2",
                                  "0x10",
-                                 "\v-3"};
-    for (const char* t : texts) {
+                                 "\v-3",
+                                 "5.",
+                                 ".",
+                                 "12.5m",
+                                 "1.2.3",
+                                 "--1",
+                                 "38512345.678901234567",
+                                 "-.25e-1x",
+                                 hugeDigits};
+    for (const std::string& t : texts) {
         const std::string text = std::string("<") + t + ">";
         const double got = ReadNumber(text, 1, text.size() - 1);
         EXPECT_EQ(got, AtoF(t)) << t;
