@@ -1,10 +1,11 @@
 // Command 1026 that opens the download conversion dialog (数据转换) from the
-// main window: the pane's kind confirmed, the work file converted, the kept
-// target used again; and a hover hint on the dialog as Qt shows it.
+// main window: the pane's kind confirmed, the work file converted and drawn,
+// panes that end the command; and a hover hint on the dialog as Qt shows it.
+// The questions for each kind of pane and the dialog itself are tested
+// without a toolkit in tests/dialogs.
 #include "tests/app/main_window_fixture.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -120,62 +121,6 @@ TEST_F(DownloadConvertTest, MeasurementPaneConfirmedConvertsTheWorkFile) {
     EXPECT_EQ(TempDir::read(WorkFilePath()), kMeasurementPane);
     EXPECT_EQ(TempDir::read(target), "P4,1000.000,2000.000,50.000\r\n");
     EXPECT_EQ(status, "转换保存成功!\r\n已写入 " + target + "（1 个点）");
-}
-
-TEST_F(DownloadConvertTest, CoordinatePaneNeedsOnlyATargetAndKeepsItForTheNextOpening) {
-    ShowInPane(kCoordinatePane);
-    desk.answerMessage(MsgResult::Yes);
-    const std::string target = dir.file("sv300.txt");
-    const int mode = RunCommand([&](QtDialogHost& dialog) {
-        Ctl<QComboBox>(dialog, 1077)->setCurrentIndex(2);
-        desk.answerFile(target);
-        Click(dialog, 1079);
-        Click(dialog, 1);
-        ASSERT_TRUE(WaitForRun(dialog));
-    });
-    EXPECT_EQ(mode, 2);
-    EXPECT_EQ(desk.messages().front(), "你打开的是坐标文件???");
-    EXPECT_EQ(TempDir::read(target), "1,P7,TREE,2345.678,1234.567,12.345\r\n");
-
-    // Opened again: the kept target converts at once with the default layout,
-    // once the user agrees to replace it.
-    desk.answerMessage(MsgResult::Yes);
-    desk.answerMessage(MsgResult::Yes);
-    RunCommand([&](QtDialogHost& dialog) {
-        Click(dialog, 1);
-        ASSERT_TRUE(WaitForRun(dialog));
-    });
-    EXPECT_EQ(TempDir::read(target), "P7,1234.567,2345.678,12.345\r\n");
-}
-
-// Another maker's file in the pane is named in the question and the status
-// box; the format list beside the source overrides the guess.
-TEST_F(DownloadConvertTest, AnotherMakersPaneIsNamedAndItsFormatCanBeChosen) {
-    ShowInPane(
-        "*110001+00000000000000P1 81..06+0000000020000000 82..06+0000000010000000 "
-        "83..06+0000000000500000\r\n");
-    desk.answerMessage(MsgResult::Yes);
-    const std::string target = dir.file("points.txt");
-    std::string opened, chosen;
-    const int mode = RunCommand([&](QtDialogHost& dialog) {
-        const auto& description = static_cast<CDownloadConvertDlg&>(dialog.description());
-        opened = description.m_strStatus;
-        auto* formats = Ctl<QComboBox>(dialog, 1094);
-        for (int index : {7, 0}) {  // plain text, then back to recognition
-            formats->setCurrentIndex(index);
-            if (index == 7)
-                chosen = description.m_strStatus;
-        }
-        desk.answerFile(target);
-        Click(dialog, 1073);
-        Click(dialog, 1);
-        ASSERT_TRUE(WaitForRun(dialog));
-    });
-    EXPECT_EQ(mode, 1);
-    EXPECT_EQ(desk.messages().front(), "你打开的是Leica GSI-16文件???");
-    EXPECT_EQ(opened, "源文件格式：Leica GSI-16");
-    EXPECT_EQ(chosen, "源文件格式：坐标文本（手动选择）");
-    EXPECT_EQ(TempDir::read(target), "P1,1000.000,2000.000,50.000\r\n");
 }
 
 TEST_F(DownloadConvertTest, PanesThatEndTheCommandOrOpenTheDialogEmpty) {

@@ -3,7 +3,7 @@
 #include "app/control_id.h"
 #include "dialogs/hint_geometry.h"
 #include "app/hints/hint_wnd.h"
-#include "tests/support/gui_app.h"
+#include "tests/app/main_window_fixture.h"
 
 #include <QDialog>
 #include <QPushButton>

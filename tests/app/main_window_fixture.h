@@ -2,18 +2,19 @@
 // A real main window for each test, with the scripted desktop answering, the
 // per-user folders and the current directory (./ConfigFile.ini) in a fresh
 // temporary folder, and a check that the test leaves no window behind; also
-// what dialog tests use to reach controls and let the event loop run.
+// what every GUI test shares: the one QApplication (offscreen under ctest),
+// reaching controls and letting the event loop run.
 
 #include "app/control_id.h"
 #include "app/main_window/main_dlg.h"
 #include "serial/serial_port.h"
 #include "tools/sim_instrument.h"
-#include "tests/support/gui_app.h"
 #include "tests/support/scripted_desktop.h"
 #include "tests/support/temp_dir.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFocusEvent>
@@ -23,11 +24,55 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <memory>
 #include <optional>
 
+#include <unistd.h>
+
 namespace vm::test {
+
+// Creates the QApplication on first use.
+inline void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "vm_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance())
+        new QApplication(argc, argv);
+}
+
+// Top-level widgets that still exist (after deferred deletions ran), but for
+// the menus and tooltips Qt caches itself.
+inline QWidgetList LeftoverTopLevelWidgets() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QWidgetList left;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip && !w->inherits("QMenu"))
+            left.append(w);
+    }
+    return left;
+}
+
+// Makes dir the current directory until destruction.
+class ScopedCurrentDir {
+public:
+    explicit ScopedCurrentDir(const std::string& dir) {
+        char buffer[PATH_MAX];
+        if (::getcwd(buffer, sizeof buffer) && ::chdir(dir.c_str()) == 0)
+            m_previous = buffer;
+    }
+    ~ScopedCurrentDir() {
+        if (!m_previous.empty() && ::chdir(m_previous.c_str()) != 0) {
+            // Nothing sensible to do here; the next test sets its own folder.
+        }
+    }
+    ScopedCurrentDir(const ScopedCurrentDir&) = delete;
+    ScopedCurrentDir& operator=(const ScopedCurrentDir&) = delete;
+
+private:
+    std::string m_previous;
+};
 
 // A control of a dialog or window by its id (a test failure when missing).
 template <class T = QWidget>

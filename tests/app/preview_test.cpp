@@ -4,7 +4,6 @@
 // dialogs open it on the right data.
 #include "tests/app/main_window_fixture.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -12,11 +11,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTableWidget>
 
 #include "app/dialog_renderer/qt_dialog_host.h"
-#include "dialogs/download_convert_dialog.h"
-#include "dialogs/download_convert_paths.h"
 #include "app/preview/point_cloud_item.h"
 #include "app/preview/point_preview_dlg.h"
 #include "app/preview/point_view.h"
@@ -76,7 +72,6 @@ TEST_F(PreviewTest, pointsAreDrawnWhereTheirCoordinatesSayAndAClickShowsThem) {
     EXPECT_EQ(
         Ctl<QLabel>(dlg, CPointPreviewDlg::kSummaryId)->text().toStdString(),
         "点数: 5 (测站 1)  范围: X 1000.000 – 1100.000 米, Y 5000.000 – 5100.000 米  非点行: 6");
-    EXPECT_EQ(ScaleBarCaption(50), "50 米");
     for (size_t i = 0; i < 4; ++i)
         EXPECT_TRUE(IsColour(image, OnScreen(dlg, p[i]), QColor(0, 0, 200))) << i;
     EXPECT_TRUE(IsColour(image, OnScreen(dlg, p[4]), QColor(220, 0, 0))) << "station";
@@ -142,21 +137,8 @@ TEST_F(PreviewTest, hundredThousandPointsOpenAndDraw) {
     dlg.View()->viewport()->grab();
 }
 
-TEST_F(PreviewTest, conversionDialogsPreviewTheirFiles) {
-    // Download conversion: the coordinate source as named in its box.
-    const std::string coords = dir.write("c.txt", "P1,1,2,3,\r\nP2,4,5,6,\r\n");
-    {
-        CDownloadConvertDlg description;
-        QtDialogHost convert(description);
-        convert.Open();
-        Ctl<QLineEdit>(convert, 1078)->setText(QString::fromStdString(coords));
-        Leave(convert, 1078);
-        Click(convert, kPreviewButtonId);
-        auto* preview = convert.findChild<CPointPreviewDlg*>();
-        ASSERT_NE(preview, nullptr);
-        EXPECT_EQ(preview->Points().points.size(), 2u);
-        g_strCoordSource.clear();
-    }
+// The download conversion's preview button: tests/app/download_convert_test.
+TEST_F(PreviewTest, universalConversionPreviewsItsTargetInTheTargetLayout) {
     // Universal conversion: the target file as the target layout shown reads it.
     UniversalConvertDialog description(dir.file("ConfigFile.ini"));
     QtDialogHost convert(description);

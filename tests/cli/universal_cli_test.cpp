@@ -57,9 +57,6 @@ TEST(UniversalCli, writesWhatTheEngineWritesForTheSameOptions) {
 
 TEST(UniversalCli, failuresExitOneWithTheMessageAndBadOptionsAreUsageErrors) {
     TempDir dir;
-    const CliRun missing = Universal({dir.file("absent.txt"), dir.file("out.txt")});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.out.find("无法读取文件"), std::string::npos);
     const CliRun noSource = Universal({"", dir.file("out.txt")});
     EXPECT_EQ(noSource.status, 1);
     EXPECT_EQ(noSource.out, "选择要转换的文件!!!\n");

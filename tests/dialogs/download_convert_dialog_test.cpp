@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "common/file_io.h"
 #include "common/user_paths.h"
 #include "dialogs/download_convert_dialog.h"
 #include "dialogs/download_convert_paths.h"
@@ -90,6 +91,39 @@ TEST_F(DownloadConvertDialogTest, eachModeAndOutputBoxSetsTheEnablingAndTheSourc
     EXPECT_EQ(DisabledIds(), expected);
     EXPECT_EQ(g_strCoordSource, WorkFilePath());
     EXPECT_TRUE(g_strMeasSource.empty());
+}
+
+// The pane's kind, asked about before the dialog opens in its mode; another
+// maker's file is named in the question and in the status box, and the format
+// list beside the source overrides the guess.
+TEST_F(DownloadConvertDialogTest, thePanesKindIsAskedAboutAndAnotherMakersFormatCanBeChosen) {
+    const std::string gsi =
+        "*110001+00000000000000P1 81..06+0000000020000000 82..06+0000000010000000 "
+        "83..06+0000000000500000\r\n";
+    const struct {
+        std::string pane, question;
+        int mode;
+    } rows[] = {
+        {"ATMOS 20,1013\r\nSS P1,1.600,TREE\r\n", "你打开的是测量文件???", 1},
+        {"ATMOS 20,1013\r\nP7,1234567,2345678,12345,TREE\r\n", "你打开的是坐标文件???", 2},
+        {gsi, "你打开的是Leica GSI-16文件???", 1},
+        {"P1,100,200,300,\r\n", "", 0},  // no ATMOS line: nothing to ask, no dialog
+    };
+    for (const auto& r : rows) {
+        const auto asked = AskBeforeConvertingPane(r.pane);
+        EXPECT_EQ(asked ? asked->question : "", r.question);
+        EXPECT_EQ(asked ? asked->mode : 0, r.mode) << r.question;
+    }
+    ASSERT_TRUE(WriteFileAtomic(WorkFilePath(), gsi));
+    RecordingDialogHost& h = Open(1);
+    EXPECT_EQ(Status(), "源文件格式：Leica GSI-16");
+    h.Choose(1094, 7);
+    EXPECT_EQ(Status(), "源文件格式：坐标文本（手动选择）");
+    h.Choose(1094, 0);  // back to recognition
+    h.fileAnswers = {dir.file("points.txt")};
+    h.Click(1073);
+    h.Click(kIdOk);
+    EXPECT_EQ(TempDir::read(dir.file("points.txt")), "P1,1000.000,2000.000,50.000\r\n");
 }
 
 // View opens a kept path with the desktop's viewer, says when no run has
@@ -239,6 +273,12 @@ TEST_F(DownloadConvertDialogTest, targetsAreShownConfirmedBeforeReplacingAndEmpt
     EXPECT_EQ(TempDir::read(earlier), "earlier") << "an output without records leaves it alone";
     EXPECT_EQ(Status(),  // no "saved" while an output is missing
               "已写入 " + points + "（1 个点）\r\n角度没有记录，未创建 " + earlier);
+
+    dir.write("points.txt", "earlier");  // the targets are kept for the next opening
+    RecordingDialogHost& again = Open(0);
+    again.Type(1071, dir.file("m.txt"));
+    again.Click(kIdOk);
+    EXPECT_EQ(TempDir::read(points), "P4,1000.000,2000.000,50.000\r\n");
 }
 
 }  // namespace

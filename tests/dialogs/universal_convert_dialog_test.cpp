@@ -22,12 +22,7 @@ protected:
         host->Open();
     }
     std::string Shown(int list) { return host->Text(list); }
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> texts;
-        for (const RecordedMessage& m : host->messages)
-            texts.push_back(m.text);
-        return texts;
-    }
+    std::vector<std::string> Messages() const { return host->messageTexts(); }
 
     TempDir dir;
     std::unique_ptr<UniversalConvertDialog> dialog;

@@ -12,16 +12,21 @@ namespace {
 // sources, unwritable targets and a full disk are checked where the window and
 // the command line report them.
 
+// Any other name is a text file of quoted cells separated by the sheet name,
+// keeping the source's bytes (only workbooks decode) and saying nothing about
+// encodings.
 TEST(ExcelExport, OtherNamesBecomeTextFilesSeparatedByTheSheetName) {
     test::TempDir dir;
     const std::string target = dir.file("points.txt");
-    const ExcelExportResult result =
-        ExportCoordinatesToExcel({"1,2,3,4,5\r\n7,100,200,30\r\n", target});
-    EXPECT_TRUE(result.ok && result.messages.empty());
+    const ExcelExportResult result = ExportCoordinatesToExcel(
+        {"1,2,3,4,5\r\n7,100,200,30\r\n\xca\xf7,1,2,3\r\n\xe6\xa0\x91,1,2,3\r\n", target});
+    EXPECT_TRUE(result.ok && result.messages.empty() && result.status.empty());
     EXPECT_EQ(test::TempDir::read(target),
               "\"PT*\"Coordinate\"X\"Coordinate\"Y\"Coordinate\"Z\"Coordinate\"PCode\"\r\n"
               "\"1\"Coordinate\"2\"Coordinate\"3\"Coordinate\"4\"Coordinate\"5\"\r\n"
-              "\"7\"Coordinate\"100\"Coordinate\"200\"Coordinate\"30\"Coordinate\"\"\r\n");
+              "\"7\"Coordinate\"100\"Coordinate\"200\"Coordinate\"30\"Coordinate\"\"\r\n"
+              "\"\xca\xf7\"Coordinate\"1\"Coordinate\"2\"Coordinate\"3\"Coordinate\"\"\r\n"
+              "\"\xe6\xa0\x91\"Coordinate\"1\"Coordinate\"2\"Coordinate\"3\"Coordinate\"\"\r\n");
 }
 
 TEST(ExcelExport, LongLinesArriveInPiecesOfNinetyNineBytes) {

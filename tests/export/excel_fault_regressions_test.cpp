@@ -4,7 +4,6 @@
 // file-size limit, which makes every write past it fail as on a full disk.
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -34,16 +33,6 @@ bool ExportUnderLimit(const ExcelExportInput& input, long limitBytes) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-int EntriesIn(const std::string& folder) {
-    int count = 0;
-    if (DIR* d = ::opendir(folder.c_str())) {
-        while (const dirent* e = ::readdir(d))
-            count += e->d_name[0] == '.' && (e->d_name[1] == '\0' || e->d_name[1] == '.') ? 0 : 1;
-        ::closedir(d);
-    }
-    return count;
-}
-
 TEST(ExcelExportOnAFullDisk, aFailedTextExportKeepsTheEarlierFile) {
     TempDir dir;
     ExcelExportInput input;
@@ -52,14 +41,14 @@ TEST(ExcelExportOnAFullDisk, aFailedTextExportKeepsTheEarlierFile) {
     input.targetPath = dir.write("table.txt", "the earlier table");
     EXPECT_FALSE(ExportUnderLimit(input, 8 * 1024));
     EXPECT_EQ(TempDir::read(input.targetPath), "the earlier table");
-    EXPECT_EQ(EntriesIn(dir.path()), 1) << "nothing set aside may be left behind";
+    EXPECT_EQ(TempDir::list(dir.path()).size(), 1u) << "nothing set aside may be left behind";
 
     input.source = "P1,1,2,3,K\r\n";
     ASSERT_TRUE(ExportUnderLimit(input, 8 * 1024));
     const std::string table = TempDir::read(input.targetPath);
     EXPECT_EQ(table.find("the earlier table"), std::string::npos) << "replaced, not extended";
     EXPECT_NE(table.find("\"P1\""), std::string::npos);
-    EXPECT_EQ(EntriesIn(dir.path()), 1);
+    EXPECT_EQ(TempDir::list(dir.path()).size(), 1u);
 }
 
 }  // namespace

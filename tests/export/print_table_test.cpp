@@ -4,10 +4,8 @@
 // in tests/scripts.
 #include <gtest/gtest.h>
 
-#include "export/excel_export.h"
 #include "export/print_page.h"
 #include "export/print_table.h"
-#include "tests/support/temp_dir.h"
 
 namespace vm {
 namespace {
@@ -83,16 +81,6 @@ TEST(PrintTable, EveryPageLaidOutForBothSystems) {
     EXPECT_DOUBLE_EQ(PrintFontPoints(5, 600, 100), kPrintLargestPoints);
     EXPECT_DOUBLE_EQ(PrintFontPoints(5, 600, 200), 6.0);
     EXPECT_DOUBLE_EQ(PrintFontPoints(5, 600, 1000), kPrintSmallestPoints);
-}
-
-// A delimited text target keeps the source's bytes; only workbooks decode.
-TEST(ExcelExport, TextTargetKeepsBytesAndSaysNothingAboutEncodings) {
-    test::TempDir dir;
-    const ExcelExportResult r =
-        ExportCoordinatesToExcel({"\xca\xf7,1,2,3\r\n\xe6\xa0\x91,1,2,3\r\n", dir.file("t.txt")});
-    EXPECT_TRUE(r.ok);
-    EXPECT_EQ(r.status, "");
-    EXPECT_NE(test::TempDir::read(dir.file("t.txt")).find("\"\xca\xf7\""), std::string::npos);
 }
 
 }  // namespace

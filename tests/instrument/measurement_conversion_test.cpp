@@ -24,64 +24,9 @@ MeasurementOptions All(int layout = 0) {
     return o;
 }
 
-// Units, names from the preceding line, the counters for missing names, and
-// the 99-byte cut, each as the three tables show them.
-TEST(MeasurementText, tableRows) {
-    const struct {
-        const char* what;
-        std::string source;
-        int layout;
-        std::string coordinates, angleDistance, angles;
-    } cases[] = {
-        {"mil: three decimals",
-         "UNITS ft,m\nSS P1,1,C1\nHD 1600000,50000,0\nBKB B1,1600000,800000\n"
-         "SS P2,1,C2\nHV 1600000,800000\nSS P3,1,C3\nSD 0,1600000,100000\n",
-         0, "",
-         kAD + "P1\t\t1600.000(mil)\t50.000ft\t\t0.000ft\t\tC1\r\n"
-               "B1\t\t1600.000(mil)\t800.000(mil)\t\t\tCheck\r\n"
-               "P3\t\t0.000(mil)\t100.000ft\t\t0.000ft\t\tC3\r\n",
-         kA + "P2\t\t1600.000(mil)\t\t800.000(mil)\t\tC2\r\n"},
-        {"gon, and an unknown unit as gon",
-         "UNITS m,g\nSS P1,1,\nSD 0,1000000,100000\nUNITS M,D\nSS P2,1,\nSD 0,1000000,100000\n", 0,
-         "",
-         kAD + "P1\t\t0.0000(gon)\t100.000m\t\t0.000m\t\t\r\n" +
-             "P2\t\t0.0000(D)\t100.000M\t\t0.000M\t\t\r\n",
-         ""},
-        // 33.3333 gon from the zenith: 100 x sin = 50.000, 100 x cos = 86.603.
-        {"no units", "SS P1,1,X\nSD 100,333333,100000\n", 0, "",
-         kAD + "P1\t\t0.0100()\t50.000\t\t86.603\t\tX\r\n", ""},
-        {"preceding line",
-         "UNITS m,d\nBKB B1,100,200\n"
-         "XYZ 1000,2000,3000\n"  // BKB before: B1, empty code
-         "SS P2,1,WALL\nSD 1234500,900000,1000\n"
-         "XYZ 4000,5000,6000\n"    // name from SD's field 1, keeps WALL
-         "SS ,1,NONAME\nHV 0,0\n"  // no name: the row counter (5)
-         "XYZ 7000,8000,9000\n",   // HV before: its field 1 "0", code NONAME
-         1,
-         "B1,,1.000,2.000,3.000\r\n1234500,WALL,4.000,5.000,6.000\r\n"
-         "0,NONAME,7.000,8.000,9.000\r\n",
-         kAD + "B1\t\t0.0100(dms)\t0.0200(dms)\t\t\tCheck\r\n" +
-             "P2\t\t123.4500(dms)\t1.000m\t\t0.000m\t\tWALL\r\n",
-         kA + "5\t\t0.0000(dms)\t\t0.0000(dms)\t\tNONAME\r\n"},
-        // The first line has no preceding line; an XYZ line before HD gives its
-        // field 1 as name and its rest as code. Nameless XYZ rows take the point
-        // counter, other rows the row counter, which runs across all three tables.
-        {"counters", "XYZ 1,2,3\nHD 0,0,0\nXYZ 1,2,3\nBKB ,0,0\nXYZ 4,5,6\n", 7,
-         "3\r\n3\r\n\r\n0.002\r\n0.001\r\n0.003\r\n1\r\n\r\n0.002\r\n0.001\r\n0.003\r\n"
-         "0\r\n\r\n0.005\r\n0.004\r\n0.006\r\n3\r\n",
-         kAD + "1\t\t0.0000()\t0.000\t\t0.000\t\t3\r\n4\t\t0.0000()\t0.0000()\t\t\tCheck\r\n", ""},
-        // The 99-byte cut makes "XYZ 1,2,3" a piece of its own after the SS piece.
-        {"long line", "SS " + std::string(90, 'N') + ",1,C  XYZ 1,2,3\n", 0,
-         std::string(90, 'N') + ",0.001,0.002,0.003\r\n", "", ""},
-    };
-    for (const auto& c : cases) {
-        const MeasurementOutputs out = ConvertMeasurementText(c.source, All(c.layout));
-        EXPECT_EQ(out.coordinates, c.coordinates) << c.what;
-        EXPECT_EQ(out.angleDistance, c.angleDistance) << c.what;
-        EXPECT_EQ(out.angles, c.angles) << c.what;
-    }
-}
-
+// The rules of the three tables (units, names from the preceding line, the
+// counters for missing names, the 99-byte cut) are checked for every layout
+// against an independent rendering of them (tests/scripts/instrument_reference.sh).
 TEST(MeasurementText, untickedOutputsLeaveNoTraceButThePrecedingLine) {
     MeasurementOptions onlyAngles;
     onlyAngles.coordinates = false;

@@ -73,18 +73,10 @@ TEST(OtherMakersFields, anglesAndLengthsKeepTheFilesDecimals) {
         EXPECT_FALSE(ParseExactDecimal(bad, d)) << bad;
 }
 
-// Recognition names each sample's format, keeps the instrument's own files
-// as the classification tells them (and a file it does not know as none), and
-// takes no format for another.
-TEST(OtherMakersRecognition, samplesAndTheInstrumentsOwnFiles) {
-    const std::pair<const char*, const char*> samples[] = {
-        {"sample.gsi16", "gsi16"}, {"sample.gsi8", "gsi8"},     {"sample.sdr", "sdr"},
-        {"sample2x.sdr", "sdr"},   {"sample.raw", "nikon-raw"}, {"sample.job", "job"},
-        {"sample.are", "job"},     {"sample.rw5", "rw5"},       {"sample.txt", "text"},
-    };
-    for (const auto& [file, name] : samples)
-        EXPECT_EQ(ClassifyWord(Read(kData + file)), name) << file;
-
+// Recognition (the samples' formats are in the command line's expected
+// outputs) keeps the instrument's own files as the classification tells them,
+// a file it does not know as none, and takes no format for another.
+TEST(OtherMakersRecognition, theInstrumentsOwnFilesAndShortTexts) {
     const std::string corpus = VM_SOURCE_DIR "/tests/fuzz/corpus/";
     for (const char* own : {"records/measurement.txt", "records/coordinate.txt",
                             "records/lf_only.txt", "meas_convert/mils.txt", "meas_convert/mil.txt",
@@ -108,23 +100,16 @@ TEST(OtherMakersRecognition, samplesAndTheInstrumentsOwnFiles) {
 }
 
 // The same records whatever the line ends and with or without a byte-order
-// mark; a line that does not follow the format is counted with its number.
-TEST(OtherMakersReaders, lineEndsAndSkippedLines) {
-    const struct {
-        const char* file;
-        SourceFormat format;
-        long long records, points, skipped, firstSkipped;
-    } cases[] = {
-        {"sample.gsi16", SourceFormat::Gsi16, 7, 2, 1, 6},
-        {"sample.gsi8", SourceFormat::Gsi8, 6, 2, 1, 6},
-        {"sample.sdr", SourceFormat::Sdr, 8, 2, 1, 10},
-        {"sample.raw", SourceFormat::NikonRaw, 7, 2, 1, 10},
-        {"sample.job", SourceFormat::Job, 5, 2, 1, 18},
-        {"sample.rw5", SourceFormat::Rw5, 7, 2, 1, 10},
-        {"sample.txt", SourceFormat::Text, 3, 3, 1, 5},
+// mark (what each sample reads as is in the command line's expected outputs).
+TEST(OtherMakersReaders, lineEndsAndByteOrderMarkChangeNothing) {
+    const std::pair<const char*, SourceFormat> cases[] = {
+        {"sample.gsi16", SourceFormat::Gsi16}, {"sample.gsi8", SourceFormat::Gsi8},
+        {"sample.sdr", SourceFormat::Sdr},     {"sample.raw", SourceFormat::NikonRaw},
+        {"sample.job", SourceFormat::Job},     {"sample.rw5", SourceFormat::Rw5},
+        {"sample.txt", SourceFormat::Text},
     };
-    for (const auto& c : cases) {
-        std::string lf = Read(kData + c.file);
+    for (const auto& [file, format] : cases) {
+        std::string lf = Read(kData + file);
         lf = lf.find("\r\n") == std::string::npos ? lf : [&] {
             std::string out;
             for (char ch : lf)
@@ -137,16 +122,14 @@ TEST(OtherMakersReaders, lineEndsAndSkippedLines) {
             ch = ch == '\n' ? '\r' : ch;
         for (char ch : lf)
             crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-        const SurveyTexts base = ReadOtherMakersFile(lf, c.format);
-        EXPECT_EQ(base.records, c.records) << c.file;
-        EXPECT_EQ(base.points, c.points) << c.file;
-        EXPECT_EQ(base.skipped, c.skipped) << c.file;
-        EXPECT_EQ(base.firstSkippedLine, c.firstSkipped) << c.file;
+        const SurveyTexts base = ReadOtherMakersFile(lf, format);
+        EXPECT_GT(base.records, 0) << file;
         for (const std::string& variant : {cr, crlf, "\xEF\xBB\xBF" + lf}) {
-            const SurveyTexts t = ReadOtherMakersFile(variant, c.format);
-            EXPECT_EQ(t.measurement, base.measurement) << c.file;
-            EXPECT_EQ(t.plainPoints, base.plainPoints) << c.file;
-            EXPECT_EQ(t.skipped, base.skipped) << c.file;
+            const SurveyTexts t = ReadOtherMakersFile(variant, format);
+            EXPECT_EQ(t.measurement, base.measurement) << file;
+            EXPECT_EQ(t.plainPoints, base.plainPoints) << file;
+            EXPECT_EQ(t.skipped, base.skipped) << file;
+            EXPECT_EQ(t.firstSkippedLine, base.firstSkippedLine) << file;
         }
     }
 }

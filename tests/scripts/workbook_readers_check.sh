@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# What `veltramarlin-cli excel` adds to the workbook, read back by independent
-# readers: xlrd for the .xls (columns as wide as their longest value, number
-# cells with the format "0.000" under --numbers, names and codes still text)
-# and openpyxl for the .xlsx (every sheet and cell, 70,000 points split as in
-# the .xls, the same widths and number cells). A source with GBK and UTF-8
-# lines reads right line by line and says so.
+# The workbooks `veltramarlin-cli excel` writes, read back by independent
+# readers, xlrd for the .xls and openpyxl for the .xlsx: every sheet name and
+# cell, columns as wide as their longest value, number cells with the format
+# "0.000" under --numbers while names and codes stay text; apostrophes, quotes,
+# the old row separator and Chinese text (GBK and UTF-8 files, or both in one
+# file, which the run names); 10,000 points, and 70,000, more than one sheet
+# holds, going on in further sheets.
 # Usage: workbook_readers_check.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 work=$(mktemp -d)
@@ -87,6 +88,26 @@ for numbers in (False, True):
     check_xls(export('points', source, 'xls', *options)[0], [('Coordinate', rows)], numbers)
     check_xlsx(export('points', source, 'xlsx', *options)[0], [('Coordinate', rows)], numbers)
 
+# Values that broke the old statement-based writer, and the column rules.
+special = [
+    ("O'Brien,1,2,3,x", ["O'Brien", '1', '2', '3', 'x']),
+    ("1,2,3,4,it's", ['1', '2', '3', '4', "it's"]),
+    ('"a",;.?"b",2,3,4,5', ['"a"', ';.?"b"', '2', '3', '4,5']),
+    ('P1,"x",;.?"y",3,4', ['P1', '"x"', ';.?"y"', '3', '4']),
+    ('7,100,200,30', ['7', '100', '200', '30', '']),
+    ('7,100,200,30,A,B', ['7', '100', '200', '30', 'A,B']),
+    ('', ['', '', '', '', '']),
+    ('  7, 100 ,200,30\t  ', ['7', ' 100 ', '200', '30\t', '']),
+    ('A,B', ['A', '', 'A', 'B', '']),
+    ('HEADING', ['', '', '', 'HEADING', '']),
+    ('控制点1,3456789.123,512345.678,45.6,电线杆', ['控制点1', '3456789.123', '512345.678', '45.6', '电线杆']),
+    ('GP-€,1,2,3,4', ['GP-€', '1', '2', '3', '4']),
+]
+source = '\r\n'.join(line for line, _ in special).encode('gb18030') + b'\r\n'
+check_xls(export('special', source, 'xls')[0], [('Coordinate', [c for _, c in special])], False)
+check_xls(export('utf8', '界桩,1,2,3,水井\n'.encode(), 'xls')[0],
+          [('Coordinate', [['界桩', '1', '2', '3', '水井']])], False)
+
 # GBK and UTF-8 lines in one source: every line reads right, and the status says how.
 lines = [','.join(r).encode('utf-8' if i % 3 else 'gbk') for i, r in enumerate(rows[:9])]
 for ext in ('xls', 'xlsx'):
@@ -94,9 +115,14 @@ for ext in ('xls', 'xlsx'):
     (check_xls if ext == 'xls' else check_xlsx)(path, [('Coordinate', rows[:9])], False)
     assert '2 行按 UTF-8 读取，2 行按 GBK 读取' in stdout, stdout  # ASCII lines are either
 
-# 70,000 points: split over two sheets exactly as the .xls is, every cell read back.
+# 10,000 points (the .xls string table runs over several records), and 70,000:
+# the rest goes on in a second sheet with the header, the same in both formats.
+rows = [point(i) for i in range(10000)]
+source = '\n'.join(','.join(r) for r in rows).encode('utf-8') + b'\n'
+check_xls(export('ten_thousand', source, 'xls')[0], [('Coordinate', rows)], False)
 rows = [point(i) for i in range(70000)]
 source = '\n'.join(','.join(r) for r in rows).encode('utf-8') + b'\n'
-check_xlsx(export('seventy_thousand', source, 'xlsx', '--numbers')[0],
-           [('Coordinate', rows[:65535]), ('Coordinate (2)', rows[65535:])], True)
+sheets = [('Coordinate', rows[:65535]), ('Coordinate (2)', rows[65535:])]
+check_xls(export('seventy_thousand', source, 'xls')[0], sheets, False)
+check_xlsx(export('seventy_thousand', source, 'xlsx', '--numbers')[0], sheets, True)
 PY

@@ -117,36 +117,30 @@ TEST(Upload, aDownloadStartedMeanwhileStopsItAfterTheLineInProgress) {
     EXPECT_EQ(u.pane, "PT1\r\n");
 }
 
-TEST(Upload, aSecondUploadWaitsForTheFirstToFinishItsLine) {
-    UploadPacing pacing = test::FastPacing();
-    pacing.pieceGapMs = 300;
-    Upload u{pacing};
-    ASSERT_TRUE(u.Start(u.dir.write("a.txt", Lines("A", 20, ",1,2,3"))).started);
-    ASSERT_EQ(u.link.Receive(8), "A0,1000,");
-    ASSERT_TRUE(u.Start(u.dir.write("b.txt", "B1,4,5,6\r\n")).started);
-    const std::string rest = u.link.Receive(std::string::npos, 5000, true);
-    u.worker.Wait();
-    // The first upload's line in progress, then the whole second one, never mixed.
-    EXPECT_EQ(rest, "2000,3000,\r\nB1,4000,5000,6000,\r\n\x04");
-    EXPECT_EQ(u.finished, 1);
-}
-
-// 停止 in the middle of a point: the point is finished, then the port closes
-// without EOT and the status says how far the file went.
-TEST(Upload, aStopRequestEndsItAfterTheLineInProgressWithoutEot) {
-    UploadPacing pacing = test::FastPacing();
-    pacing.pieceGapMs = 300;
-    Upload u{pacing};
-    ASSERT_TRUE(u.Start(u.dir.write("a.txt", Lines("A", 20, ",1,2,3"))).started);
-    ASSERT_EQ(u.link.Receive(8), "A0,1000,");
-    u.worker.RequestStop();
-    const std::string rest = u.link.Receive(std::string::npos, 2000, true);
-    u.worker.Wait();
-    EXPECT_EQ(rest, "2000,3000,\r\n");
-    EXPECT_EQ(GetUploadTexts().status, UploadStoppedStatus(1, 20));
-    EXPECT_EQ(GetUploadTexts().status, "上传已停止：发送了 1 行（共 20 行），未发送结束符>>>");
-    EXPECT_EQ(u.finished, 1);
-    EXPECT_FALSE(u.port.IsOpen());
+// A second upload waits for the first one's line in progress, then goes out
+// whole, never mixed; 停止 in the middle of a point finishes the point, then
+// closes the port without EOT and the status says how far the file went.
+TEST(Upload, aSecondUploadOrAStopWaitsForTheLineInProgress) {
+    for (const bool stop : {false, true}) {
+        UploadPacing pacing = test::FastPacing();
+        pacing.pieceGapMs = 300;
+        Upload u{pacing};
+        ASSERT_TRUE(u.Start(u.dir.write("a.txt", Lines("A", 20, ",1,2,3"))).started);
+        ASSERT_EQ(u.link.Receive(8), "A0,1000,");
+        if (stop)
+            u.worker.RequestStop();
+        else
+            ASSERT_TRUE(u.Start(u.dir.write("b.txt", "B1,4,5,6\r\n")).started);
+        const std::string rest = u.link.Receive(std::string::npos, stop ? 2000 : 5000, true);
+        u.worker.Wait();
+        EXPECT_EQ(rest, stop ? "2000,3000,\r\n" : "2000,3000,\r\nB1,4000,5000,6000,\r\n\x04");
+        if (stop) {
+            EXPECT_EQ(GetUploadTexts().status,
+                      "上传已停止：发送了 1 行（共 20 行），未发送结束符>>>");
+        }
+        EXPECT_EQ(u.finished, 1);
+        EXPECT_FALSE(u.port.IsOpen());
+    }
 }
 
 // XOFF holds the next line until XON; an instrument that never resumes gets
@@ -204,21 +198,6 @@ TEST(UploadTick, notesTheInstrumentsFlowControlForTheWorker) {
     u.link.Send(std::string(1, kXon) + "x", &u.port);
     ticker.OnTimer(u.port, u.pane);
     EXPECT_EQ(GetFlowState(), std::string(1, kXon));
-}
-
-// The port opened at each of the faster rates the settings now offer (and one
-// only the command line can give) carries the file byte for byte.
-TEST(Upload, arrivesByteForByteAtTheFasterRates) {
-    const std::string file = Lines("P", 20, ",1000.125,2000.5,-30.25,CODE");
-    const std::string sent = Lines("P", 20, ",1000125,2000500,-30250,CODE") + "\x04";
-    for (int32_t baud : {14400, 57600, 115200}) {
-        test::Upload u;
-        u.link.choice.settings.nBaud = baud;
-        auto recording = u.Record();
-        ASSERT_TRUE(u.Start(u.dir.write("c.txt", file)).started) << baud;
-        EXPECT_EQ(recording.get().bytes, sent) << baud;
-        u.worker.Wait();
-    }
 }
 
 }  // namespace

@@ -43,23 +43,12 @@ void RecordingDialogHost::Leave(int id) {
     m_dialog.OnFocusLeft(*this, id);
 }
 
-void RecordingDialogHost::Tick(int timerId) {
-    m_dialog.OnTimer(*this, timerId);
-}
-
 void RecordingDialogHost::RequestClose() {
     if (m_dialog.OnCloseRequested(*this))
         m_result = kIdCancel;
 }
 
-RecordedControl& RecordingDialogHost::control(int id) {
-    auto it = m_controls.find(id);
-    if (it == m_controls.end())
-        throw std::out_of_range("no control " + std::to_string(id));
-    return it->second;
-}
-
-const RecordedControl& RecordingDialogHost::Get(int id) const {
+const RecordedControl& RecordingDialogHost::control(int id) const {
     auto it = m_controls.find(id);
     if (it == m_controls.end())
         throw std::out_of_range("no control " + std::to_string(id));
@@ -67,7 +56,7 @@ const RecordedControl& RecordingDialogHost::Get(int id) const {
 }
 
 std::string RecordingDialogHost::Text(int id) const {
-    const RecordedControl& c = Get(id);
+    const RecordedControl& c = control(id);
     if (c.kind == ControlKind::List || c.kind == ControlKind::ListBox)
         return c.selection >= 0 && c.selection < static_cast<int>(c.items.size())
                    ? c.items[c.selection]
@@ -80,7 +69,7 @@ void RecordingDialogHost::SetText(int id, const std::string& text) {
 }
 
 bool RecordingDialogHost::Checked(int id) const {
-    return Get(id).checked;
+    return control(id).checked;
 }
 
 void RecordingDialogHost::SetChecked(int id, bool checked) {
@@ -94,11 +83,11 @@ void RecordingDialogHost::SetItems(int id, const std::vector<std::string>& items
 }
 
 int RecordingDialogHost::ItemCount(int id) const {
-    return static_cast<int>(Get(id).items.size());
+    return static_cast<int>(control(id).items.size());
 }
 
 int RecordingDialogHost::Selection(int id) const {
-    return Get(id).selection;
+    return control(id).selection;
 }
 
 void RecordingDialogHost::SetSelection(int id, int index) {
@@ -115,15 +104,11 @@ void RecordingDialogHost::SetTable(int id, const std::vector<std::string>& heade
 }
 
 bool RecordingDialogHost::IsEnabled(int id) const {
-    return Get(id).enabled;
+    return control(id).enabled;
 }
 
 void RecordingDialogHost::SetEnabled(int id, bool enabled) {
     control(id).enabled = enabled;
-}
-
-void RecordingDialogHost::SetVisible(int id, bool visible) {
-    control(id).visible = visible;
 }
 
 void RecordingDialogHost::SetFocus(int id) {
@@ -191,10 +176,6 @@ void RecordingDialogHost::FinishWork() {
         work();
         done();
     }
-}
-
-int RecordingDialogHost::RunModal(Dialog& child) {
-    return onChild ? onChild(child) : kIdCancel;
 }
 
 }  // namespace vm

@@ -4,11 +4,14 @@
 // scripted queues, records what was shown and asked, and runs background
 // work at once. Open() makes the controls from the template and calls
 // OnOpened; Click(), Choose(), Type() and Leave() stand for what a user does.
+// Timers, child dialogs and hidden controls are not kept: no description
+// tested here uses them.
 
 #include <deque>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialogs/dialog.h"
@@ -26,7 +29,6 @@ struct RecordedControl {
     std::vector<std::vector<std::string>> rows;
     std::map<std::pair<int, int>, std::string> marks;  // (row, column) -> note
     bool enabled = true;
-    bool visible = true;
     std::string toolTip;
 };
 
@@ -46,11 +48,13 @@ public:
     void Choose(int id, int index);
     void Type(int id, const std::string& text);
     void Leave(int id);
-    void Tick(int timerId);
     // Escape or the close box: closes with kIdCancel when the dialog lets it.
     void RequestClose();
 
-    RecordedControl& control(int id);
+    RecordedControl& control(int id) {
+        return const_cast<RecordedControl&>(std::as_const(*this).control(id));
+    }
+    const RecordedControl& control(int id) const;
     std::optional<int> result() const { return m_result; }
 
     // Scripted answers, taken in order; an empty queue answers Ok / cancel.
@@ -59,8 +63,6 @@ public:
     // Background work waits for FinishWork() instead of running at once.
     bool holdWork = false;
     void FinishWork();
-    // Called for every child dialog, instead of showing it; returns its result.
-    std::function<int(Dialog&)> onChild;
 
     std::vector<RecordedMessage> messages;
     std::vector<std::string> messageTexts() const;
@@ -69,7 +71,6 @@ public:
     // What the viewer answers (true: the file opened).
     bool viewerOpens = true;
     std::vector<std::pair<std::string, PointFileKind>> previews;
-    std::map<int, int> runningTimers;  // id -> interval
     std::string title;
     bool busy = false;
 
@@ -89,7 +90,7 @@ public:
     }
     bool IsEnabled(int id) const override;
     void SetEnabled(int id, bool enabled) override;
-    void SetVisible(int id, bool visible) override;
+    void SetVisible(int, bool) override {}
     void SetFocus(int id) override;
     void SetToolTip(int id, const std::string& text) override;
     void SetTitle(const std::string& text) override { title = text; }
@@ -102,16 +103,15 @@ public:
     void PreviewPoints(const std::string& path, PointFileKind kind, const LayoutColumns&) override {
         previews.emplace_back(path, kind);
     }
-    void StartTimer(int timerId, int intervalMs) override { runningTimers[timerId] = intervalMs; }
-    void StopTimer(int timerId) override { runningTimers.erase(timerId); }
+    void StartTimer(int, int) override {}
+    void StopTimer(int) override {}
     void RunInBackground(std::function<void()> work, std::function<void()> done) override;
-    int RunModal(Dialog& child) override;
+    int RunModal(Dialog&) override { return kIdCancel; }
     void Close(int result) override { m_result = result; }
 
     int focus = kStaticId;
 
 private:
-    const RecordedControl& Get(int id) const;
     std::optional<std::string> NextFile(const FileDialogRequest& request);
 
     Dialog& m_dialog;

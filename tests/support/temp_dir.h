@@ -2,6 +2,7 @@
 // A fresh folder per test, removed with everything in it afterwards.
 
 #include <string>
+#include <vector>
 
 namespace vm::test {
 
@@ -19,6 +20,8 @@ public:
     std::string write(const std::string& name, const std::string& bytes) const;
     // The bytes of a file ("" when it cannot be read).
     static std::string read(const std::string& path);
+    // The names in a folder, sorted (none when it cannot be listed).
+    static std::vector<std::string> list(const std::string& folder);
 
 private:
     std::string m_path;
