@@ -178,6 +178,7 @@ void CDownloadConvertDlg::OnOpened(DialogHost& host) {
     host.SetItems(kFormatListId, captions);
     host.SetSelection(kFormatListId, 0);
     OnFormatChange(host);
+    ShowTargets(host);  // kept from the last opening, with or without a source
 }
 
 void CDownloadConvertDlg::OnSelectionChanged(DialogHost& host, int id) {

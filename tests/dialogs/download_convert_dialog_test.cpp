@@ -274,8 +274,9 @@ TEST_F(DownloadConvertDialogTest, targetsAreShownConfirmedBeforeReplacingAndEmpt
     EXPECT_EQ(Status(),  // no "saved" while an output is missing
               "已写入 " + points + "（1 个点）\r\n角度没有记录，未创建 " + earlier);
 
-    dir.write("points.txt", "earlier");  // the targets are kept for the next opening
+    dir.write("points.txt", "earlier");  // the targets are kept, and shown, for the next opening
     RecordingDialogHost& again = Open(0);
+    EXPECT_EQ(again.Text(1090), points);
     again.Type(1071, dir.file("m.txt"));
     again.Click(kIdOk);
     EXPECT_EQ(TempDir::read(points), "P4,1000.000,2000.000,50.000\r\n");
