@@ -1,6 +1,7 @@
 #include "win/point_drawing.h"
 
 #include "common/wide_text_win32.h"
+#include "export/label_grid.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,6 @@ namespace {
 constexpr int kMarkPx = 4;     // side of a point's mark
 constexpr int kStationPx = 7;  // half side of a station's triangle
 constexpr size_t kMaxLabels = 1500;
-constexpr int kLabelCell = 6;  // pixels of the grid that keeps labels apart
 const COLORREF kPointColour = RGB(0, 0, 200);
 const COLORREF kStationColour = RGB(220, 0, 0);
 const COLORREF kSelectedColour = RGB(0, 170, 0);
@@ -77,13 +77,8 @@ std::wstring LabelOf(const PointPicture& pic, const PreviewPoint& p) {
 // stay readable; the picked point's label goes first.
 void DrawLabels(HDC dc, int width, int height, const PointPicture& pic,
                 const std::vector<size_t>& visible) {
-    const int columns = width / kLabelCell + 1, rows = height / kLabelCell + 1;
-    std::vector<bool> taken(size_t(columns) * size_t(rows), false);
-    std::vector<size_t> order;
-    if (pic.selected >= 0 && size_t(pic.selected) < pic.set->points.size())
-        order.push_back(size_t(pic.selected));
-    order.insert(order.end(), visible.begin(), visible.end());
-    for (size_t i : order) {
+    LabelGrid grid(width, height);
+    for (size_t i : LabelOrder(pic.selected, pic.set->points.size(), visible)) {
         const std::wstring label = LabelOf(pic, pic.set->points[i]);
         if (label.empty())
             continue;
@@ -91,19 +86,8 @@ void DrawLabels(HDC dc, int width, int height, const PointPicture& pic,
         SIZE size{};
         GetTextExtentPoint32W(dc, label.c_str(), int(label.size()), &size);
         const int x = d.x + 5, y = d.y - 4 - size.cy;
-        const int c0 = std::max(0, x / kLabelCell),
-                  c1 = std::min(columns - 1, int((x + size.cx) / kLabelCell));
-        const int r0 = std::max(0, y / kLabelCell),
-                  r1 = std::min(rows - 1, int((y + size.cy) / kLabelCell));
-        bool free = true;
-        for (int r = r0; r <= r1 && free; ++r)
-            for (int c = c0; c <= c1 && free; ++c)
-                free = !taken[size_t(r) * size_t(columns) + size_t(c)];
-        if (!free)
+        if (!grid.Take(x, y, x + size.cx, y + size.cy))
             continue;
-        for (int r = r0; r <= r1; ++r)
-            for (int c = c0; c <= c1; ++c)
-                taken[size_t(r) * size_t(columns) + size_t(c)] = true;
         TextOutW(dc, x, y, label.c_str(), int(label.size()));
     }
 }

@@ -1,6 +1,7 @@
 #include "app/preview/point_cloud_item.h"
 
 #include "app/main_window/pane_codec.h"
+#include "export/label_grid.h"
 #include "export/point_view_frame.h"
 
 #include <QFontMetrics>
@@ -18,7 +19,6 @@ constexpr double kStationPx = 7;  // half side of a station's triangle
 const QColor kPointColor(0, 0, 200);
 const QColor kStationColor(220, 0, 0);
 const QColor kSelectedColor(0, 170, 0);
-constexpr int kLabelCell = 6;  // pixels of the grid that keeps labels apart
 
 // Names come from the instrument as GBK, or as UTF-8 from files made elsewhere.
 QString LabelText(const std::string& bytes) {
@@ -124,17 +124,10 @@ void CPointCloudItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* o
 void CPointCloudItem::DrawLabels(QPainter& painter, const QTransform& toDevice,
                                  const std::vector<size_t>& visible) const {
     const QRect device = painter.viewport();
-    const int columns = device.width() / kLabelCell + 1, rows = device.height() / kLabelCell + 1;
-    std::vector<bool> taken(size_t(columns) * size_t(rows), false);
+    LabelGrid grid(device.width(), device.height());
     const QFontMetrics metrics(painter.font());
     painter.setPen(Qt::black);
-    // The picked point's label first: it is the one the user looks for.
-    std::vector<size_t> order;
-    order.reserve(visible.size() + 1);
-    if (m_selected >= 0 && size_t(m_selected) < m_set.points.size())
-        order.push_back(size_t(m_selected));
-    order.insert(order.end(), visible.begin(), visible.end());
-    for (size_t i : order) {
+    for (size_t i : LabelOrder(m_selected, m_set.points.size(), visible)) {
         const PreviewPoint& p = m_set.points[i];
         QString label;
         if (m_showNames)
@@ -145,19 +138,8 @@ void CPointCloudItem::DrawLabels(QPainter& painter, const QTransform& toDevice,
             continue;
         const QPointF at = toDevice.map(ScenePos(p)) + QPointF(5, -4);
         const QRect box = metrics.boundingRect(label).translated(at.toPoint());
-        const int c0 = std::max(0, box.left() / kLabelCell),
-                  c1 = std::min(columns - 1, box.right() / kLabelCell);
-        const int r0 = std::max(0, box.top() / kLabelCell),
-                  r1 = std::min(rows - 1, box.bottom() / kLabelCell);
-        bool free = true;
-        for (int r = r0; r <= r1 && free; ++r)
-            for (int c = c0; c <= c1 && free; ++c)
-                free = !taken[size_t(r) * size_t(columns) + size_t(c)];
-        if (!free)
+        if (!grid.Take(box.left(), box.top(), box.right(), box.bottom()))
             continue;
-        for (int r = r0; r <= r1; ++r)
-            for (int c = c0; c <= c1; ++c)
-                taken[size_t(r) * size_t(columns) + size_t(c)] = true;
         painter.drawText(at, label);
     }
 }
