@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "common/wide_text_win32.h"
+#include "win/window_text.h"
 
 namespace vm::win32 {
 namespace {
@@ -32,11 +33,8 @@ void CellNotes::Mark(HWND dialog, HWND table, int row, int column, const std::st
 // The table becomes a tool of the tool tip whose text is asked for each time
 // it shows; the mouse moving onto another cell takes the shown note away.
 void CellNotes::Watch(HWND dialog, HWND table) {
-    if (!m_tips) {
-        m_tips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                 dialog, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(m_tips, TTM_SETMAXTIPWIDTH, 0, kNoteWidthPixels);
-    }
+    if (!m_tips)
+        m_tips = CreateToolTips(dialog, kNoteWidthPixels);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -260,11 +260,8 @@ void Win32DialogHost::SetFocus(int id) {
 }
 
 void Win32DialogHost::SetToolTip(int id, const std::string& text) {
-    if (!m_tips) {
-        m_tips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                 m_hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(m_tips, TTM_SETMAXTIPWIDTH, 0, kToolTipWidthPixels);
-    }
+    if (!m_tips)
+        m_tips = CreateToolTips(m_hwnd, kToolTipWidthPixels);
     SetControlToolTip(m_tips, m_hwnd, Control(id), text);
 }
 

@@ -150,9 +150,8 @@ void HintBox::Show(const ControlHint& hint) {
     if (hint.lines.empty())
         return;
     HWND control = GetDlgItem(m_dialog, hint.controlId);
-    RECT window{}, client{}, c{};
+    RECT window{}, c{};
     GetWindowRect(m_dialog, &window);
-    GetClientRect(m_dialog, &client);
     GetWindowRect(control, &c);
     // The dialog's whole window and the control in its client coordinates.
     MapWindowPoints(nullptr, m_dialog, reinterpret_cast<POINT*>(&window), 2);
@@ -176,8 +175,6 @@ void HintBox::Hide() {
         ShowWindow(m_box, SW_HIDE);
     m_shown = nullptr;
     m_currentId = 0;
-    m_size.width = 0;
-    m_size.height = 0;
 }
 
 LRESULT CALLBACK HintBox::BoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -78,8 +78,8 @@ void TextPane::Show(const std::string& bytes) {
 void TextPane::ShowWhole(const std::string& bytes) {
     if (bytes == m_bytes && !Modified())
         return;
-    // Bytes still arriving: a character cut off at their end keeps the encoding.
     StopLoading();
+    // Bytes still arriving: a character cut off at their end keeps the encoding.
     m_encoding = StartsWith(bytes, m_bytes) && !m_bytes.empty() ? DetectGrowingPaneEncoding(bytes)
                                                                 : DetectPaneEncoding(bytes);
     std::wstring text = ControlText(bytes, m_encoding);
@@ -87,13 +87,10 @@ void TextPane::ShowWhole(const std::string& bytes) {
     m_cut = LastPaneCut(bytes);
     m_tailChars = kUnknown;
     const size_t first = StepEnd(text, 0);
-    if (first == text.size()) {
-        SetWindowTextW(m_edit, text.c_str());
-        SendMessageW(m_edit, EM_SETMODIFY, FALSE, 0);
-        return;
-    }
-    SetWindowTextW(m_edit, text.substr(0, first).c_str());
+    SetWindowTextW(m_edit, (first == text.size() ? text : text.substr(0, first)).c_str());
     SendMessageW(m_edit, EM_SETMODIFY, FALSE, 0);
+    if (first == text.size())
+        return;
     SendMessageW(m_edit, EM_SETREADONLY, TRUE, 0);
     m_pending = std::move(text);
     m_pendingAt = first;

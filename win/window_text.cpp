@@ -92,6 +92,13 @@ void FillListView(HWND view, const std::vector<std::string>& header,
     SendMessageW(view, WM_SETREDRAW, TRUE, 0);
 }
 
+HWND CreateToolTips(HWND owner, int maxWidth) {
+    HWND tips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, maxWidth);
+    return tips;
+}
+
 void SetControlToolTip(HWND tips, HWND owner, HWND control, const std::string& text) {
     std::wstring wide = WideFromUtf8(text);
     TTTOOLINFOW tool{};

@@ -25,6 +25,8 @@ std::string WithLfLineEnds(const std::string& text);
 void FillListView(HWND view, const std::vector<std::string>& header,
                   const std::vector<std::vector<std::string>>& rows);
 
+// A tool tip window for owner's controls, its texts wrapped at maxWidth pixels.
+HWND CreateToolTips(HWND owner, int maxWidth);
 // Sets (or, with an empty text, removes) control's tool tip in the tool tip window tips.
 void SetControlToolTip(HWND tips, HWND owner, HWND control, const std::string& text);
 
