@@ -9,13 +9,6 @@
 namespace vm {
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const size_t b = text.find_first_not_of(" \t");
-    if (b == std::string_view::npos)
-        return std::string_view();
-    return text.substr(b, text.find_last_not_of(" \t") - b + 1);
-}
-
 // The first four fields and the rest (the code, which may hold the separator).
 struct TextPoint {
     std::string_view fields[4];
@@ -23,10 +16,10 @@ struct TextPoint {
 };
 
 bool SplitLine(std::string_view line, char separator, TextPoint& p) {
-    line = Trimmed(line);
+    line = Unpadded(line);
     for (int k = 0; k < 4; ++k) {
         size_t end = separator == ' ' ? line.find_first_of(" \t") : line.find(separator);
-        p.fields[k] = Trimmed(line.substr(0, end));
+        p.fields[k] = Unpadded(line.substr(0, end));
         if (end == std::string_view::npos) {
             line = std::string_view();
             if (k < 3)
@@ -35,9 +28,9 @@ bool SplitLine(std::string_view line, char separator, TextPoint& p) {
         }
         line.remove_prefix(end + 1);
         if (separator == ' ')
-            line = Trimmed(line);
+            line = Unpadded(line);
     }
-    p.code = Trimmed(line);
+    p.code = Unpadded(line);
     return true;
 }
 
@@ -69,7 +62,7 @@ void ReadCoordinateText(std::string_view bytes, SurveyRecords& records) {
     char separator = 0;
     bool first = true;
     ForEachTextLine(bytes, [&](long long number, std::string_view line) {
-        if (Trimmed(line).empty())
+        if (Unpadded(line).empty())
             return;
         if (!separator)
             separator = CoordinateTextSeparator(line);

@@ -15,18 +15,17 @@ long long PowerOfTen(int n) {
     return p;
 }
 
-std::string_view TrimSpaces(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 }  // namespace
 
+std::string_view Unpadded(std::string_view text) {
+    const size_t b = text.find_first_not_of(" \t");
+    if (b == std::string_view::npos)
+        return std::string_view();
+    return text.substr(b, text.find_last_not_of(" \t") - b + 1);
+}
+
 bool ParseExactDecimal(std::string_view text, ExactDecimal& out) {
-    text = TrimSpaces(text);
+    text = Unpadded(text);
     bool negative = false;
     if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
         negative = text[0] == '-';
@@ -54,6 +53,18 @@ bool ParseExactDecimal(std::string_view text, ExactDecimal& out) {
         return false;
     out.units = negative ? -units : units;
     out.scale = scale;
+    return true;
+}
+
+bool ParseOptionalDecimal(std::string_view text, std::optional<ExactDecimal>& out) {
+    if (text.find_first_not_of(' ') == std::string_view::npos) {
+        out.reset();
+        return true;
+    }
+    ExactDecimal d;
+    if (!ParseExactDecimal(text, d))
+        return false;
+    out = d;
     return true;
 }
 

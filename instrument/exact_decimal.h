@@ -4,6 +4,7 @@
 // prints happens on these decimals (half to even, as printf rounds an exact
 // tie), never on a binary double.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,10 +15,18 @@ struct ExactDecimal {
     int scale = 0;        // decimal places, 0-14
 };
 
+// text without the spaces and tabs around it, as fields of other makers'
+// files are read.
+std::string_view Unpadded(std::string_view text);
+
 // Reads [+-]digits[.digits] (at most 14 digits besides leading
 // zeros, spaces around allowed); false
 // for anything else, including empty text.
 bool ParseExactDecimal(std::string_view text, ExactDecimal& out);
+
+// A number field that may be blank: empty or spaces only gives nothing, a
+// number its value; false for anything else, out then left as it was.
+bool ParseOptionalDecimal(std::string_view text, std::optional<ExactDecimal>& out);
 
 // The value of text's digits with the decimal point put scale places from the
 // right ("+00012345" with scale 3 is 12.345); false unless text is a sign

@@ -13,24 +13,17 @@
 namespace vm {
 namespace {
 
-std::string Trimmed(std::string_view text) {
-    const size_t b = text.find_first_not_of(" \t");
-    if (b == std::string_view::npos)
-        return std::string();
-    return std::string(text.substr(b, text.find_last_not_of(" \t") - b + 1));
-}
-
 class JobReader {
 public:
     explicit JobReader(SurveyRecords& records) : m_records(records) {}
 
     void Line(long long number, std::string_view line) {
-        if (Trimmed(line).empty())
+        if (Unpadded(line).empty())
             return;
         const size_t equals = line.find('=');
         int label = 0;
         if (equals == std::string_view::npos || !Label(line.substr(0, equals), label) ||
-            !Take(label, Trimmed(line.substr(equals + 1))))
+            !Take(label, std::string(Unpadded(line.substr(equals + 1)))))
             m_records.Skip(number, line);
     }
 
@@ -38,7 +31,7 @@ public:
 
 private:
     static bool Label(std::string_view text, int& label) {
-        const std::string t = Trimmed(text);
+        const std::string_view t = Unpadded(text);
         if (t.empty() || t.size() > 3)
             return false;
         label = 0;
@@ -101,9 +94,7 @@ private:
     }
 
     std::optional<SurveyAngle> Angle(int label) const {
-        if (!m_values[label])
-            return std::nullopt;
-        return SurveyAngle{*m_values[label], AngleUnit::Dms};
+        return AngleIn(m_values[label], AngleUnit::Dms);
     }
 
     std::optional<ExactDecimal> Value(int label) const { return m_values[label]; }

@@ -24,49 +24,31 @@ std::string Lower(std::string_view text) {
     return out;
 }
 
-std::string Trimmed(std::string_view text) {
-    const size_t b = text.find_first_not_of(" \t");
-    if (b == std::string_view::npos)
-        return std::string();
-    return std::string(text.substr(b, text.find_last_not_of(" \t") - b + 1));
-}
-
 class NikonRawReader {
 public:
     explicit NikonRawReader(SurveyRecords& records) : m_records(records) {}
 
     void Line(long long number, std::string_view line) {
-        if (Trimmed(line).empty())
+        if (Unpadded(line).empty())
             return;
         m_fields.clear();
         CommaFields fields(line);
         std::string_view f;
         while (fields.Next(f))
             m_fields.push_back(f);
-        if (!Record(Trimmed(m_fields[0])))
+        if (!Record(std::string(Unpadded(m_fields[0]))))
             m_records.Skip(number, line);
     }
 
 private:
-    std::string Text(size_t k) const { return k < m_fields.size() ? Trimmed(m_fields[k]) : ""; }
+    std::string Text(size_t k) const {
+        return k < m_fields.size() ? std::string(Unpadded(m_fields[k])) : "";
+    }
 
     // Field k as a number; blank gives nothing; false for anything else.
     bool Number(size_t k, std::optional<ExactDecimal>& out) const {
         out.reset();
-        const std::string t = Text(k);
-        if (t.empty())
-            return true;
-        ExactDecimal d;
-        if (!ParseExactDecimal(t, d))
-            return false;
-        out = d;
-        return true;
-    }
-
-    std::optional<SurveyAngle> Angle(const std::optional<ExactDecimal>& v) const {
-        if (!v)
-            return std::nullopt;
-        return SurveyAngle{*v, m_angle};
+        return ParseOptionalDecimal(Text(k), out);
     }
 
     bool Record(const std::string& type) {
@@ -112,7 +94,8 @@ private:
             return false;
         m_records.Station(Text(1), hi, "");
         if (!Text(3).empty())
-            return m_records.Backsight(Text(3), Angle(azimuth), Angle(circle));
+            return m_records.Backsight(Text(3), AngleIn(azimuth, m_angle),
+                                       AngleIn(circle, m_angle));
         return true;
     }
 
@@ -126,8 +109,8 @@ private:
         o.name = Text(1);
         o.code = Text(first + 5);
         o.targetHeight = ht;
-        o.horizontal = Angle(ha);
-        o.vertical = Angle(va);
+        o.horizontal = AngleIn(ha, m_angle);
+        o.vertical = AngleIn(va, m_angle);
         o.slopeDistance = sd;
         return m_records.Observation(o);
     }

@@ -54,19 +54,7 @@ private:
     bool Number(std::string_view h, std::optional<ExactDecimal>& out) const {
         out.reset();
         const auto f = Field(h);
-        if (!f || f->find_first_not_of(' ') == std::string_view::npos)
-            return true;
-        ExactDecimal d;
-        if (!ParseExactDecimal(*f, d))
-            return false;
-        out = d;
-        return true;
-    }
-
-    std::optional<SurveyAngle> Angle(const std::optional<ExactDecimal>& v) const {
-        if (!v)
-            return std::nullopt;
-        return SurveyAngle{*v, m_angle};
+        return !f || ParseOptionalDecimal(*f, out);
     }
 
     bool Record(std::string_view type) {
@@ -118,7 +106,7 @@ private:
         std::optional<ExactDecimal> azimuth, circle;
         if (!Number("BS", azimuth) || !Number("BC", circle) || Text("BP").empty())
             return false;
-        return m_records.Backsight(Text("BP"), Angle(azimuth), Angle(circle));
+        return m_records.Backsight(Text("BP"), AngleIn(azimuth, m_angle), AngleIn(circle, m_angle));
     }
 
     bool Shot() {
@@ -129,8 +117,8 @@ private:
         o.name = Text("FP");
         o.code = Text("--");
         o.targetHeight = m_rodHeight;
-        o.horizontal = Angle(ar);
-        o.vertical = Angle(ze);
+        o.horizontal = AngleIn(ar, m_angle);
+        o.vertical = AngleIn(ze, m_angle);
         o.slopeDistance = sd;
         o.horizontalDistance = hd;
         return m_records.Observation(o);

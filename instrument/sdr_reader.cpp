@@ -33,19 +33,6 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(b, text.find_last_not_of(' ') - b + 1));
 }
 
-// A value column: blank gives nothing, a number its value; false for anything else.
-bool Value(std::string_view text, std::optional<ExactDecimal>& out) {
-    if (Trimmed(text).empty()) {
-        out.reset();
-        return true;
-    }
-    ExactDecimal d;
-    if (!ParseExactDecimal(text, d))
-        return false;
-    out = d;
-    return true;
-}
-
 class SdrReader {
 public:
     explicit SdrReader(SurveyRecords& records) : m_records(records) {}
@@ -70,7 +57,7 @@ private:
         if (type == "02")
             return Station(line);
         if (type == "03")
-            return Value(Columns(line, 5, m_layout.value), m_targetHeight);
+            return ParseOptionalDecimal(Columns(line, 5, m_layout.value), m_targetHeight);
         if (type == "07")
             return Backsight(line);
         if (type == "08")
@@ -108,8 +95,9 @@ private:
     bool ReadPoint(std::string_view line, SurveyPoint& p) {
         const size_t ids = 1;
         std::optional<ExactDecimal> a, b, z;
-        if (!Value(Field(line, ids, 0), a) || !Value(Field(line, ids, 1), b) ||
-            !Value(Field(line, ids, 2), z) || !a || !b)
+        if (!ParseOptionalDecimal(Field(line, ids, 0), a) ||
+            !ParseOptionalDecimal(Field(line, ids, 1), b) ||
+            !ParseOptionalDecimal(Field(line, ids, 2), z) || !a || !b)
             return false;
         p.name = Trimmed(Columns(line, 5 + (ids - 1) * m_layout.id, m_layout.id));
         p.north = m_eastFirst ? *b : *a;
@@ -121,7 +109,7 @@ private:
     bool Station(std::string_view line) {
         SurveyPoint p;
         std::optional<ExactDecimal> hi;
-        if (!ReadPoint(line, p) || !Value(Field(line, 1, 3), hi))
+        if (!ReadPoint(line, p) || !ParseOptionalDecimal(Field(line, 1, 3), hi))
             return false;
         p.code = Trimmed(Columns(line, 5 + m_layout.id + 4 * m_layout.value, m_layout.description));
         m_records.Station(p.name, hi, p.code);
@@ -138,18 +126,13 @@ private:
         return true;
     }
 
-    std::optional<SurveyAngle> Angle(const std::optional<ExactDecimal>& v) const {
-        if (!v)
-            return std::nullopt;
-        return SurveyAngle{*v, m_angle};
-    }
-
     bool Backsight(std::string_view line) {
         std::optional<ExactDecimal> azimuth, circle;
-        if (!Value(Field(line, 2, 0), azimuth) || !Value(Field(line, 2, 1), circle))
+        if (!ParseOptionalDecimal(Field(line, 2, 0), azimuth) ||
+            !ParseOptionalDecimal(Field(line, 2, 1), circle))
             return false;
         const std::string name = Trimmed(Columns(line, 5 + m_layout.id, m_layout.id));
-        return m_records.Backsight(name, Angle(azimuth), Angle(circle));
+        return m_records.Backsight(name, AngleIn(azimuth, m_angle), AngleIn(circle, m_angle));
     }
 
     // A vertical angle from the horizon made a zenith angle.
@@ -164,15 +147,16 @@ private:
 
     bool Observation(std::string_view line) {
         std::optional<ExactDecimal> sd, va, ha;
-        if (!Value(Field(line, 2, 0), sd) || !Value(Field(line, 2, 1), va) ||
-            !Value(Field(line, 2, 2), ha) || !ha)
+        if (!ParseOptionalDecimal(Field(line, 2, 0), sd) ||
+            !ParseOptionalDecimal(Field(line, 2, 1), va) ||
+            !ParseOptionalDecimal(Field(line, 2, 2), ha) || !ha)
             return false;
         SurveyObservation o;
         o.name = Trimmed(Columns(line, 5 + m_layout.id, m_layout.id));
         o.code =
             Trimmed(Columns(line, 5 + 2 * m_layout.id + 3 * m_layout.value, m_layout.description));
         o.targetHeight = m_targetHeight;
-        o.horizontal = Angle(ha);
+        o.horizontal = AngleIn(ha, m_angle);
         if (va)
             o.vertical = SurveyAngle{Zenith(*va), m_angle};
         o.slopeDistance = sd;

@@ -4,6 +4,7 @@
 // of their unit, angles in ten-thousandths of ddd.mmss or of gon, thousandths of
 // a mil. Decimal degrees become degrees, minutes and seconds.
 
+#include <optional>
 #include <string>
 
 #include "instrument/exact_decimal.h"
@@ -17,6 +18,13 @@ struct SurveyAngle {
     ExactDecimal value;  // ddd.mmss for Dms, else the decimal value
     AngleUnit unit = AngleUnit::Dms;
 };
+
+// v as an angle in unit; nothing when v is nothing.
+inline std::optional<SurveyAngle> AngleIn(const std::optional<ExactDecimal>& v, AngleUnit unit) {
+    if (!v)
+        return std::nullopt;
+    return SurveyAngle{*v, unit};
+}
 
 // The angle as a field of the instrument's records. printed: rounded to what
 // the conversions print (a whole second, 0.0001 gon, 0.001 mil); otherwise
