@@ -2,8 +2,6 @@
 
 #include <cerrno>
 
-#include "common/piece_walker.h"
-
 namespace vm {
 
 // The file is read to its size as it stands, with one byte of room to see
@@ -23,7 +21,6 @@ bool SourceBytes::Open(const std::string& path, FileError* error) {
             return false;
         m_view = m_grown;
     }
-    m_view = WithoutByteOrderMark(m_view);
     return true;
 }
 

@@ -15,7 +15,7 @@ public:
     // False (with error filled, when given) when the file cannot be opened or read.
     bool Open(const std::string& path, FileError* error = nullptr);
 
-    // The bytes, without a UTF-8 byte-order mark at the start: it is no data.
+    // The file's bytes as they stand; the readers skip a UTF-8 byte-order mark.
     std::string_view View() const { return m_view; }
 
 private:

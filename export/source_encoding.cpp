@@ -1,6 +1,7 @@
 #include "export/source_encoding.h"
 
 #include "common/code_page.h"
+#include "common/piece_walker.h"
 
 namespace vm {
 
@@ -19,7 +20,8 @@ std::string LineToUtf8(std::string_view line, LineCoding coding) {
     return coding == LineCoding::Gbk ? GbkToUtf8(line) : std::string(line);
 }
 
-std::string SourceToGbk(std::string_view bytes, EncodingCounts& counts) {
+std::string SourceToGbk(std::string_view source, EncodingCounts& counts) {
+    const std::string_view bytes = WithoutByteOrderMark(source);  // the mark is no data
     std::string out;
     out.reserve(bytes.size());
     for (size_t start = 0; start < bytes.size();) {

@@ -27,8 +27,9 @@ struct EncodingCounts {
 // The line's text as UTF-8.
 std::string LineToUtf8(std::string_view line, LineCoding coding);
 
-// The source with every UTF-8 line converted to GBK (line ends kept), counting
-// the lines of each kind and the characters replaced.
+// The source with every UTF-8 line converted to GBK (line ends kept, a UTF-8
+// byte-order mark at its start dropped), counting the lines of each kind and
+// the characters replaced.
 std::string SourceToGbk(std::string_view bytes, EncodingCounts& counts);
 
 // For the status line: the two line counts when both kinds occur, and the
