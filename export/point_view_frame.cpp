@@ -12,9 +12,11 @@ PointArea PreviewArea(const PointExtent& e) {
     PointArea area;
     const double width = std::max(e.maxEast - e.minEast, 1.0);
     const double height = std::max(e.maxNorth - e.minNorth, 1.0);
-    const double east0 = e.empty ? 0 : e.minEast, north0 = e.empty ? 0 : e.minNorth;
-    area.minEast = east0 - width * 0.1;
-    area.minNorth = north0 - height * 0.1;
+    // A span under a metre is widened about the points' middle, so they show centred.
+    const double midEast = e.empty ? 0.5 : (e.minEast + e.maxEast) / 2;
+    const double midNorth = e.empty ? 0.5 : (e.minNorth + e.maxNorth) / 2;
+    area.minEast = midEast - width * 0.6;
+    area.minNorth = midNorth - height * 0.6;
     area.width = width * 1.2;
     area.height = height * 1.2;
     return area;

@@ -29,10 +29,16 @@ TEST(PointViewFrameTest, fitShowsTheWholeAreaCentredNorthUp) {
     EXPECT_NEAR(f.X(5110), 600, 1e-9);
     EXPECT_NEAR(f.Y(1025), 300, 1e-9) << "centred vertically";
     EXPECT_LT(f.Y(1050), f.Y(1000)) << "north is up";
-    // A single point, and no point at all, still give an area and a finite frame.
-    for (const PointExtent& e : {Extent(7, 7, 7, 7), PointExtent()}) {
+    // A single point, points closer than a metre, and no point at all still give
+    // an area and a finite frame; the points stand in its middle.
+    for (const PointExtent& e : {Extent(7, 7, 7, 7), Extent(7, 7, 7.2, 7.4), PointExtent()}) {
         const PointViewFrame one = FitFrame(PreviewArea(e), 0, 0);
         EXPECT_TRUE(std::isfinite(one.pixelsPerMetre) && one.pixelsPerMetre > 0);
+        const PointViewFrame fit = FitFrame(PreviewArea(e), 400, 400);
+        const double east = e.empty ? 0.5 : (e.minEast + e.maxEast) / 2;
+        const double north = e.empty ? 0.5 : (e.minNorth + e.maxNorth) / 2;
+        EXPECT_NEAR(fit.X(east), 200, 1e-6);
+        EXPECT_NEAR(fit.Y(north), 200, 1e-6);
     }
 }
 
