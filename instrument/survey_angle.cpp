@@ -13,12 +13,13 @@ long long PowerOfTen(int n) {
 }
 
 // A ddd.mmss[s...] value as a count of seconds (with the decimals beyond the
-// seconds); false when the minutes or seconds are 60 or more.
+// seconds); false when the minutes or seconds are 60 or more, or the digits
+// do not fit.
 bool DmsSeconds(const ExactDecimal& dms, ExactDecimal& seconds) {
     ExactDecimal v = dms;
-    while (v.scale < 4) {
-        v.units *= 10;
-        ++v.scale;
+    for (; v.scale < 4; ++v.scale) {
+        if (__builtin_mul_overflow(v.units, 10, &v.units))
+            return false;
     }
     const long long t = std::llabs(v.units);
     const long long perDegree = PowerOfTen(v.scale);
@@ -34,15 +35,20 @@ bool DmsSeconds(const ExactDecimal& dms, ExactDecimal& seconds) {
     return true;
 }
 
-// Seconds back into the ten-thousandths of ddd.mmss, decimals kept.
-std::string SecondsAsDmsField(const ExactDecimal& seconds) {
+// Seconds back into the ten-thousandths of ddd.mmss, decimals kept; false
+// when the digits do not fit (an angle of more than about 10^14 degrees' worth).
+bool SecondsAsDmsField(const ExactDecimal& seconds, std::string& field) {
     const long long t = std::llabs(seconds.units);
     const long long perSecond = PowerOfTen(seconds.scale);
     const long long degrees = t / (3600 * perSecond);
     const long long minutes = (t / (60 * perSecond)) % 60;
     const long long rest = t % (60 * perSecond);
-    const long long field = (degrees * 10000 + minutes * 100) * perSecond + rest;
-    return ShiftedText({seconds.units < 0 ? -field : field, seconds.scale}, 0, -1);
+    long long whole = 0;
+    if (__builtin_mul_overflow(degrees * 10000 + minutes * 100, perSecond, &whole) ||
+        __builtin_add_overflow(whole, rest, &whole))
+        return false;
+    field = ShiftedText({seconds.units < 0 ? -whole : whole, seconds.scale}, 0, -1);
+    return true;
 }
 
 }  // namespace
@@ -60,16 +66,16 @@ bool AngleField(const SurveyAngle& angle, bool printed, std::string& field) {
         case AngleUnit::Degrees:
             break;
     }
-    ExactDecimal seconds;
+    ExactDecimal seconds{0, angle.value.scale};
     if (angle.unit == AngleUnit::Degrees) {
-        seconds = {angle.value.units * 3600, angle.value.scale};
+        if (__builtin_mul_overflow(angle.value.units, 3600, &seconds.units))
+            return false;
     } else if (!DmsSeconds(angle.value, seconds)) {
         return false;
     }
     if (printed)
         seconds = RoundedTo(seconds, 0);
-    field = SecondsAsDmsField(seconds);
-    return true;
+    return SecondsAsDmsField(seconds, field);
 }
 
 std::string LengthField(const ExactDecimal& length, bool printed) {

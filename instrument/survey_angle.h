@@ -29,7 +29,7 @@ inline std::optional<SurveyAngle> AngleIn(const std::optional<ExactDecimal>& v, 
 // The angle as a field of the instrument's records. printed: rounded to what
 // the conversions print (a whole second, 0.0001 gon, 0.001 mil); otherwise
 // every decimal the file gave. False for a ddd.mmss value whose minutes or
-// seconds are 60 or more.
+// seconds are 60 or more, and for an angle too large to write.
 bool AngleField(const SurveyAngle& angle, bool printed, std::string& field);
 
 // A length as thousandths of its unit: rounded to whole thousandths when

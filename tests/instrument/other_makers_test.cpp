@@ -59,6 +59,8 @@ TEST(OtherMakersFields, anglesAndLengthsKeepTheFilesDecimals) {
     std::string field;
     EXPECT_FALSE(AngleField({Decimal("12.6000"), AngleUnit::Dms}, true, field));  // 60 minutes
     EXPECT_FALSE(AngleField({Decimal("12.0060"), AngleUnit::Dms}, true, field));  // 60 seconds
+    // A zenith angle made from a 14-decimal vertical angle has 16 digits: too many.
+    EXPECT_FALSE(AngleField({{8999999999999993, 14}, AngleUnit::Degrees}, false, field));
 
     const std::pair<const char*, const char*> lengths[] = {
         {"51.2345", "51234"},           {"51.2355", "51236"}, {"-0.0005", "0"},
