@@ -123,28 +123,6 @@ const std::array<const char*, kTargetLayoutCount>& TargetLayoutNames() {
     return kNames;
 }
 
-// Room for a point line with a name and code of any length.
-static std::string LineRoom(const std::string& name, const std::string& code) {
-    return std::string(kMaxPointLine + name.size() + code.size(), '\0');
-}
-
-std::string FormatPointLine(const std::string& name, double x, double y, double z,
-                            const std::string& code, TargetLayout layout, long long sequence) {
-    std::string text = LineRoom(name, code);
-    text.resize(WriteLayoutText(text.data(), name, x, y, z, code, layout, sequence));
-    return text;
-}
-
-void AppendPointLine(std::string& out, const std::string& name, double x, double y, double z,
-                     const std::string& code, TargetLayout layout, long long sequence) {
-    if (name.size() + code.size() > 2 * 99) {
-        out += FormatPointLine(name, x, y, z, code, layout, sequence) + "\r\n";
-        return;
-    }
-    char text[kMaxPointLine];
-    out.append(text, WritePointLine(text, name, x, y, z, code, layout, sequence));
-}
-
 size_t WritePointLine(char* out, std::string_view name, double x, double y, double z,
                       std::string_view code, TargetLayout layout, long long sequence) {
     const size_t length = WriteLayoutText(out, name, x, y, z, code, layout, sequence);

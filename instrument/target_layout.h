@@ -17,21 +17,14 @@ constexpr int kTargetLayoutCount = 11;
 // The combo box texts, at their indexes.
 const std::array<const char*, kTargetLayoutCount>& TargetLayoutNames();
 
-// The point's text in the layout, without the closing "\r\n"; "" for an index
-// outside 0-10. sequence is the point's number in the output, from 1.
-std::string FormatPointLine(const std::string& name, double x, double y, double z,
-                            const std::string& code, TargetLayout layout, long long sequence);
-
-// Appends FormatPointLine(...) and "\r\n" to out (the conversions' fast path).
-void AppendPointLine(std::string& out, const std::string& name, double x, double y, double z,
-                     const std::string& code, TargetLayout layout, long long sequence);
-
 // The most a point line can take: a name and a code of a 99-byte piece, three
 // coordinates of any size and a sequence number.
 constexpr size_t kMaxPointLine = 2 * 99 + 3 * kFixedTextSize + 64;
 
-// Writes FormatPointLine(...) and "\r\n" into out (kMaxPointLine bytes); returns
-// the length. Names and codes longer than 99 bytes do not occur.
+// Writes the point's line in the layout and "\r\n" into out (kMaxPointLine
+// bytes); returns the length. sequence is the point's number in the output,
+// from 1. An index outside 0-10 writes the line end only. Names and codes
+// longer than 99 bytes do not occur.
 size_t WritePointLine(char* out, std::string_view name, double x, double y, double z,
                       std::string_view code, TargetLayout layout, long long sequence);
 

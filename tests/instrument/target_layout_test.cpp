@@ -13,8 +13,9 @@ namespace {
 // Each layout's point line is checked byte for byte against an independent
 // rendering of the layouts (tests/scripts/instrument_reference.sh).
 TEST(TargetLayout, anIndexOutsideTheListWritesNothing) {
-    EXPECT_EQ(FormatPointLine("P7", 1, 2, 3, "T", -1, 1), "");
-    EXPECT_EQ(FormatPointLine("P7", 1, 2, 3, "T", 11, 1), "");
+    char line[kMaxPointLine];
+    EXPECT_EQ(WritePointLine(line, "P7", 1, 2, 3, "T", -1, 1), 2u);
+    EXPECT_EQ(WritePointLine(line, "P7", 1, 2, 3, "T", 11, 1), 2u);
     EXPECT_EQ(LayoutHeader(11, 5, "P7"), "");
 }
 
