@@ -144,7 +144,8 @@ TEST_F(SerialCommandsTest, aPortThatCannotBeOpenedShowsTheDeviceAndTheReason) {
     }
 }
 
-// 停止 ends the upload after its line, without EOT, and says how far it went.
+// 停止 ends the upload after its line, without EOT, and says how far it went;
+// the pane then shows the lines sent.
 TEST_F(SerialCommandsTest, uploadShowsItsProgressAndStopsAfterTheLine) {
     desk.answerFile(dir.write("lines.txt", "A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n"));
     auto recording = std::async(std::launch::async, [&] {
@@ -166,6 +167,7 @@ TEST_F(SerialCommandsTest, uploadShowsItsProgressAndStopsAfterTheLine) {
     EXPECT_EQ(sent.find('\x04'), std::string::npos);
     const long long lines = std::count(sent.begin(), sent.end(), '\n');
     EXPECT_EQ(StatusLine(), UploadStoppedStatus(lines, 7));
+    EXPECT_EQ(Window().m_strText, sent) << "the pane shows the lines sent";
     EXPECT_LT(lines, 7);
     EXPECT_FALSE(progress->isVisible());
     EXPECT_FALSE(g_serialPort.IsOpen());
