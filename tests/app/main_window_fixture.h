@@ -100,7 +100,6 @@ protected:
     }
 
     QAction* MenuAction(int id) { return FindControl<QAction>(Window().menuBar(), id); }
-    QAction* ToolAction(int id) { return FindControl<QAction>(Window().toolBar(), id); }
 
     // Puts bytes into the pane as a download or Open would.
     void ShowInPane(const std::string& bytes) {
