@@ -40,16 +40,10 @@ TEST(DownloadRecoveryChild, DISABLED_downloadsUntilKilled) {
 
 using DownloadRecoveryTest = InstrumentWindowTest;
 
-std::string SelfPath() {
-    char path[4096] = {};
-    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    return n > 0 ? std::string(path, size_t(n)) : std::string();
-}
-
 TEST_F(DownloadRecoveryTest, aKilledDownloadIsOfferedAtTheNextStartAndRestoredByteForByte) {
     const KilledDownload killed = KillDuringDownload(
         pty,
-        {SelfPath(), "--gtest_filter=DownloadRecoveryChild.DISABLED_downloadsUntilKilled",
+        {"/proc/self/exe", "--gtest_filter=DownloadRecoveryChild.DISABLED_downloadsUntilKilled",
          "--gtest_also_run_disabled_tests"},
         {std::string(kChildVariable) + "=" + dir.path(), "QT_QPA_PLATFORM=offscreen"}, 2000);
     ASSERT_EQ(killed.error, "");

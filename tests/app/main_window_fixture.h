@@ -24,12 +24,9 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
-#include <optional>
-
-#include <unistd.h>
 
 namespace vm::test {
 
@@ -41,38 +38,6 @@ inline void EnsureApplication() {
     if (!QApplication::instance())
         new QApplication(argc, argv);
 }
-
-// Top-level widgets that still exist (after deferred deletions ran), but for
-// the menus and tooltips Qt caches itself.
-inline QWidgetList LeftoverTopLevelWidgets() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QWidgetList left;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip && !w->inherits("QMenu"))
-            left.append(w);
-    }
-    return left;
-}
-
-// Makes dir the current directory until destruction.
-class ScopedCurrentDir {
-public:
-    explicit ScopedCurrentDir(const std::string& dir) {
-        char buffer[PATH_MAX];
-        if (::getcwd(buffer, sizeof buffer) && ::chdir(dir.c_str()) == 0)
-            m_previous = buffer;
-    }
-    ~ScopedCurrentDir() {
-        if (!m_previous.empty() && ::chdir(m_previous.c_str()) != 0) {
-            // Nothing sensible to do here; the next test sets its own folder.
-        }
-    }
-    ScopedCurrentDir(const ScopedCurrentDir&) = delete;
-    ScopedCurrentDir& operator=(const ScopedCurrentDir&) = delete;
-
-private:
-    std::string m_previous;
-};
 
 // A control of a dialog or window by its id (a test failure when missing).
 template <class T = QWidget>
@@ -108,15 +73,24 @@ protected:
         EnsureApplication();
         setenv("XDG_DATA_HOME", dir.file("data").c_str(), 1);
         setenv("XDG_CONFIG_HOME", dir.file("config").c_str(), 1);
-        cwd.emplace(dir.path());
+        previousDir = std::filesystem::current_path();
+        std::filesystem::current_path(dir.path());
     }
 
     void TearDown() override {
         main.reset();
-        cwd.reset();
+        std::error_code ignored;  // the next test sets its own folder
+        std::filesystem::current_path(previousDir, ignored);
         unsetenv("XDG_DATA_HOME");
         unsetenv("XDG_CONFIG_HOME");
-        EXPECT_TRUE(LeftoverTopLevelWidgets().isEmpty());
+        // No window is left behind, after deferred deletions ran (the menus and
+        // tooltips Qt keeps for itself aside).
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            EXPECT_TRUE(w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip ||
+                        w->inherits("QMenu"))
+                << w->metaObject()->className();
+        }
     }
 
     CMainDlg& Window() {
@@ -126,7 +100,6 @@ protected:
     }
 
     QAction* MenuAction(int id) { return FindControl<QAction>(Window().menuBar(), id); }
-    QAction* ToolAction(int id) { return FindControl<QAction>(Window().toolBar(), id); }
 
     // Puts bytes into the pane as a download or Open would.
     void ShowInPane(const std::string& bytes) {
@@ -136,7 +109,7 @@ protected:
     std::string StatusLine() { return Window().m_editStatus->text().toStdString(); }
 
     TempDir dir;
-    std::optional<ScopedCurrentDir> cwd;
+    std::filesystem::path previousDir;
     ScriptedDesktop desk;
     std::unique_ptr<CMainDlg> main;
 };

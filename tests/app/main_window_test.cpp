@@ -1,6 +1,6 @@
 // The main window as a desktop window: resizing and its remembered place, the
-// standard shortcuts, a dropped file, the recent files and the title, Qt's
-// own texts in Chinese, and the transfers' progress in the status row.
+// standard shortcuts, a dropped file, the recent files and the title, and
+// Qt's own texts in Chinese.
 #include "tests/app/main_window_fixture.h"
 
 #include <QDialogButtonBox>
@@ -9,22 +9,17 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
-#include <future>
 
 #include "app/main_window/qt_translation.h"
 #include "app/main_window/recent_files.h"
-#include "app/main_window/transfer_progress.h"
 #include "app/main_window/window_frame.h"
 #include "common/user_paths.h"
-#include "serial/comm_state.h"
-#include "serial/transfer_texts.h"
 
 namespace vm::test {
 namespace {
@@ -164,35 +159,6 @@ TEST_F(WindowTest, qtsOwnButtonsSpeakChinese) {
         delete t;
     }
     QLocale::setDefault(QLocale::c());
-}
-
-using TransferProgressTest = InstrumentWindowTest;
-
-// 停止 ends the upload after its line, without EOT, and says how far it went.
-TEST_F(TransferProgressTest, uploadShowsItsProgressAndStopsAfterTheLine) {
-    desk.answerFile(dir.write("lines.txt", "A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n"));
-    auto recording = std::async(std::launch::async, [&] {
-        sim::RecordPlan plan;
-        plan.timeoutMs = 4000;
-        return sim::RecordUpload(pty, plan);
-    });
-    Window().show();
-    ASSERT_TRUE(Window().OnCommand(1005));
-    ASSERT_TRUE(RunEventsUntil([&] { return StatusLine().rfind("Sent Data: ", 0) == 0; }, 10000));
-    EXPECT_NE(StatusLine().find(" / 7"), std::string::npos) << StatusLine();
-    auto* progress = Ctl<QProgressBar>(Window(), CTransferProgress::kBarId);
-    EXPECT_TRUE(progress->isVisible());
-    EXPECT_EQ(progress->maximum(), 7);
-    EXPECT_LT(Window().m_editStatus->geometry().right(), progress->geometry().left());
-    Click(Window(), CTransferProgress::kStopId);
-    ASSERT_TRUE(RunEventsUntil([&] { return !Window().IsCommTimerActive(); }, 5000));
-    const std::string sent = recording.get().bytes;
-    EXPECT_EQ(sent.find('\x04'), std::string::npos);
-    const long long lines = std::count(sent.begin(), sent.end(), '\n');
-    EXPECT_EQ(StatusLine(), UploadStoppedStatus(lines, 7));
-    EXPECT_LT(lines, 7);
-    EXPECT_FALSE(progress->isVisible());
-    EXPECT_FALSE(g_serialPort.IsOpen());
 }
 
 }  // namespace

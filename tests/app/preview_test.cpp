@@ -137,7 +137,8 @@ TEST_F(PreviewTest, hundredThousandPointsOpenAndDraw) {
     dlg.View()->viewport()->grab();
 }
 
-// The download conversion's preview button: tests/app/download_convert_test.
+// Both conversion dialogs' 预览 buttons open the window through the dialog host;
+// what each passes is tested on the descriptions in tests/dialogs.
 TEST_F(PreviewTest, universalConversionPreviewsItsTargetInTheTargetLayout) {
     // Universal conversion: the target file as the target layout shown reads it.
     UniversalConvertDialog description(dir.file("ConfigFile.ini"));

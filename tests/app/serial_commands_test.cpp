@@ -6,8 +6,10 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <future>
@@ -17,6 +19,8 @@
 #include "app/main_window/pane_guard.h"
 #include "serial/download_journal.h"
 #include "serial/comm_state.h"
+#include "serial/transfer_texts.h"
+#include "app/main_window/transfer_progress.h"
 
 namespace vm::test {
 namespace {
@@ -140,23 +144,34 @@ TEST_F(SerialCommandsTest, aPortThatCannotBeOpenedShowsTheDeviceAndTheReason) {
     }
 }
 
-TEST_F(SerialCommandsTest, uploadSendsTheChosenFileAndShowsItsTranscript) {
-    const std::string path = dir.write("coords.txt", "PT7,100.25,200.5,-3.0009,TREE\r\nEND\r\n");
-    desk.answerFile(path);
+// 停止 ends the upload after its line, without EOT, and says how far it went;
+// the pane then shows the lines sent.
+TEST_F(SerialCommandsTest, uploadShowsItsProgressAndStopsAfterTheLine) {
+    desk.answerFile(dir.write("lines.txt", "A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n"));
     auto recording = std::async(std::launch::async, [&] {
         sim::RecordPlan plan;
-        plan.timeoutMs = 15000;
+        plan.timeoutMs = 4000;
         return sim::RecordUpload(pty, plan);
     });
+    Window().show();
     ASSERT_TRUE(Window().OnCommand(1005));
-    ASSERT_TRUE(RunEventsUntil([&] { return !Window().IsCommTimerActive(); }, 20000));
-    EXPECT_EQ(recording.get().bytes, "PT7,100250,200500,-3000,TREE\r\nEND\r\n\x04");
-    EXPECT_EQ(StatusLine(), "发送了 2 行,文件已经全部发送>>>");
-    EXPECT_EQ(Window().m_strText, "PT7,100.25,200.5,-3.0009,TREE\r\nEND\r\n");
-    const std::vector<DesktopCall> dialogs = desk.callsOf(DesktopCall::OpenFile);
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0].parent, nullptr);
+    ASSERT_TRUE(RunEventsUntil([&] { return StatusLine().rfind("Sent Data: ", 0) == 0; }, 10000));
+    EXPECT_NE(StatusLine().find(" / 7"), std::string::npos) << StatusLine();
+    auto* progress = Ctl<QProgressBar>(Window(), CTransferProgress::kBarId);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->maximum(), 7);
+    EXPECT_LT(Window().m_editStatus->geometry().right(), progress->geometry().left());
+    Click(Window(), CTransferProgress::kStopId);
+    ASSERT_TRUE(RunEventsUntil([&] { return !Window().IsCommTimerActive(); }, 5000));
+    const std::string sent = recording.get().bytes;
+    EXPECT_EQ(sent.find('\x04'), std::string::npos);
+    const long long lines = std::count(sent.begin(), sent.end(), '\n');
+    EXPECT_EQ(StatusLine(), UploadStoppedStatus(lines, 7));
+    EXPECT_EQ(Window().m_strText, sent) << "the pane shows the lines sent";
+    EXPECT_LT(lines, 7);
+    EXPECT_FALSE(progress->isVisible());
     EXPECT_FALSE(g_serialPort.IsOpen());
+    EXPECT_EQ(desk.callsOf(DesktopCall::OpenFile).at(0).parent, nullptr);  // no owner window
 }
 
 TEST_F(SerialCommandsTest, anUploadEndingAfterNewLeavesTheNewPaneAlone) {

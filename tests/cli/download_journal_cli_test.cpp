@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iterator>
+#include <sstream>
 
 #include "tools/sim_instrument.h"
 #include "tests/support/cli_runner.h"
@@ -22,22 +24,16 @@ protected:
     }
     void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
 
-    // "ID  START  DEVICE  BYTES  STATE" lines of `downloads`.
+    // The "ID  START  DEVICE  BYTES  STATE" lines of `downloads`.
     std::vector<std::vector<std::string>> Listed() {
         const test::CliRun run = test::RunCliCommand({"downloads"});
         EXPECT_EQ(run.status, 0);
         std::vector<std::vector<std::string>> rows;
-        size_t start = 0;
-        for (size_t end; (end = run.out.find('\n', start)) != std::string::npos; start = end + 1) {
-            std::vector<std::string> fields;
-            const std::string line = run.out.substr(start, end - start);
-            for (size_t from = 0, to;; from = to + 2) {
-                to = line.find("  ", from);
-                fields.push_back(line.substr(from, to - from));
-                if (to == std::string::npos)
-                    break;
-            }
-            rows.push_back(fields);
+        std::istringstream lines(run.out);
+        for (std::string line; std::getline(lines, line);) {
+            std::istringstream words(line);
+            rows.emplace_back(std::istream_iterator<std::string>(words),
+                              std::istream_iterator<std::string>());
         }
         return rows;
     }

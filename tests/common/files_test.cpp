@@ -73,9 +73,6 @@ TEST(FileIo, writesWholeFilesAndReportsFailures) {
     EXPECT_EQ(error.code, EISDIR);
 }
 
-// A streamed file: every byte in order across buffer refills and texts longer
-// than the buffer, the target untouched until the commit, and no temporary file
-// left behind by a file that is dropped unfinished.
 // A write into a folder clears the program's own temporaries that an earlier
 // run left there over a day ago; other files, and fresh ones, stay.
 TEST(FileIo, aWriteClearsDayOldTemporariesOfTheProgramOnly) {
@@ -97,6 +94,9 @@ TEST(FileIo, aWriteClearsDayOldTemporariesOfTheProgramOnly) {
     }
 }
 
+// A streamed file: every byte in order across buffer refills and texts longer
+// than the buffer, the target untouched until the commit, and no temporary file
+// left behind by a file that is dropped unfinished.
 TEST(StreamedFile, writesAcrossBufferRefillsAndOnlyCommitReplaces) {
     TempDir dir;
     const std::string target = dir.write("t.txt", "old");

@@ -1,4 +1,4 @@
-// The Excel export: the text-file target and long lines.
+// The Excel export: the text-file target.
 #include <gtest/gtest.h>
 
 #include "export/excel_export.h"
@@ -9,8 +9,8 @@ namespace {
 
 // The column rules of a line (by position, missing and extra commas, outer
 // spaces) are read back by an independent reader in tests/scripts; unreadable
-// sources, unwritable targets and a full disk are checked where the window and
-// the command line report them.
+// sources, unwritable targets, a full disk and a target replaced, never
+// extended, are checked where the window and the command line report them.
 
 // Any other name is a text file of quoted cells separated by the sheet name,
 // keeping the source's bytes (only workbooks decode) and saying nothing about
@@ -27,14 +27,6 @@ TEST(ExcelExport, OtherNamesBecomeTextFilesSeparatedByTheSheetName) {
               "\"7\"Coordinate\"100\"Coordinate\"200\"Coordinate\"30\"Coordinate\"\"\r\n"
               "\"\xca\xf7\"Coordinate\"1\"Coordinate\"2\"Coordinate\"3\"Coordinate\"\"\r\n"
               "\"\xe6\xa0\x91\"Coordinate\"1\"Coordinate\"2\"Coordinate\"3\"Coordinate\"\"\r\n");
-}
-
-TEST(ExcelExport, LongLinesArriveInPiecesOfNinetyNineBytes) {
-    test::TempDir dir;
-    const std::string line = "P1,1,2,3," + std::string(100, 'c');  // 109 bytes
-    const ExcelExportResult result = ExportCoordinatesToExcel({line + "\n", dir.file("t.xls")});
-    EXPECT_TRUE(result.ok);
-    EXPECT_EQ(result.rows, 2);
 }
 
 }  // namespace

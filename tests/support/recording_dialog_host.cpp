@@ -6,7 +6,6 @@ namespace vm {
 
 void RecordingDialogHost::Open() {
     const DialogTemplate& t = m_dialog.Template();
-    title = t.title;
     for (std::size_t i = 0; i < t.rowCount; ++i) {
         const ControlRow& row = t.rows[i];
         if (row.id == kStaticId)
@@ -64,30 +63,10 @@ std::string RecordingDialogHost::Text(int id) const {
     return c.text;
 }
 
-void RecordingDialogHost::SetText(int id, const std::string& text) {
-    control(id).text = text;
-}
-
-bool RecordingDialogHost::Checked(int id) const {
-    return control(id).checked;
-}
-
-void RecordingDialogHost::SetChecked(int id, bool checked) {
-    control(id).checked = checked;
-}
-
 void RecordingDialogHost::SetItems(int id, const std::vector<std::string>& items) {
     RecordedControl& c = control(id);
     c.items = items;
     c.selection = -1;
-}
-
-int RecordingDialogHost::ItemCount(int id) const {
-    return static_cast<int>(control(id).items.size());
-}
-
-int RecordingDialogHost::Selection(int id) const {
-    return control(id).selection;
 }
 
 void RecordingDialogHost::SetSelection(int id, int index) {
@@ -103,21 +82,9 @@ void RecordingDialogHost::SetTable(int id, const std::vector<std::string>& heade
     c.marks.clear();
 }
 
-bool RecordingDialogHost::IsEnabled(int id) const {
-    return control(id).enabled;
-}
-
-void RecordingDialogHost::SetEnabled(int id, bool enabled) {
-    control(id).enabled = enabled;
-}
-
 void RecordingDialogHost::SetFocus(int id) {
     control(id);
     focus = id;
-}
-
-void RecordingDialogHost::SetToolTip(int id, const std::string& text) {
-    control(id).toolTip = text;
 }
 
 MsgResult RecordingDialogHost::MessageBox(const std::string& text, const std::string& caption,
@@ -145,14 +112,6 @@ std::optional<std::string> RecordingDialogHost::NextFile(const FileDialogRequest
     std::optional<std::string> answer = fileAnswers.front();
     fileAnswers.pop_front();
     return answer;
-}
-
-std::optional<std::string> RecordingDialogHost::AskOpenFile(const FileDialogRequest& request) {
-    return NextFile(request);
-}
-
-std::optional<std::string> RecordingDialogHost::AskSaveFile(const FileDialogRequest& request) {
-    return NextFile(request);
 }
 
 bool RecordingDialogHost::ViewFile(const std::string& path) {

@@ -71,34 +71,37 @@ public:
     // What the viewer answers (true: the file opened).
     bool viewerOpens = true;
     std::vector<std::pair<std::string, PointFileKind>> previews;
-    std::string title;
     bool busy = false;
 
     // DialogHost
     std::string Text(int id) const override;
-    void SetText(int id, const std::string& text) override;
-    bool Checked(int id) const override;
-    void SetChecked(int id, bool checked) override;
+    void SetText(int id, const std::string& text) override { control(id).text = text; }
+    bool Checked(int id) const override { return control(id).checked; }
+    void SetChecked(int id, bool checked) override { control(id).checked = checked; }
     void SetItems(int id, const std::vector<std::string>& items) override;
-    int ItemCount(int id) const override;
-    int Selection(int id) const override;
+    int ItemCount(int id) const override { return int(control(id).items.size()); }
+    int Selection(int id) const override { return control(id).selection; }
     void SetSelection(int id, int index) override;
     void SetTable(int id, const std::vector<std::string>& header,
                   const std::vector<std::vector<std::string>>& rows) override;
     void MarkCell(int id, int row, int column, const std::string& note) override {
         control(id).marks[{row, column}] = note;
     }
-    bool IsEnabled(int id) const override;
-    void SetEnabled(int id, bool enabled) override;
+    bool IsEnabled(int id) const override { return control(id).enabled; }
+    void SetEnabled(int id, bool enabled) override { control(id).enabled = enabled; }
     void SetVisible(int, bool) override {}
     void SetFocus(int id) override;
-    void SetToolTip(int id, const std::string& text) override;
-    void SetTitle(const std::string& text) override { title = text; }
+    void SetToolTip(int id, const std::string& text) override { control(id).toolTip = text; }
+    void SetTitle(const std::string&) override {}
     void SetBusy(bool value) override { busy = value; }
     MsgResult MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                          MsgIcon icon) override;
-    std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override;
-    std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override;
+    std::optional<std::string> AskOpenFile(const FileDialogRequest& request) override {
+        return NextFile(request);
+    }
+    std::optional<std::string> AskSaveFile(const FileDialogRequest& request) override {
+        return NextFile(request);
+    }
     bool ViewFile(const std::string& path) override;
     void PreviewPoints(const std::string& path, PointFileKind kind, const LayoutColumns&) override {
         previews.emplace_back(path, kind);

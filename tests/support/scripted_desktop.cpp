@@ -15,14 +15,6 @@ ScriptedDesktop::~ScriptedDesktop() {
         setDesktop(nullptr);
 }
 
-void ScriptedDesktop::answerMessage(MsgResult answer) {
-    m_messageAnswers.push_back(answer);
-}
-
-void ScriptedDesktop::answerFile(std::optional<std::string> path) {
-    m_fileAnswers.push_back(std::move(path));
-}
-
 std::vector<DesktopCall> ScriptedDesktop::callsOf(DesktopCall::Kind kind) const {
     std::vector<DesktopCall> out;
     for (const DesktopCall& call : m_calls) {
@@ -95,16 +87,6 @@ std::optional<std::string> ScriptedDesktop::FileDialog(DesktopCall::Kind kind, Q
     return answer;
 }
 
-std::optional<std::string> ScriptedDesktop::GetOpenFileName(QWidget* parent,
-                                                            const FileDialogRequest& request) {
-    return FileDialog(DesktopCall::OpenFile, parent, request);
-}
-
-std::optional<std::string> ScriptedDesktop::GetSaveFileName(QWidget* parent,
-                                                            const FileDialogRequest& request) {
-    return FileDialog(DesktopCall::SaveFile, parent, request);
-}
-
 bool ScriptedDesktop::Launch(DesktopCall::Kind kind, QWidget* parent, const std::string& path) {
     DesktopCall call;
     call.kind = kind;
@@ -112,18 +94,6 @@ bool ScriptedDesktop::Launch(DesktopCall::Kind kind, QWidget* parent, const std:
     call.path = path;
     m_calls.push_back(call);
     return m_launchResult;
-}
-
-bool ScriptedDesktop::OpenWithViewer(QWidget* parent, const std::string& path) {
-    return Launch(DesktopCall::Viewer, parent, path);
-}
-
-bool ScriptedDesktop::StartTextEditor(QWidget* parent, const std::string& path) {
-    return Launch(DesktopCall::Editor, parent, path);
-}
-
-bool ScriptedDesktop::StartCalculator(QWidget* parent) {
-    return Launch(DesktopCall::Calculator, parent, std::string());
 }
 
 void ScriptedDesktop::PrintPreview(QWidget* parent, const std::string& title,

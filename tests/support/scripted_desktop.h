@@ -39,10 +39,10 @@ public:
     // Queues the answer of the next message box. Unqueued boxes answer No for
     // Yes/No, Cancel for OK/Cancel and Yes/No/Cancel, and Ok for OK, and count
     // as unscripted.
-    void answerMessage(MsgResult answer);
+    void answerMessage(MsgResult answer) { m_messageAnswers.push_back(answer); }
     // Queues the answer of the next open or save dialog; nullopt is Cancel.
     // Unqueued dialogs are cancelled and count as unscripted.
-    void answerFile(std::optional<std::string> path);
+    void answerFile(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
     // Queues the state of the next save dialog's check box at OK (when it has one;
     // unqueued, the box keeps the state it was shown with).
     void answerOption(bool checked) { m_optionAnswers.push_back(checked); }
@@ -60,12 +60,22 @@ public:
     MsgResult MessageBox(QWidget* parent, const std::string& text, const std::string& caption,
                          MsgButtons buttons, MsgIcon icon) override;
     std::optional<std::string> GetOpenFileName(QWidget* parent,
-                                               const FileDialogRequest& request) override;
+                                               const FileDialogRequest& request) override {
+        return FileDialog(DesktopCall::OpenFile, parent, request);
+    }
     std::optional<std::string> GetSaveFileName(QWidget* parent,
-                                               const FileDialogRequest& request) override;
-    bool OpenWithViewer(QWidget* parent, const std::string& path) override;
-    bool StartTextEditor(QWidget* parent, const std::string& path) override;
-    bool StartCalculator(QWidget* parent) override;
+                                               const FileDialogRequest& request) override {
+        return FileDialog(DesktopCall::SaveFile, parent, request);
+    }
+    bool OpenWithViewer(QWidget* parent, const std::string& path) override {
+        return Launch(DesktopCall::Viewer, parent, path);
+    }
+    bool StartTextEditor(QWidget* parent, const std::string& path) override {
+        return Launch(DesktopCall::Editor, parent, path);
+    }
+    bool StartCalculator(QWidget* parent) override {
+        return Launch(DesktopCall::Calculator, parent, std::string());
+    }
     void PrintPreview(QWidget* parent, const std::string& title, const PagePainter& paint) override;
 
 private:

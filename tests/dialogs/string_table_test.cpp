@@ -1,10 +1,7 @@
-// The texts the program shows beyond its dialogs' rows: the toolbar's
-// tooltips from the string table, and the About box's name and version.
+// The toolbar's tooltips, as the string table gives them.
 #include <gtest/gtest.h>
 
-#include "dialogs/about_dialog.h"
 #include "dialogs/string_table.h"
-#include "tests/support/recording_dialog_host.h"
 
 namespace vm {
 namespace {
@@ -17,15 +14,6 @@ TEST(Tooltip, textAfterFirstNewlineOrWholeAndAtMost79Characters) {
     for (int i = 0; i < 80; ++i)
         chinese += "数";
     EXPECT_EQ(TooltipOfString("\n" + chinese), chinese.substr(0, 79 * 3));
-}
-
-TEST(AboutDialog, namesTheProgramWithItsVersionAndEndsOnOk) {
-    AboutDialog about;
-    EXPECT_EQ(std::string(about.Template().rows[1].caption), "VeltraMarlin(2.5)");
-    RecordingDialogHost host(about);
-    host.Open();
-    host.Click(kIdOk);
-    EXPECT_EQ(host.result(), kIdOk);
 }
 
 }  // namespace
