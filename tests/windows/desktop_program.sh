@@ -307,10 +307,11 @@ drive dialog-click 2 >/dev/null
 drive command 32901 >/dev/null
 [ "$(drive dialog)" = "预览 - 文本窗口" ] || fail "预览 of the pane: $(drive dialog)"
 [[ "$(drive dialog-text 2107)" == "点数: 200 "* ]] || fail "the pane's range line: $(drive dialog-text 2107)"
-# A click just beside the first point (east 3.0005, north 2.000125, in a
-# 1.2 m square around the points since they span less than a metre) picks it.
+# A click just beside the first point picks it. The points span less than a
+# metre, so 全图 shows a 1.2 m square about their middle (east 3.1, north
+# 2.099625); the first point lies 0.0995 m west and south of it.
 read -r w h <<<"$(drive dialog-size 2106)"
-px=$(/usr/bin/python3 -c "s = min($w, $h) / 1.2; print(round($w / 2 - 0.5 * s) - 3, round(1.1 * s) + 3)")
+px=$(/usr/bin/python3 -c "s = min($w, $h) / 1.2; print(round($w / 2 - 0.0995 * s) - 3, round($h / 2 + 0.0995 * s) + 3)")
 drive dialog-press 2106 $px >/dev/null
 [ "$(drive dialog-text 2108)" = "点名: P0  X: 2.000  Y: 3.001  Z: 0.040  编码: 点" ] ||
   fail "the click at $px of ${w}x$h picked: $(drive dialog-text 2108)"
