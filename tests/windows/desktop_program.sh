@@ -43,7 +43,21 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 win_path() { echo "Z:${1//\//\\}"; }
 mkdir -p "$shots" "$work/数据"
 "$WINE" regedit /S "$(win_path "$here/wine_display.reg")" >/dev/null 2>&1 </dev/null
-drive() { "$WINE" "$drive" "$@" 2>&1; }
+# Runs the driver; a verb that fails says so on stderr, since callers drop its
+# output. The driver itself fails with 1; any other status is wine's failing to
+# run it, tried once more.
+drive() {
+  local out status=0
+  out=$("$WINE" "$drive" "$@" 2>&1) || status=$?
+  if [ "$status" -gt 1 ]; then
+    echo "drive $*: wine gave $status: $out; once more" >&2
+    status=0
+    out=$("$WINE" "$drive" "$@" 2>&1) || status=$?
+  fi
+  [ "$status" -eq 0 ] || echo "drive $*: exit $status: $out" >&2
+  printf '%s' "$out"
+  return "$status"
+}
 # Waits until the status line (control 1010) matches the pattern $1.
 wait_status() {
   for _ in $(seq 150); do [[ "$(drive text 1010)" == $1 ]] && return; sleep 0.2; done
