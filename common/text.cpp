@@ -1,5 +1,7 @@
 #include "common/text.h"
 
+#include "common/piece_walker.h"
+
 namespace vm {
 
 std::string Mid(const std::string& s, long long start, long long count) {
@@ -51,7 +53,7 @@ std::string CleanPiece(const std::string& piece) {
 }
 
 bool HoldsAnyData(std::string_view bytes) {
-    for (const char c : bytes) {
+    for (const char c : WithoutByteOrderMark(bytes)) {
         if (c != '\0' && c != ' ' && c != '\t' && c != '\r' && c != '\n')
             return true;
     }

@@ -27,8 +27,9 @@ std::string TrimSpaces(const std::string& s);
 // StripLineEnds followed by TrimSpaces: what most readers do with each piece.
 std::string CleanPiece(const std::string& piece);
 
-// True when bytes hold anything but NUL bytes, blanks and line ends: a file
-// without that holds no record, whatever its size.
+// True when bytes hold anything but NUL bytes, blanks, line ends and a UTF-8
+// byte-order mark at their start: a file without that holds no record,
+// whatever its size.
 bool HoldsAnyData(std::string_view bytes);
 
 // "NAME没有记录，未创建 PATH": an output that would hold no record is not made.

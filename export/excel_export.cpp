@@ -2,7 +2,6 @@
 
 #include "common/file_io.h"
 #include "common/line_reader.h"
-#include "common/piece_walker.h"
 #include "common/text.h"
 #include "export/excel_source_cells.h"
 #include "export/source_encoding.h"
@@ -65,7 +64,7 @@ bool ReadExcelSource(const std::string& path, std::string& bytes, std::string& m
 }
 
 ExcelExportResult ExportCoordinatesToExcel(const ExcelExportInput& input) {
-    if (!HoldsAnyData(WithoutByteOrderMark(input.source))) {
+    if (!HoldsAnyData(input.source)) {
         ExcelExportResult result;
         result.messages.push_back(NoRecordsMessage("Excel 文件", input.targetPath));
         return result;

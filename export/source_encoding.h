@@ -30,7 +30,7 @@ std::string LineToUtf8(std::string_view line, LineCoding coding);
 // The source with every UTF-8 line converted to GBK (line ends kept, a UTF-8
 // byte-order mark at its start dropped), counting the lines of each kind and
 // the characters replaced.
-std::string SourceToGbk(std::string_view bytes, EncodingCounts& counts);
+std::string SourceToGbk(std::string_view source, EncodingCounts& counts);
 
 // For the status line: the two line counts when both kinds occur, and the
 // number of characters replaced; empty when there is nothing to say.

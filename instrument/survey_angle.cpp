@@ -44,8 +44,8 @@ bool SecondsAsDmsField(const ExactDecimal& seconds, std::string& field) {
     const long long minutes = (t / (60 * perSecond)) % 60;
     const long long rest = t % (60 * perSecond);
     long long whole = 0;
-    if (__builtin_mul_overflow(degrees * 10000 + minutes * 100, perSecond, &whole) ||
-        __builtin_add_overflow(whole, rest, &whole))
+    if (__builtin_mul_overflow(degrees, 10000 * perSecond, &whole) ||
+        __builtin_add_overflow(whole, minutes * 100 * perSecond + rest, &whole))
         return false;
     field = ShiftedText({seconds.units < 0 ? -whole : whole, seconds.scale}, 0, -1);
     return true;

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "common/distinct_files.h"
-#include "common/piece_walker.h"
 #include "common/file_io.h"
 #include "common/skipped_records.h"
 #include "common/source_bytes.h"
@@ -245,7 +244,7 @@ bool ConvertFiles(UniversalConversionRun& run, long long& recordCount, SkippedRe
     SourceBytes source;
     if (!source.Open(run.sourcePath, &error))
         return false;
-    if (!HoldsAnyData(WithoutByteOrderMark(source.View()))) {
+    if (!HoldsAnyData(source.View())) {
         error.message = NoRecordsMessage("转换结果", run.targetPath);
         return false;
     }
